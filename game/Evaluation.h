@@ -1,0 +1,10 @@
+#pragma once
+#include <cstdint>
+
+#include "game/GameState.h"
+
+// Works out from DiceValue what each of the fifteen categories would score now.
+void ClearEvaluation(GameState& state);
+void CountFaces(GameState& state);
+void EvaluateDice(GameState& state);                          // ClearEvaluation, CountFaces, then the rules in order
+std::int16_t CandidateOf(const GameState& state, int category); // 1..15 -> its candidate

@@ -1,0 +1,7 @@
+#pragma once
+#include <QString>
+
+// The directory of the running executable with exactly one trailing "/".
+QString ProgramDirectory();
+// Appends "/" unless the path already ends in one (the root "/" stays "/").
+QString WithTrailingSeparator(const QString& directory);

@@ -1,0 +1,17 @@
+#pragma once
+#include <functional>
+#include <QString>
+
+class Dialogs;
+class RandomSource;
+class SettingsStore;
+class Media;
+
+// The outside services a window is handed. None is owned here.
+struct Services {
+    Dialogs* dialogs = nullptr;
+    RandomSource* random = nullptr;
+    SettingsStore* settings = nullptr;
+    Media* media = nullptr;
+    std::function<QString()> programDirectory;
+};

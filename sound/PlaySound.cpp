@@ -1,0 +1,21 @@
+#include "sound/PlaySound.h"
+
+#include "platform/Media.h"
+
+namespace sound {
+
+void PlaySound(Media& media, const QString& WavName)
+{
+    if (media.waveOutGetNumDevs() == 0)
+        return;
+    media.mciExecute((QStringLiteral("Play ") + WavName).toLocal8Bit());
+}
+
+void PlaySetupTune(Media& media)
+{
+    if (media.waveOutGetNumDevs() == 0)
+        return;
+    media.mciExecute(QByteArray(kSetupTuneCommand));
+}
+
+} // namespace sound

@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+class Media;
+
+namespace sound {
+
+// Fire and forget: with at least one output device, hands "Play " + WavName to the
+// media service and returns at once; the result is not looked at.
+void PlaySound(Media& media, const QString& WavName);
+
+// The set-up window's tune, named without a directory: it is looked up in the
+// working directory.
+inline constexpr char kSetupTuneCommand[] = "Play I3IK.MID";
+void PlaySetupTune(Media& media);
+
+} // namespace sound
