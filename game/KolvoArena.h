@@ -1,0 +1,98 @@
+#pragma once
+#include <array>
+#include <functional>
+#include <QImage>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+
+#include "game/GameState.h"
+#include "platform/Services.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+class PictureBox;
+
+// The main game window. It owns the game state; its handlers read the event, change
+// the state and refresh the controls. Face value v of the chosen dice style comes
+// from facePicture(v).
+class KolvoArena : public QMainWindow {
+    Q_OBJECT
+public:
+    using FacePicture = std::function<QPixmap(int faceValue)>;
+
+    KolvoArena(const Services& services, FacePicture facePicture, QWidget* parent = nullptr);
+    ~KolvoArena() override;
+
+    GameState state;
+
+    // Controls, by their design names; arrays keep their design index ranges
+    // (unused slots are null).
+    QPushButton* Roller = nullptr;
+    QTimer* Timer1 = nullptr;
+    std::array<PictureBox*, GameState::kDice> DicePic{};
+    std::array<QCheckBox*, GameState::kCategories + 1> ScoreVal{}; // 1..15
+    std::array<QLabel*, GameState::kCategories + 1> Score{};       // 1..15
+    std::array<QLabel*, GameState::kMaxPlayers + 1> lblPlayer{};   // 1..6
+    std::array<QLabel*, GameState::kMaxPlayers + 1> lblSum{};      // 1..6
+    std::array<QAction*, GameState::kMaxPlayers + 1> Spelarnummer{}; // 1..6
+    QLabel* lblSpelareTur = nullptr;
+    QLabel* lblHighscoreHolder = nullptr;
+    QLabel* RekordHållareNamn = nullptr;
+    QLabel* Rekordhållare = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuNewGame = nullptr;
+    QAction* mnuHelp = nullptr;
+    PictureBox* Backdrop = nullptr; // the client area with its persistent background
+
+    // Start-up and menus.
+    void Form_Load();
+    void mnuExit_Click();
+    void mnuHelp_Click();
+
+    // Rolling and holding.
+    void Roller_Click();
+    void Timer1_Timer();
+    void DicePic_Click(std::int16_t Index);
+
+    // New game and turns.
+    void SpelarNummer_Click(std::int16_t Index);
+    void ResetGame();
+    void NextPlayer();
+    void ShowPlayerSheet();
+
+    // Scoring.
+    void EvaluateDice();
+    void ShowScoreHints();
+    void ScoreVal_Click(std::int16_t Index);
+    void RecordScore(std::int16_t Index);
+    void GameFinish();
+    void EndGame();
+    void LoadHighScore();
+
+    void PlaySound(const QString& WavName);
+
+    // The window's icon: the blank die shown before a turn's first roll.
+    const QImage& BlankDie() const { return blankDie_; }
+
+signals:
+    // "&Exit": whoever owns the windows closes them all and ends the program.
+    void exitRequested();
+
+private:
+    void buildControls();
+    void buildMenus();
+    void setDieHeld(int i, bool held);
+    void showRollCount();
+    void showEvent(QShowEvent* event) override;
+
+    Services services_;
+    FacePicture facePicture_;
+    QImage blankDie_;
+    bool placed_ = false;
+};

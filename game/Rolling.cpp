@@ -1,0 +1,55 @@
+#include <QPushButton>
+#include <QTimer>
+
+#include "game/ArenaTexts.h"
+#include "game/KolvoArena.h"
+#include "platform/PictureBox.h"
+#include "platform/Random.h"
+
+namespace {
+constexpr int kTicksPerRoll = 4;
+constexpr int kRollsPerTurn = 3;
+} // namespace
+
+void KolvoArena::Roller_Click()
+{
+    PlaySound(state.AppDir + QString::fromUtf8(texts::kRollSound));
+    // A press while the dice still tumble counts a roll but does not restart the animation.
+    if (!Timer1->isActive())
+        Timer1->start();
+    ++state.RollCount;
+    showRollCount();
+    // HasRolled is left alone here: it turns true only when an animation has ended, so
+    // nothing can be held or scored on dice that belong to the previous turn.
+    if (state.RollCount == kRollsPerTurn) {
+        state.RollCount = 0;
+        Roller->setEnabled(false);
+        state.HasRolled = false;
+    }
+}
+
+void KolvoArena::Timer1_Timer()
+{
+    ++state.TickCount;
+    for (int i = 0; i < GameState::kDice; ++i) {
+        if (!state.DiceFree[i])
+            continue; // a held die keeps its face and picture
+        const int v = FaceFromDraw(services_.random->Rnd());
+        DicePic[i]->setPicture(facePicture_ ? facePicture_(v) : QPixmap());
+        state.DiceValue[i] = static_cast<std::int16_t>(v);
+    }
+    if (state.TickCount == kTicksPerRoll) {
+        Timer1->stop();
+        state.TickCount = 0;
+        state.HasRolled = true;
+        EvaluateDice();
+        ShowScoreHints();
+    }
+}
+
+void KolvoArena::DicePic_Click(std::int16_t Index)
+{
+    if (!state.HasRolled || Index < 0 || Index >= GameState::kDice)
+        return;
+    setDieHeld(Index, state.DiceFree[Index]);
+}

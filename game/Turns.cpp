@@ -1,0 +1,95 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "game/ArenaTexts.h"
+#include "game/KolvoArena.h"
+#include "platform/Dialogs.h"
+#include "platform/PictureBox.h"
+
+void KolvoArena::SpelarNummer_Click(std::int16_t Index)
+{
+    if (Index < 1 || Index > GameState::kMaxPlayers)
+        return;
+    state.NumPlayers = Index;
+    ResetGame();
+    for (int i = 1; i <= state.NumPlayers; ++i) {
+        const QString prompt = QString::fromUtf8(texts::kNamePromptPrefix) + QString::number(i)
+                               + QString::fromUtf8(texts::kNamePromptSuffix);
+        lblPlayer[i]->setText(services_.dialogs->InputBox(prompt, QString::fromUtf8(texts::kTitle)));
+    }
+    lblSpelareTur->setText(lblPlayer[1]->text());
+    Roller->setText(QString::fromUtf8(texts::kRollerNewGame));
+}
+
+void KolvoArena::ResetGame()
+{
+    // An animation still running would roll and score the new game's dice.
+    Timer1->stop();
+    state.TickCount = 0;
+
+    // With HasRolled false none of the box changes below is taken as a choice.
+    state.HasRolled = false;
+    for (int p = 1; p <= GameState::kMaxPlayers; ++p) {
+        lblSum[p]->setText(QString());
+        lblPlayer[p]->setText(QString());
+        for (int c = 1; c <= GameState::kCategories; ++c) {
+            state.Points[p][c] = GameState::kFree;
+            Score[c]->setText(QString());
+            ScoreVal[c]->setEnabled(true);
+            ScoreVal[c]->setChecked(false);
+        }
+    }
+    for (int p = 1; p <= GameState::kMaxPlayers; ++p) {
+        state.Points[p][GameState::kBonusRow] = 0;
+        state.Points[p][GameState::kTotalRow] = 0;
+    }
+    Roller->setEnabled(true);
+    state.RollCount = 0;
+    for (int i = 0; i < GameState::kDice; ++i) {
+        setDieHeld(i, false);
+        state.DiceValue[i] = 0;
+    }
+    showRollCount(); // shows while the name prompts are open
+    state.CurrentPlayer = 0;
+}
+
+void KolvoArena::NextPlayer()
+{
+    // An animation still running would roll the next player's dice and give an extra roll.
+    Timer1->stop();
+    state.TickCount = 0;
+
+    if (state.CurrentPlayer >= state.NumPlayers - 1)
+        state.CurrentPlayer = 0;
+    else
+        ++state.CurrentPlayer;
+    Roller->setEnabled(true);
+    state.HasRolled = false;
+    state.RollCount = 0;
+    const QImage& blank = BlankDie();
+    for (int i = 0; i < GameState::kDice; ++i) {
+        setDieHeld(i, false);
+        state.DiceValue[i] = 0;
+        DicePic[i]->setPicture(blank);
+    }
+    lblSpelareTur->setText(lblPlayer[state.CurrentPlayer + 1]->text());
+    Roller->setText(QString::fromUtf8(texts::kRollerNextTurn));
+    ShowPlayerSheet();
+}
+
+void KolvoArena::ShowPlayerSheet()
+{
+    const int p = state.CurrentPlayer + 1;
+    for (int c = 1; c <= GameState::kCategories; ++c) {
+        ScoreVal[c]->setEnabled(true);
+        ScoreVal[c]->setChecked(false);
+        Score[c]->setText(QString());
+        if (state.Points[p][c] != GameState::kFree) {
+            Score[c]->setText(QString::number(state.Points[p][c]));
+            ScoreVal[c]->setChecked(true);
+            ScoreVal[c]->setEnabled(false);
+        }
+    }
+}

@@ -1,0 +1,74 @@
+#include "platform/QtDialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Texts use CR LF between lines; a plain-text label wants bare line feeds.
+QString forDisplay(const QString& text)
+{
+    QString out = text;
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return out;
+}
+
+QWidget* activeParent()
+{
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+MsgAnswer QtDialogs::MsgBox(const QString& text, MsgButtons buttons, const QString& title)
+{
+    QMessageBox box(activeParent());
+    box.setObjectName(QStringLiteral("KolvoMessageBox"));
+    box.setIcon(QMessageBox::NoIcon);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(forDisplay(text));
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kolvo") : title);
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    box.setDefaultButton(ok);
+    QPushButton* cancel = nullptr;
+    if (buttons == MsgButtons::OkCancel) {
+        cancel = box.addButton(QMessageBox::Cancel);
+        box.setEscapeButton(cancel);
+    } else {
+        box.setEscapeButton(ok);
+    }
+    box.exec();
+    // Closing the box by other means answers with its escape button.
+    return box.clickedButton() == ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+}
+
+QString QtDialogs::InputBox(const QString& prompt, const QString& title)
+{
+    QDialog dialog(activeParent());
+    dialog.setObjectName(QStringLiteral("KolvoInputBox"));
+    dialog.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* label = new QLabel(forDisplay(prompt), &dialog);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    auto* edit = new QLineEdit(&dialog);
+    edit->setObjectName(QStringLiteral("InputBoxText"));
+    label->setBuddy(edit);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(label);
+    layout->addWidget(edit);
+    layout->addWidget(buttons);
+    dialog.setMinimumWidth(300);
+    edit->setFocus();
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return edit->text();
+}
