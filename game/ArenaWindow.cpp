@@ -41,6 +41,7 @@ void paint(QWidget* w, QRgb background, QRgb text, bool fill = true)
     pal.setColor(QPalette::WindowText, QColor(text));
     pal.setColor(QPalette::Disabled, QPalette::Window, QColor(background));
     w->setPalette(pal);
+    w->setBackgroundRole(QPalette::Window); // buttons would otherwise fill with the button colour
     w->setAutoFillBackground(fill);
 }
 
