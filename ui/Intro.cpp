@@ -1,0 +1,69 @@
+#include "ui/Intro.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPushButton>
+
+#include "platform/Random.h"
+#include "ui/IntroDesign.h"
+#include "ui/WindowKit.h"
+
+Intro::Intro(const Services& services, QWidget* parent)
+    : QWidget(parent), services_(services), picture_(QString::fromUtf8(intro::kPicture))
+{
+    setObjectName(QStringLiteral("Intro"));
+    ui::SetUpFixedWindow(*this, QString::fromUtf8(intro::kCaption), QString::fromUtf8(intro::kIcon),
+                         intro::kClientWidth, intro::kClientHeight);
+
+    Order = new QPushButton(QString::fromUtf8(intro::kOrderCaption), this);
+    Order->setObjectName(QString::fromUtf8(intro::kOrderName));
+    Order->setGeometry(intro::kOrder.x, intro::kOrder.y, intro::kOrder.w, intro::kOrder.h);
+    fitOrderCaption();
+    connect(Order, &QPushButton::clicked, this, &Intro::Order_Click);
+    Order->setFocus();
+}
+
+namespace {
+constexpr int kSmallestPixels = 8; // below this the caption would no longer be readable
+}
+
+void Intro::fitOrderCaption()
+{
+    // The window has no font of its own: the default one at regular weight. Where the
+    // default face is wider than the design's, the caption would be cut at the
+    // button's sides; it then gets the design's stand-in face, at the default size or
+    // as much smaller as it takes to fit.
+    QFont font = QApplication::font(Order);
+    font.setWeight(QFont::Normal);
+    Order->setFont(font);
+    if (ui::CaptionFits(*Order))
+        return;
+    int pixels = QFontInfo(font).pixelSize();
+    QFont narrow = ui::DesignFont(QFontInfo(font).pointSizeF(), false);
+    narrow.setPixelSize(pixels);
+    Order->setFont(narrow);
+    while (!ui::CaptionFits(*Order) && pixels > kSmallestPixels) {
+        narrow.setPixelSize(--pixels);
+        Order->setFont(narrow);
+    }
+}
+
+void Intro::Form_Load()
+{
+    show();
+    if (services_.random)
+        services_.random->Randomize(SecondsSinceMidnight());
+}
+
+void Intro::Order_Click()
+{
+    // Hidden, not closed: the program's exit closes it with the other windows.
+    hide();
+    emit setupRequested();
+}
+
+void Intro::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture_);
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include <QImage>
+#include <QWidget>
+
+#include "platform/Services.h"
+
+class QPushButton;
+
+// The start-up window: the title picture and the button that leads to the set-up
+// window. It stays alive, hidden, until the program ends.
+class Intro : public QWidget {
+    Q_OBJECT
+public:
+    explicit Intro(const Services& services, QWidget* parent = nullptr);
+
+    QPushButton* Order = nullptr;
+
+    // Shows the window, then seeds the dice from the time of day.
+    void Form_Load();
+    void Order_Click();
+
+signals:
+    // Order was clicked: the window has hidden itself and the set-up window is due.
+    void setupRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void fitOrderCaption();
+
+    Services services_;
+    QImage picture_;
+};
