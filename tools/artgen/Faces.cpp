@@ -157,9 +157,9 @@ constexpr std::array<DieStyle, 6> kStyles = {{
     // Black with gold pips.
     {{qRgb(0, 0, 0), qRgb(104, 104, 112), qRgb(40, 40, 44), qRgb(16, 16, 16)},
      qRgb(240, 196, 40), qRgb(240, 196, 40), PipShape::Round, false},
-    // Ivory with black pips, a large red one and a red four.
-    {{qRgb(120, 92, 44), qRgb(255, 255, 244), qRgb(252, 238, 200), qRgb(212, 192, 140)},
-     qRgb(24, 24, 24), qRgb(212, 16, 32), PipShape::Round, true},
+    // Yellow with black pips, a large red one and a red four.
+    {{qRgb(104, 64, 0), qRgb(255, 238, 136), qRgb(250, 206, 40), qRgb(196, 146, 8)},
+     qRgb(28, 20, 8), qRgb(204, 16, 24), PipShape::Round, true},
 }};
 
 struct Spot {

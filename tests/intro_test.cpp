@@ -1,0 +1,137 @@
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "fakes/FakeRandom.h"
+#include "ui/Intro.h"
+#include "ui/IntroDesign.h"
+#include "ui/WindowKit.h"
+
+namespace {
+
+struct Window {
+    FakeRandom random;
+    Services services;
+    std::unique_ptr<Intro> intro;
+    Window()
+    {
+        services.random = &random;
+        intro = std::make_unique<Intro>(services);
+    }
+};
+
+} // namespace
+
+class IntroTest : public QObject {
+    Q_OBJECT
+private slots:
+    void designTableMatchesTheDesign();
+    void windowIsBuiltFromTheTable();
+    void buttonFontAndCaption_data();
+    void buttonFontAndCaption();
+    void titlePictureFromTheTopLeft();
+    void formLoadShowsThenSeedsOnce();
+    void orderHidesWithoutClosing();
+};
+
+void IntroTest::designTableMatchesTheDesign()
+{
+    // Twips of the design, 15 per pixel.
+    QCOMPARE(QRect(intro::kOrder.x, intro::kOrder.y, intro::kOrder.w, intro::kOrder.h),
+             QRect(120 / 15, 2400 / 15, 1095 / 15, 495 / 15));
+    QCOMPARE(QSize(intro::kClientWidth, intro::kClientHeight), QSize(7680 / 15, 3255 / 15));
+    QCOMPARE(QString::fromUtf8(intro::kCaption), QStringLiteral("    Kolvo Introduktion"));
+    QCOMPARE(QString::fromUtf8(intro::kOrderCaption), QStringLiteral("Till inmatningar"));
+}
+
+void IntroTest::windowIsBuiltFromTheTable()
+{
+    Window w;
+    QCOMPARE(w.intro->windowTitle(), QStringLiteral("    Kolvo Introduktion"));
+    QCOMPARE(w.intro->size(), QSize(512, 217));
+    QCOMPARE(w.intro->minimumSize(), w.intro->maximumSize());
+    QVERIFY(!w.intro->windowIcon().isNull());
+    auto* order = w.intro->findChild<QPushButton*>(QStringLiteral("Order"));
+    QCOMPARE(order, w.intro->Order);
+    QCOMPARE(order->geometry(), QRect(8, 160, 73, 33));
+    QCOMPARE(order->text(), QStringLiteral("Till inmatningar"));
+    QVERIFY(order->isEnabled());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(qAbs(w.intro->geometry().center().x() - screen.center().x()) <= 1);
+}
+
+void IntroTest::buttonFontAndCaption_data()
+{
+    QTest::addColumn<QString>("defaultFamily");
+    QTest::addColumn<int>("defaultPixels");
+    QTest::newRow("narrow default face") << QStringLiteral("Liberation Sans") << 9;
+    // Regression: a wide default face at its usual size cut the caption at both sides.
+    QTest::newRow("wide default face") << QStringLiteral("DejaVu Sans") << 12;
+    QTest::newRow("large default size") << QStringLiteral("DejaVu Sans") << 16;
+}
+
+void IntroTest::buttonFontAndCaption()
+{
+    QFETCH(QString, defaultFamily);
+    QFETCH(int, defaultPixels);
+    const QFont saved = QApplication::font();
+    QFont standard(defaultFamily);
+    standard.setPixelSize(defaultPixels);
+    QApplication::setFont(standard);
+    Window w;
+    QApplication::setFont(saved);
+
+    const QPushButton* order = w.intro->Order;
+    QCOMPARE(order->font().weight(), QFont::Normal);
+    // The caption lies wholly inside the bevel, with room to spare.
+    const QRect area = ui::ButtonCaptionArea(*order);
+    const QFontMetrics metrics(order->font());
+    QVERIFY2(metrics.horizontalAdvance(order->text()) + 4 <= area.width(),
+             qPrintable(QStringLiteral("%1 px in %2").arg(metrics.horizontalAdvance(order->text())).arg(area.width())));
+    QVERIFY(QFontInfo(order->font()).pixelSize() >= 8);
+    QVERIFY(QFontInfo(order->font()).pixelSize() <= defaultPixels);
+}
+
+void IntroTest::titlePictureFromTheTopLeft()
+{
+    Window w;
+    w.intro->Order->hide(); // only the picture under it is looked at
+    const QImage shown = w.intro->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage title = QImage(QStringLiteral(":/images/title.png")).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(title.size(), QSize(512, 216));
+    QCOMPARE(shown.size(), QSize(512, 217));
+    QCOMPARE(shown.copy(0, 0, 512, 216), title);
+    const QRgb window = w.intro->palette().color(QPalette::Window).rgb();
+    for (int x = 0; x < 512; ++x)
+        QCOMPARE(shown.pixel(x, 216), window);
+}
+
+void IntroTest::formLoadShowsThenSeedsOnce()
+{
+    Window w;
+    w.intro->Form_Load();
+    QVERIFY(w.intro->isVisible());
+    QCOMPARE(w.random.seeds, 1);
+    // Seconds since midnight.
+    QVERIFY(w.random.lastSeed >= 0.0f && w.random.lastSeed < 86400.0f);
+    QCOMPARE(w.intro->focusWidget(), w.intro->Order);
+}
+
+void IntroTest::orderHidesWithoutClosing()
+{
+    Window w;
+    w.intro->Form_Load();
+    QSignalSpy asked(w.intro.get(), &Intro::setupRequested);
+    QPointer<Intro> alive(w.intro.get());
+
+    QTest::mouseClick(w.intro->Order, Qt::LeftButton);
+
+    QCOMPARE(asked.count(), 1);
+    QVERIFY(w.intro->isHidden());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(alive);
+    QCOMPARE(w.random.seeds, 1);
+}
+
+QTEST_MAIN(IntroTest)
+#include "intro_test.moc"
