@@ -1,0 +1,55 @@
+// The set-up window: building it, picking a style, and the raster copy behind a pick.
+#include <benchmark/benchmark.h>
+#include <QApplication>
+
+#include "platform/RasterCopy.h"
+#include "ui/KolvoRul.h"
+
+namespace {
+
+void BM_BuildSetupWindow(benchmark::State& state)
+{
+    Services services; // no media: the tune is not part of building the window
+    for (auto _ : state) {
+        KolvoRul rul(services);
+        benchmark::DoNotOptimize(rul.Pico[5]);
+    }
+}
+BENCHMARK(BM_BuildSetupWindow)->Unit(benchmark::kMicrosecond);
+
+void BM_ShowDiceStyle(benchmark::State& state)
+{
+    Services services;
+    KolvoRul rul(services);
+    for (auto _ : state)
+        rul.ShowDiceStyle(160); // six cell copies and the visibility changes
+}
+BENCHMARK(BM_ShowDiceStyle)->Unit(benchmark::kMicrosecond);
+
+void BM_BitBltCell(benchmark::State& state)
+{
+    const bool indexed = state.range(0) != 0;
+    QImage sheet(QStringLiteral(":/images/faces.png"));
+    if (!indexed)
+        sheet = sheet.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage face(32, 32, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        // The face box's outer size, clipped to its 32 x 32 stored image.
+        benchmark::DoNotOptimize(BitBlt(face, 0, 0, 34, 34, sheet, 96, 64, SRCCOPY));
+    }
+    state.SetLabel(indexed ? "8-bit palette source" : "premultiplied source");
+}
+BENCHMARK(BM_BitBltCell)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
