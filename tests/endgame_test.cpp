@@ -1,0 +1,142 @@
+#include <QtTest>
+
+#include "fakes/ArenaFixture.h"
+#include "game/ScoreSheet.h"
+
+// The end of a game: the winner, the record and the numbers read back from labels.
+namespace {
+// Puts the game one step from its end: every category used, the given totals shown.
+void finishedSheets(ArenaFixture& f, const QStringList& totals)
+{
+    QStringList names;
+    for (int i = 1; i <= totals.size(); ++i)
+        names << QStringLiteral("P%1").arg(i);
+    f.newGame(names);
+    for (int p = 1; p <= totals.size(); ++p) {
+        for (int c = 1; c <= 15; ++c)
+            f.s().Points[p][c] = 0;
+        f.a().lblSum[p]->setText(totals[p - 1]);
+    }
+}
+} // namespace
+
+class EndGameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void winner_data()
+    {
+        QTest::addColumn<QStringList>("totals");
+        QTest::addColumn<int>("winner");
+        QTest::newRow("200 150 200") << QStringList{"200", "150", "200"} << 1;
+        QTest::newRow("150 200 200") << QStringList{"150", "200", "200"} << 2;
+        QTest::newRow("150 200 201") << QStringList{"150", "200", "201"} << 3;
+        QTest::newRow("empty 5") << QStringList{"", "5"} << 2;
+        QTest::newRow("all empty") << QStringList{"", "", ""} << 1;
+        QTest::newRow("one player") << QStringList{""} << 1;
+    }
+    void winner()
+    {
+        QFETCH(QStringList, totals);
+        QFETCH(int, winner);
+        ArenaFixture f;
+        finishedSheets(f, totals);
+        f.a().GameFinish();
+        const auto messages = f.dialogs.messageTexts();
+        QVERIFY(!messages.empty());
+        const QString expected = QStringLiteral("Vinner gör P%1\r\nmed poängen: %2").arg(winner).arg(totals[winner - 1]);
+        const auto& gameOver = std::find(messages.begin(), messages.end(), expected);
+        QVERIFY2(gameOver != messages.end(), qPrintable(messages.front()));
+        QCOMPARE(f.a().lblSpelareTur->text(), QStringLiteral("Spelet är slut"));
+        QVERIFY(!f.a().Roller->isEnabled());
+    }
+
+    void gameGoesOnWhileACategoryIsFree()
+    {
+        ArenaFixture f;
+        finishedSheets(f, {"10", "20"});
+        f.s().Points[2][9] = 100;
+        f.a().GameFinish();
+        QVERIFY(f.dialogs.messageTexts().empty());
+        QVERIFY(f.a().Roller->isEnabled());
+        // Columns above the number of players are not looked at.
+        f.s().Points[2][9] = 0;
+        f.s().Points[3][1] = 100;
+        f.a().GameFinish();
+        QVERIFY(!f.dialogs.messageTexts().empty());
+    }
+
+    void record_data()
+    {
+        QTest::addColumn<QString>("storedScore"); // "" = nothing stored
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<bool>("newRecord");
+        QTest::newRow("first run") << "" << "1" << true;
+        QTest::newRow("equal is no record") << "250" << "250" << false;
+        QTest::newRow("one more is") << "250" << "251" << true;
+        QTest::newRow("empty total") << "" << "" << false;
+        QTest::newRow("stored text is 0") << "abc" << "3" << true;
+        QTest::newRow("leading number") << "300 poäng" << "299" << false;
+        QTest::newRow("absurd record") << "99999999999999999999" << "374" << false;
+    }
+    void record()
+    {
+        QFETCH(QString, storedScore);
+        QFETCH(QString, total);
+        QFETCH(bool, newRecord);
+        ArenaFixture f;
+        if (!storedScore.isEmpty()) {
+            f.settings.values.insert("Kolvo/KolvoHighscore/Score", storedScore);
+            f.settings.values.insert("Kolvo/KolvoHighscore/Name", "Gammal");
+            f.a().LoadHighScore();
+        }
+        finishedSheets(f, {total});
+        f.a().lblPlayer[1]->setText(QStringLiteral("Ny"));
+        f.a().GameFinish();
+        const bool congratulated = std::count(f.media.commands.begin(), f.media.commands.end(),
+                                              QByteArray("Play /opt/kolvo/Congratulations.mid")) == 1;
+        QCOMPARE(congratulated, newRecord);
+        QCOMPARE(f.dialogs.messageTexts().back() == QStringLiteral("Nytt rekord !!"), newRecord);
+        if (newRecord) {
+            QCOMPARE(f.settings.values.value("Kolvo/KolvoHighscore/Score"), total);
+            QCOMPARE(f.settings.values.value("Kolvo/KolvoHighscore/Name"), QStringLiteral("Ny"));
+            QCOMPARE(f.a().Rekordhållare->text(), total);
+            QCOMPARE(f.a().RekordHållareNamn->text(), QStringLiteral("Ny"));
+        } else {
+            QCOMPARE(f.settings.writes, 0);
+            QCOMPARE(f.a().Rekordhållare->text(), storedScore.isEmpty() ? QStringLiteral("0") : storedScore);
+        }
+        // The sounds come before their messages: clap first, then the winner is named.
+        QCOMPARE(f.media.commands.front(), QByteArray("Play /opt/kolvo/clap.wav"));
+    }
+
+    void defaultsWhenNothingIsStored()
+    {
+        ArenaFixture f;
+        QCOMPARE(f.a().Rekordhållare->text(), QStringLiteral("0"));
+        QCOMPARE(f.a().RekordHållareNamn->text(), QStringLiteral("Nobody"));
+    }
+
+    void leadingNumber_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<qint64>("value");
+        QTest::newRow("plain") << "374" << qint64(374);
+        QTest::newRow("trailing text") << "12abc" << qint64(12);
+        QTest::newRow("no number") << "abc" << qint64(0);
+        QTest::newRow("empty") << "" << qint64(0);
+        QTest::newRow("huge") << "99999999999999999999" << std::numeric_limits<qint64>::max();
+        QTest::newRow("max") << "9223372036854775807" << std::numeric_limits<qint64>::max();
+        QTest::newRow("max minus one") << "9223372036854775806" << std::numeric_limits<qint64>::max() - 1;
+        QTest::newRow("leading zeros") << "007" << qint64(7);
+        QTest::newRow("arabic digits") << "٣" << qint64(0);
+    }
+    void leadingNumber()
+    {
+        QFETCH(QString, caption);
+        QFETCH(qint64, value);
+        QCOMPARE(qint64(LeadingNumber(caption)), value);
+    }
+};
+
+QTEST_MAIN(EndGameTest)
+#include "endgame_test.moc"

@@ -1,0 +1,240 @@
+#include <QtTest>
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include "platform/ProgramDirectory.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtSettingsStore.h"
+#include "platform/StdRandom.h"
+
+// The real services over Qt: random numbers, the program directory, the per-user
+// store and the dialogs.
+namespace {
+
+// When started with this variable, the test program only prints what the store holds.
+constexpr char kReaderMode[] = "KOLVO_TEST_READ_STORE";
+
+// Runs inspect on the next modal dialog once it is up. A dialog the inspection left
+// open (a failed check returns early) is rejected, so a failure never hangs the test.
+template <typename F>
+void whenModalShows(F inspect)
+{
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, inspect] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        QPointer<QWidget> guard(modal);
+        inspect(modal);
+        if (guard && guard->isVisible())
+            if (auto* d = qobject_cast<QDialog*>(guard.data()))
+                d->reject();
+    });
+    poll->start();
+}
+
+} // namespace
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        auto* translator = new QTranslator(qApp);
+        if (translator->load(QLocale(QLocale::Swedish), QStringLiteral("qt"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(translator);
+    }
+
+    void drawsStayBelowOneAndAreFair()
+    {
+        StdRandom random;
+        random.Randomize(43200.5f);
+        std::array<int, 8> faces{};
+        constexpr int kDraws = 3'000'000;
+        for (int i = 0; i < kDraws; ++i) {
+            const float r = random.Rnd();
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            ++faces[FaceFromDraw(r)];
+        }
+        QCOMPARE(faces[0], 0);
+        QCOMPARE(faces[7], 0);
+        for (int v = 1; v <= 6; ++v)
+            QVERIFY2(std::abs(faces[v] - kDraws / 6) < kDraws / 600, qPrintable(QString::number(faces[v])));
+        // The largest draw still makes a six, never a seven.
+        QCOMPARE(FaceFromDraw(std::nextafter(1.0f, 0.0f)), 6);
+    }
+
+    void seedsDecideTheSequence()
+    {
+        StdRandom a, b, c;
+        a.Randomize(3600.25f);
+        b.Randomize(3600.25f);
+        c.Randomize(3600.5f);
+        bool differs = false;
+        for (int i = 0; i < 20; ++i) {
+            const float x = a.Rnd();
+            QCOMPARE(x, b.Rnd());
+            differs = differs || x != c.Rnd();
+        }
+        QVERIFY(differs);
+        const float now = SecondsSinceMidnight();
+        QVERIFY(now >= 0.0f && now < 86400.0f);
+    }
+
+    void programDirectory_data()
+    {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("root") << "/" << "/";
+        QTest::newRow("plain") << "/opt/kolvo" << "/opt/kolvo/";
+        QTest::newRow("already") << "/opt/kolvo/" << "/opt/kolvo/";
+        QTest::newRow("blanks") << "/opt/mitt spel" << "/opt/mitt spel/";
+    }
+    void programDirectory()
+    {
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        QCOMPARE(WithTrailingSeparator(in), out);
+    }
+
+    void programDirectoryIsTheExecutablesNotTheWorkingOne()
+    {
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(QDir::tempPath());
+        const QString dir = ProgramDirectory();
+        QDir::setCurrent(before);
+        QCOMPARE(dir, QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() + QLatin1Char('/'));
+    }
+
+    void storeRoundTripsThroughASecondProcess_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("number") << "289";
+        QTest::newRow("markup") << "<b>Bo</b> & <i>x</i>";
+        QTest::newRow("comma and quotes") << "Bo, \"Kim\" ; Ö=1";
+        QTest::newRow("line breaks") << "rad 1\r\nrad 2";
+        QTest::newRow("emoji") << "🎲 Åsa";
+        QTest::newRow("long") << QString(5000, QLatin1Char('k'));
+        QTest::newRow("empty") << "";
+    }
+    void storeRoundTripsThroughASecondProcess()
+    {
+        QFETCH(QString, value);
+        // Each row has a store of its own; the second process reads that one.
+        const QString application = QStringLiteral("KolvoTest-") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+        QtSettingsStore store;
+        QCOMPARE(store.GetSetting(application, "KolvoHighscore", "Name", "Nobody"), QStringLiteral("Nobody"));
+        store.SaveSetting(application, "KolvoHighscore", "Name", value);
+        QCOMPARE(store.GetSetting(application, "KolvoHighscore", "Name", "Nobody"), value);
+
+        QProcess reader;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QLatin1String(kReaderMode), QStringLiteral("1"));
+        env.insert(QStringLiteral("KOLVO_TEST_APPLICATION"), application);
+        reader.setProcessEnvironment(env);
+        reader.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(reader.waitForFinished(20000));
+        QCOMPARE(QString::fromUtf8(reader.readAllStandardOutput()), value);
+    }
+
+    void damagedStoreReadsAsDefaults()
+    {
+        const QString dir = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/KolvoTrasig");
+        QDir().mkpath(dir);
+        QFile file(dir + QStringLiteral("/KolvoTrasig.conf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const char damaged[] = "\xff\xfe\x00garbage[[[\n=\n[KolvoHighscore]\nScore=a, b, c\n";
+        file.write(damaged, sizeof(damaged) - 1);
+        file.close();
+        QtSettingsStore store;
+        QCOMPARE(store.GetSetting("KolvoTrasig", "KolvoHighscore", "Name", "Nobody"), QStringLiteral("Nobody"));
+        // A list written by hand shows as it stands.
+        QCOMPARE(store.GetSetting("KolvoTrasig", "KolvoHighscore", "Score", "0"), QStringLiteral("a, b, c"));
+    }
+
+    void messageBoxShowsPlainTextInSwedish()
+    {
+        QtDialogs dialogs;
+        QString shownText, title;
+        QStringList buttons;
+        whenModalShows([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            title = box->windowTitle();
+            shownText = box->text();
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            for (auto* b : box->buttons())
+                buttons << b->text();
+            QCOMPARE(box->defaultButton()->text(), QStringLiteral("OK"));
+            box->close(); // closing by other means counts as Cancel
+        });
+        const MsgAnswer answer = dialogs.MsgBox(QStringLiteral("Vinner gör <b>Bo</b> & Co\r\nmed poängen: 3"),
+                                                MsgButtons::OkCancel, QStringLiteral("Segrare"));
+        QCOMPARE(answer, MsgAnswer::Cancel);
+        QCOMPARE(title, QStringLiteral("Segrare"));
+        QCOMPARE(shownText, QStringLiteral("Vinner gör <b>Bo</b> & Co\nmed poängen: 3"));
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"Avbryt", "OK"}));
+
+        whenModalShows([](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); });
+        QCOMPARE(dialogs.MsgBox(QStringLiteral("Fråga"), MsgButtons::OkCancel, QStringLiteral("Kolvo")), MsgAnswer::Ok);
+        whenModalShows([](QWidget* w) { w->close(); });
+        QCOMPARE(dialogs.MsgBox(QStringLiteral("Bara OK"), MsgButtons::Ok, QStringLiteral("Kolvo")), MsgAnswer::Ok);
+    }
+
+    void inputBox()
+    {
+        QtDialogs dialogs;
+        whenModalShows([](QWidget* w) {
+            auto* edit = w->findChild<QLineEdit*>();
+            QVERIFY(edit);
+            QVERIFY(edit->text().isEmpty());
+            QCOMPARE(w->windowTitle(), QStringLiteral("Kolvo"));
+            QVERIFY(w->findChild<QLabel*>()->text() == QStringLiteral("Vad heter spelare nr 1 ?"));
+            QTest::keyClicks(edit, QStringLiteral("<i>Åsa</i>"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QCOMPARE(dialogs.InputBox(QStringLiteral("Vad heter spelare nr 1 ?"), QStringLiteral("Kolvo")),
+                 QStringLiteral("<i>Åsa</i>"));
+        whenModalShows([](QWidget* w) {
+            QTest::keyClicks(w->findChild<QLineEdit*>(), QStringLiteral("Bo"));
+            auto* box = w->findChild<QDialogButtonBox*>();
+            QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Avbryt"));
+            box->button(QDialogButtonBox::Cancel)->click();
+        });
+        QCOMPARE(dialogs.InputBox(QStringLiteral("Vad heter spelare nr 2 ?"), QStringLiteral("Kolvo")), QString());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(kReaderMode)) {
+        QCoreApplication app(argc, argv);
+        QtSettingsStore store;
+        const QByteArray out = store.GetSetting(qEnvironmentVariable("KOLVO_TEST_APPLICATION"), "KolvoHighscore",
+                                                "Name", "Nobody").toUtf8();
+        fwrite(out.constData(), 1, size_t(out.size()), stdout);
+        return 0;
+    }
+    // A store of the test's own, never the user's.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    QApplication app(argc, argv);
+    PlatformTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "platform_test.moc"
