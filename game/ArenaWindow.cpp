@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -160,6 +161,7 @@ void KolvoArena::buildControls()
         const auto index = static_cast<std::int16_t>(i);
         connect(die, &PictureBox::clicked, this, [this, index] { DicePic_Click(index); });
         DicePic[i] = die;
+        describeDie(i);
     }
 
     Timer1 = new QTimer(this);
@@ -198,6 +200,28 @@ void KolvoArena::setDieHeld(int i, bool held)
     state.DiceFree[i] = !held;
     DicePic[i]->setBorder(held);
     DicePic[i]->setToolTip(QString::fromUtf8(held ? texts::kDieHeld : texts::kDieFree));
+    describeDie(i);
+}
+
+void KolvoArena::describeDie(int i)
+{
+    // What a screen reader says of a die: its number, its face and whether it is held.
+    const int v = state.DiceValue[i];
+    QString name = QStringLiteral("Tärning %1: %2").arg(i + 1).arg(v >= 1 && v <= 6 ? QString::number(v) : QStringLiteral("ingen"));
+    if (DicePic[i]->hasBorder())
+        name += QStringLiteral(", hålls");
+    DicePic[i]->setAccessibleName(name);
+}
+
+void KolvoArena::keyPressEvent(QKeyEvent* event)
+{
+    // The keys 1 to 5 hold and release the dice, by the same rules as a click.
+    const int key = event->key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_5 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        DicePic_Click(static_cast<std::int16_t>(key - Qt::Key_1));
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void KolvoArena::showRollCount()

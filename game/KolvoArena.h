@@ -89,6 +89,8 @@ private:
     void buildMenus();
     void setDieHeld(int i, bool held);
     void showRollCount();
+    void describeDie(int i);
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
     Services services_;

@@ -37,6 +37,7 @@ void KolvoArena::Timer1_Timer()
         const int v = FaceFromDraw(services_.random->Rnd());
         DicePic[i]->setPicture(facePicture_ ? facePicture_(v) : QPixmap());
         state.DiceValue[i] = static_cast<std::int16_t>(v);
+        describeDie(i);
     }
     if (state.TickCount == kTicksPerRoll) {
         Timer1->stop();

@@ -17,8 +17,11 @@ void KolvoArena::ShowScoreHints()
 {
     if (!state.HasRolled)
         return;
-    for (int n = 1; n <= GameState::kCategories; ++n)
-        setPlainToolTip(ScoreVal[n], QString::fromUtf8(texts::kHintLabels[n]) + QString::number(CandidateOf(state, n)));
+    for (int n = 1; n <= GameState::kCategories; ++n) {
+        const QString hint = QString::fromUtf8(texts::kHintLabels[n]) + QString::number(CandidateOf(state, n));
+        setPlainToolTip(ScoreVal[n], hint);
+        ScoreVal[n]->setAccessibleDescription(hint);
+    }
 }
 
 void KolvoArena::ScoreVal_Click(std::int16_t Index)

@@ -48,8 +48,8 @@ void KolvoArena::ResetGame()
     Roller->setEnabled(true);
     state.RollCount = 0;
     for (int i = 0; i < GameState::kDice; ++i) {
-        setDieHeld(i, false);
         state.DiceValue[i] = 0;
+        setDieHeld(i, false);
     }
     showRollCount(); // shows while the name prompts are open
     state.CurrentPlayer = 0;
@@ -70,8 +70,8 @@ void KolvoArena::NextPlayer()
     state.RollCount = 0;
     const QImage& blank = BlankDie();
     for (int i = 0; i < GameState::kDice; ++i) {
-        setDieHeld(i, false);
         state.DiceValue[i] = 0;
+        setDieHeld(i, false);
         DicePic[i]->setPicture(blank);
     }
     lblSpelareTur->setText(lblPlayer[state.CurrentPlayer + 1]->text());
