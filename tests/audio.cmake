@@ -1,0 +1,21 @@
+# Sound tests, all labelled "audio" (ctest -L audio):
+# - sound_playsound_test: the game's calls against the recording fake;
+# - sound_sdlmedia_test: the SDL service on SDL's dummy output, no server needed;
+# - sound_pulse_playback: the six files through a private PulseAudio server with a
+#   null sink, recorded from its monitor. It skips (77) where PulseAudio cannot start,
+#   and fails there instead when CI is set.
+set(KOLVO_SOUNDS_DIR ${PROJECT_SOURCE_DIR}/assets/sounds)
+
+target_compile_definitions(sound_sdlmedia_test PRIVATE KOLVO_SOUNDS_DIR="${KOLVO_SOUNDS_DIR}")
+set_tests_properties(sound_playsound_test sound_sdlmedia_test PROPERTIES LABELS audio)
+
+add_executable(kolvo-sound-player ${KOLVO_TEST_DIR}/audio/sound_player.cpp)
+target_link_libraries(kolvo-sound-player PRIVATE kolvocore)
+add_test(NAME sound_pulse_playback
+  COMMAND bash ${KOLVO_TEST_DIR}/audio/pulse_playback.sh
+          $<TARGET_FILE:kolvo-sound-player> ${KOLVO_SOUNDS_DIR})
+set_tests_properties(sound_pulse_playback PROPERTIES
+  LABELS audio
+  TIMEOUT 120
+  SKIP_RETURN_CODE 77
+  ENVIRONMENT "LC_ALL=C.UTF-8;QT_QPA_PLATFORM=offscreen")

@@ -1,0 +1,84 @@
+// The game's two ways into the media service, against the recording fake.
+#include <QtTest>
+
+#include "fakes/FakeMedia.h"
+#include "sound/PlaySound.h"
+
+class PlaySoundTest : public QObject {
+    Q_OBJECT
+private slots:
+    void withoutDeviceNothingIsIssued()
+    {
+        FakeMedia media;
+        media.devices = 0;
+        for (const char* file : {"Roll.wav", "claps.wav", "glass.wav", "clap.wav", "Congratulations.mid"})
+            sound::PlaySound(media, QStringLiteral("/opt/kolvo/") + QLatin1String(file));
+        sound::PlaySetupTune(media);
+        QVERIFY(media.commands.empty());
+    }
+
+    void commandIsPlayAndThePathAsGiven_data()
+    {
+        QTest::addColumn<QString>("wavName");
+        QTest::addColumn<QByteArray>("command");
+        QTest::newRow("roll, directory with a blank")
+            << QStringLiteral("/opt/kolvo spel/Roll.wav") << QByteArray("Play /opt/kolvo spel/Roll.wav");
+        QTest::newRow("fanfare")
+            << QStringLiteral("/opt/kolvo/Congratulations.mid")
+            << QByteArray("Play /opt/kolvo/Congratulations.mid");
+        QTest::newRow("non-ASCII letters become UTF-8")
+            << QStringLiteral("/hem/Åsa Öberg/spel/glass.wav")
+            << QByteArray("Play /hem/\xc3\x85sa \xc3\x96" "berg/spel/glass.wav");
+    }
+    void commandIsPlayAndThePathAsGiven()
+    {
+        QFETCH(QString, wavName);
+        QFETCH(QByteArray, command);
+        FakeMedia media;
+        sound::PlaySound(media, wavName);
+        QCOMPARE(media.commands.size(), std::size_t(1));
+        QCOMPARE(media.commands.front(), command);
+    }
+
+    void rollBuiltFromTheProgramDirectory()
+    {
+        FakeMedia media;
+        const QString AppDir = QStringLiteral("/opt/kolvo spel/");
+        sound::PlaySound(media, AppDir + QStringLiteral("Roll.wav"));
+        QCOMPARE(media.commands.at(0), QByteArray("Play /opt/kolvo spel/Roll.wav"));
+    }
+
+    void setupTuneNamesNoDirectory()
+    {
+        FakeMedia media;
+        sound::PlaySetupTune(media);
+        QCOMPARE(media.commands.size(), std::size_t(1));
+        QCOMPARE(media.commands.front(), QByteArray("Play I3IK.MID"));
+    }
+
+    // The applause right after a roll: the second request does not wait for the first.
+    void twoSoundsInARowAreBothIssued()
+    {
+        FakeMedia media;
+        sound::PlaySound(media, QStringLiteral("/k/Roll.wav"));
+        sound::PlaySound(media, QStringLiteral("/k/claps.wav"));
+        QCOMPARE(media.commands,
+                 (std::vector<QByteArray>{"Play /k/Roll.wav", "Play /k/claps.wav"}));
+    }
+
+    // Every request asks for the device count anew: a device that appears is used.
+    void gateIsAskedAtEveryRequest()
+    {
+        FakeMedia media;
+        media.devices = 0;
+        sound::PlaySound(media, QStringLiteral("/k/Roll.wav"));
+        media.devices = 2;
+        sound::PlaySound(media, QStringLiteral("/k/Roll.wav"));
+        sound::PlaySetupTune(media);
+        QCOMPARE(media.commands,
+                 (std::vector<QByteArray>{"Play /k/Roll.wav", "Play I3IK.MID"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(PlaySoundTest)
+#include "sound_playsound_test.moc"

@@ -1,0 +1,340 @@
+// The SDL media service without a sound server: SDL's dummy output mixes in real time
+// but plays nothing, and the mixer probe tells whether a command made sound.
+#include <QtTest>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include "platform/SdlMedia.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kSounds = QStringLiteral(KOLVO_SOUNDS_DIR);
+
+QByteArray play(const QString& path)
+{
+    return "Play " + path.toLocal8Bit();
+}
+
+// Collects what the service reports, as the injected reporter.
+struct Failures {
+    std::vector<MediaFailure> seen;
+    SdlMedia::Reporter reporter()
+    {
+        return [this](const MediaFailure& failure) { seen.push_back(failure); };
+    }
+};
+
+// Waits for the worker, then lets the queued reports arrive.
+void settle(SdlMedia& media)
+{
+    media.waitUntilIdle();
+    QCoreApplication::processEvents();
+}
+
+bool audibleAfter(SdlMedia& media, const QByteArray& command, std::chrono::milliseconds within)
+{
+    media.armAudibleProbe();
+    media.mciExecute(command);
+    return media.waitAudible(within).has_value();
+}
+
+QList<QMessageBox*> openBoxes()
+{
+    QList<QMessageBox*> boxes;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+            boxes.append(box);
+    return boxes;
+}
+
+} // namespace
+
+class SdlMediaTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        qputenv("SDL_AUDIODRIVER", "dummy");
+        QVERIFY(QFile::exists(kSounds + "/Roll.wav"));
+    }
+    void init() { qputenv("SDL_AUDIODRIVER", "dummy"); }
+
+    void dummyOutputCountsAsOneDevice()
+    {
+        SdlMedia media([](const MediaFailure&) {});
+        QCOMPARE(media.waveOutGetNumDevs(), 1u);
+    }
+
+    // A machine without sound output: the count is 0 and nothing breaks.
+    void noServerMeansNoDevice()
+    {
+        qputenv("SDL_AUDIODRIVER", "pulseaudio");
+        qputenv("PULSE_SERVER", "unix:/nonexistent/kolvo-no-server");
+        Failures failures;
+        {
+            SdlMedia media(failures.reporter());
+            QCOMPARE(media.waveOutGetNumDevs(), 0u);
+        }
+        qunsetenv("PULSE_SERVER");
+        QVERIFY(failures.seen.empty());
+    }
+
+    void refusedCommands_data()
+    {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<QString>("reason");
+        const int command = int(MediaFailure::Kind::Command);
+        const int file = int(MediaFailure::Kind::File);
+        QTest::newRow("unknown verb") << QByteArray("Stop /k/Roll.wav") << command
+                                      << "Stop /k/Roll.wav" << "Okänt kommando.";
+        QTest::newRow("verb alone") << QByteArray("Play") << command << "Play" << "Filnamnet saknas.";
+        QTest::newRow("no path") << QByteArray("Play ") << command << "Play " << "Filnamnet saknas.";
+        QTest::newRow("quoted path is not a wave")
+            << QByteArray("Play \"/k/Roll.wav\"") << file << "\"/k/Roll.wav\""
+            << "Filtypen kan inte spelas upp (bara .wav och .mid).";
+        QTest::newRow("mp3") << QByteArray("Play /k/låt.mp3") << file << "/k/låt.mp3"
+                             << "Filtypen kan inte spelas upp (bara .wav och .mid).";
+    }
+    void refusedCommands()
+    {
+        QFETCH(QByteArray, command);
+        QFETCH(int, kind);
+        QFETCH(QString, subject);
+        QFETCH(QString, reason);
+        Failures failures;
+        SdlMedia media(failures.reporter());
+        QVERIFY(!media.mciExecute(command));
+        QVERIFY2(failures.seen.empty(), "reported before the caller went on");
+        settle(media);
+        QCOMPARE(failures.seen.size(), std::size_t(1));
+        QCOMPARE(failures.seen[0], (MediaFailure{MediaFailure::Kind(kind), subject, reason}));
+    }
+
+    void verbInAnyCase_data()
+    {
+        QTest::addColumn<QByteArray>("verb");
+        QTest::newRow("Play") << QByteArray("Play");
+        QTest::newRow("play") << QByteArray("play");
+        QTest::newRow("PLAY") << QByteArray("PLAY");
+    }
+    void verbInAnyCase()
+    {
+        QFETCH(QByteArray, verb);
+        Failures failures;
+        SdlMedia media(failures.reporter());
+        QVERIFY(audibleAfter(media, verb + " " + (kSounds + "/Roll.wav").toLocal8Bit(), 2s));
+        settle(media);
+        QVERIFY(failures.seen.empty());
+    }
+
+    void unplayableFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing wave") << "saknas.wav" << QByteArray() << "Filen finns inte.";
+        QTest::newRow("missing tune") << "saknas.MID" << QByteArray() << "Filen finns inte.";
+        QTest::newRow("text as wave") << "text.wav" << QByteArray("inte ljud\n")
+                                      << "Filen är ingen WAV-ljudfil som kan spelas upp.";
+        QTest::newRow("text as tune") << "text.mid" << QByteArray("inte heller\n")
+                                      << "Filen är ingen MIDI-fil som kan spelas upp.";
+        QTest::newRow("empty wave") << "tom.wav" << QByteArray("")
+                                    << "Filen är ingen WAV-ljudfil som kan spelas upp.";
+        QTest::newRow("directory") << "mapp.wav" << QByteArray("<dir>") << "Det är ingen vanlig fil.";
+    }
+    void unplayableFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (content == "<dir>") {
+            QVERIFY(QDir().mkdir(path));
+        } else if (!content.isNull()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        Failures failures;
+        SdlMedia media(failures.reporter());
+        QVERIFY(media.mciExecute(play(path)));
+        settle(media);
+        QCOMPARE(failures.seen.size(), std::size_t(1));
+        QCOMPARE(failures.seen[0], (MediaFailure{MediaFailure::Kind::File, path, reason}));
+        QVERIFY(failures.seen[0].text().startsWith("Ljudfilen kunde inte spelas upp:\n" + path + "\n\n"));
+    }
+
+    // Nothing is remembered: a file that failed is tried again, and once it is there it plays.
+    void failureIsNotRemembered()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Roll.wav");
+        Failures failures;
+        SdlMedia media(failures.reporter());
+        media.mciExecute(play(path));
+        media.mciExecute(play(path));
+        settle(media);
+        QCOMPARE(failures.seen.size(), std::size_t(2));
+        QVERIFY(QFile::copy(kSounds + "/Roll.wav", path));
+        QVERIFY(audibleAfter(media, play(path), 2s));
+        settle(media);
+        QCOMPARE(failures.seen.size(), std::size_t(2));
+    }
+
+    void everyFilePlays_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name :
+             {"Roll.wav", "glass.wav", "claps.wav", "clap.wav", "Congratulations.mid", "I3IK.MID"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void everyFilePlays()
+    {
+        QFETCH(QString, name);
+        Failures failures;
+        SdlMedia media(failures.reporter());
+        QVERIFY(audibleAfter(media, play(kSounds + "/" + name), 3s));
+        settle(media);
+        QVERIFY(failures.seen.empty());
+    }
+
+    // The command does not set the path off; everything after the first blank is the path.
+    void pathWithBlanksAndNonAsciiLetters()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("Kolvo spel/Åsa och Örjan"));
+        const QString wave = dir.filePath("Kolvo spel/Åsa och Örjan/Tärning  rull.wav");
+        const QString tune = dir.filePath("Kolvo spel/Åsa och Örjan/Grattis på dig.MID");
+        QVERIFY(QFile::copy(kSounds + "/Roll.wav", wave));
+        QVERIFY(QFile::copy(kSounds + "/Congratulations.mid", tune));
+        Failures failures;
+        SdlMedia media(failures.reporter());
+        QVERIFY(audibleAfter(media, play(wave), 2s));
+        QVERIFY(audibleAfter(media, play(tune), 3s));
+        settle(media);
+        QVERIFY(failures.seen.empty());
+    }
+
+    void relativePathIsLookedUpInTheWorkingDirectory()
+    {
+        const QString before = QDir::currentPath();
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(kSounds + "/I3IK.MID", dir.filePath("I3IK.MID")));
+        Failures failures;
+        SdlMedia media(failures.reporter());
+        media.mciExecute("Play I3IK.MID"); // not here yet
+        settle(media);
+        QCOMPARE(failures.seen.size(), std::size_t(1));
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const bool audible = audibleAfter(media, "Play I3IK.MID", 3s);
+        media.waitUntilIdle();
+        QDir::setCurrent(before);
+        QVERIFY(audible);
+        QCoreApplication::processEvents();
+        QCOMPARE(failures.seen.size(), std::size_t(1));
+    }
+
+    // The call hands the work over: even the first play of a tune, which loads the whole
+    // soundfont, returns long before it is heard.
+    void callReturnsAtOnce()
+    {
+        SdlMedia media([](const MediaFailure&) {});
+        media.waveOutGetNumDevs();
+        QElapsedTimer clock;
+        clock.start();
+        media.mciExecute(play(kSounds + "/I3IK.MID"));
+        media.mciExecute(play(kSounds + "/claps.wav"));
+        media.mciExecute(play(kSounds + "/Roll.wav"));
+        QVERIFY2(clock.elapsed() < 5, qPrintable(QString::number(clock.nsecsElapsed()) + " ns"));
+    }
+
+    void missingSoundFont()
+    {
+        Failures failures;
+        SdlMedia media(failures.reporter(), "/nonexistent/kolvo.sf2");
+        media.mciExecute(play(kSounds + "/I3IK.MID"));
+        settle(media);
+        QCOMPARE(failures.seen.size(), std::size_t(1));
+        QCOMPARE(failures.seen[0].reason,
+                 QStringLiteral("Ljudbanken för MIDI saknas: /nonexistent/kolvo.sf2"));
+        QVERIFY(audibleAfter(media, play(kSounds + "/Roll.wav"), 2s)); // waves are unaffected
+    }
+
+    // More sounds at once than there are channels: the newest still starts.
+    void manyWavesAtOnce()
+    {
+        Failures failures;
+        SdlMedia media(failures.reporter());
+        for (int i = 0; i < SdlMedia::kEffectChannels + 4; ++i)
+            media.mciExecute(play(kSounds + "/claps.wav"));
+        settle(media);
+        QVERIFY(failures.seen.empty());
+    }
+
+    void shutdownWhilePlaying()
+    {
+        QElapsedTimer clock;
+        {
+            SdlMedia media([](const MediaFailure&) {});
+            QVERIFY(audibleAfter(media, play(kSounds + "/I3IK.MID"), 3s));
+            media.mciExecute(play(kSounds + "/claps.wav"));
+            media.mciExecute(play(kSounds + "/Congratulations.mid")); // may still be loading
+            clock.start();
+        }
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed()) + " ms"));
+    }
+
+    // A report that arrives after the service is gone is dropped, not delivered to a dead reporter.
+    void reportsDieWithTheService()
+    {
+        Failures failures;
+        {
+            SdlMedia media(failures.reporter());
+            media.mciExecute("Play /nonexistent/x.wav");
+            media.waitUntilIdle();
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(failures.seen.empty());
+    }
+
+    void failureBox()
+    {
+        const MediaFailure missing{MediaFailure::Kind::File, "/k/Roll.wav", "Filen finns inte."};
+        ShowMediaFailureBox(missing);
+        QList<QMessageBox*> boxes = openBoxes();
+        QCOMPARE(boxes.size(), 1);
+        QMessageBox* box = boxes[0];
+        QCOMPARE(box->windowTitle(), QStringLiteral("Kolvo"));
+        QCOMPARE(box->text(), QStringLiteral("Ljudfilen kunde inte spelas upp:\n/k/Roll.wav\n\nFilen finns inte."));
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QCOMPARE(box->icon(), QMessageBox::NoIcon);
+        QCOMPARE(box->windowModality(), Qt::NonModal);
+        QCOMPARE(box->buttons().size(), 1);
+        QVERIFY(box->button(QMessageBox::Ok));
+
+        ShowMediaFailureBox(missing); // the same file again while its box is open
+        QCOMPARE(openBoxes().size(), 1);
+        ShowMediaFailureBox(MediaFailure{MediaFailure::Kind::File, "/k/glass.wav", "Filen finns inte."});
+        QCOMPARE(openBoxes().size(), 2);
+
+        QPointer<QMessageBox> first = box;
+        box->button(QMessageBox::Ok)->click();
+        QTRY_VERIFY(first.isNull());
+        ShowMediaFailureBox(missing); // closed: the next failure shows again
+        QCOMPARE(openBoxes().size(), 2);
+        for (QMessageBox* b : openBoxes())
+            b->button(QMessageBox::Ok)->click();
+        QTRY_COMPARE(openBoxes().size(), 0);
+    }
+};
+
+QTEST_MAIN(SdlMediaTest)
+#include "sound_sdlmedia_test.moc"
