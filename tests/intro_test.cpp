@@ -31,6 +31,7 @@ private slots:
     void buttonFontAndCaption();
     void titlePictureFromTheTopLeft();
     void formLoadShowsThenSeedsOnce();
+    void orderHidesWithoutClosing_data();
     void orderHidesWithoutClosing();
 };
 
@@ -117,14 +118,26 @@ void IntroTest::formLoadShowsThenSeedsOnce()
     QCOMPARE(w.intro->focusWidget(), w.intro->Order);
 }
 
+void IntroTest::orderHidesWithoutClosing_data()
+{
+    QTest::addColumn<int>("key"); // 0: a mouse click
+    QTest::newRow("mouse") << 0;
+    QTest::newRow("space") << int(Qt::Key_Space);
+    QTest::newRow("enter") << int(Qt::Key_Return);
+}
+
 void IntroTest::orderHidesWithoutClosing()
 {
+    QFETCH(int, key);
     Window w;
     w.intro->Form_Load();
     QSignalSpy asked(w.intro.get(), &Intro::setupRequested);
     QPointer<Intro> alive(w.intro.get());
 
-    QTest::mouseClick(w.intro->Order, Qt::LeftButton);
+    if (key == 0)
+        QTest::mouseClick(w.intro->Order, Qt::LeftButton);
+    else
+        QTest::keyClick(w.intro->Order, Qt::Key(key));
 
     QCOMPARE(asked.count(), 1);
     QVERIFY(w.intro->isHidden());

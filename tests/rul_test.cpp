@@ -105,6 +105,8 @@ private slots:
     void formLoad();
     void pickingAStyle_data();
     void pickingAStyle();
+    void keyboardPicksTheFocusedStyle_data();
+    void keyboardPicksTheFocusedStyle();
     void copiesReadTheHiddenSheet();
     void forwardHidesWithoutClosing();
     void facePictureOutsideOneToSix();
@@ -257,6 +259,23 @@ void RulTest::pickingAStyle()
     QVERIFY(w.rul->Diceholder->isHidden());
     QVERIFY(w.rul->Forward->isVisible());
     QVERIFY(w.rul->isVisible());
+}
+
+void RulTest::keyboardPicksTheFocusedStyle_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("space") << int(Qt::Key_Space);
+    QTest::newRow("enter") << int(Qt::Key_Return);
+}
+
+void RulTest::keyboardPicksTheFocusedStyle()
+{
+    QFETCH(int, key);
+    Window w;
+    w.rul->Form_Load();
+    QTest::keyClick(w.rul->DiceStyle[4], Qt::Key(key));
+    QCOMPARE(w.rul->ChosenStyle, 4);
+    QVERIFY(w.rul->Forward->isVisible());
 }
 
 void RulTest::copiesReadTheHiddenSheet()

@@ -18,6 +18,7 @@ Intro::Intro(const Services& services, QWidget* parent)
     Order = new QPushButton(QString::fromUtf8(intro::kOrderCaption), this);
     Order->setObjectName(QString::fromUtf8(intro::kOrderName));
     Order->setGeometry(intro::kOrder.x, intro::kOrder.y, intro::kOrder.w, intro::kOrder.h);
+    Order->setAutoDefault(true); // Enter presses the focused button, as Space does
     fitOrderCaption();
     connect(Order, &QPushButton::clicked, this, &Intro::Order_Click);
     Order->setFocus();

@@ -39,6 +39,7 @@ void KolvoRul::buildControls()
         const rul::ButtonDesign& d = rul::kStyleButtons[i];
         DiceStyle[i] = new QPushButton(QString::fromUtf8(d.caption), this);
         place(DiceStyle[i], d.name, d.rect);
+        DiceStyle[i]->setAutoDefault(true); // Enter presses the focused button, as Space does
         connect(DiceStyle[i], &QPushButton::clicked, this, kHandlers[i]);
     }
 

@@ -42,7 +42,13 @@ QRect ButtonCaptionArea(const QPushButton& button)
     option.initFrom(&button);
     option.rect = button.rect();
     option.text = button.text();
-    option.features = button.isFlat() ? QStyleOptionButton::Flat : QStyleOptionButton::None;
+    option.features = QStyleOptionButton::None;
+    if (button.isFlat())
+        option.features |= QStyleOptionButton::Flat;
+    if (button.autoDefault())
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+    if (button.isDefault())
+        option.features |= QStyleOptionButton::DefaultButton;
     return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
 }
 
