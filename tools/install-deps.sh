@@ -14,7 +14,7 @@ PACKAGES=(
   pulseaudio pulseaudio-utils sox
   at-spi2-core python3 python3-pyatspi python3-gi
   desktop-file-utils appstream
-  imagemagick fonts-liberation2 fonts-dejavu-core
+  imagemagick fonts-liberation2 fonts-dejavu-core fonts-noto-color-emoji
 )
 
 missing=()
