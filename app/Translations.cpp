@@ -8,8 +8,8 @@
 namespace {
 
 struct ButtonText {
-    const char* english;
-    const char* swedish;
+    const char* english = "";
+    const char* swedish = "";
 };
 
 // Qt looks these up in the context "QPlatformTheme".

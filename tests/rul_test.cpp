@@ -13,8 +13,8 @@ namespace {
 
 // One control's place as the design gives it, in twips (15 per pixel).
 struct Twips {
-    const char* name;
-    int left, top, width, height;
+    const char* name = "";
+    int left = 0, top = 0, width = 0, height = 0;
 };
 constexpr Twips kDesignTwips[] = {
     {"TärningsInfo", 960, 720, 1125, 195},

@@ -26,8 +26,8 @@ inline constexpr Rect kInfo{64, 48, 75, 13};
 // DiceStyle1..6: button N picks style N, the sheet's column N - 1. DiceStyle6 stands
 // at the x of Pico(5), the others 8 pixels right of the Pico box above them.
 struct ButtonDesign {
-    const char* name;
-    const char* caption;
+    const char* name = "";
+    const char* caption = "";
     Rect rect;
 };
 inline constexpr ButtonDesign kStyleButtons[] = {

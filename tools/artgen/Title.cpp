@@ -15,8 +15,8 @@ namespace {
 // The rules on the right of the title picture, twelve lines; a line that starts a
 // new point gets a bullet.
 struct RuleLine {
-    bool bullet;
-    const char* text;
+    bool bullet = false;
+    const char* text = "";
 };
 constexpr RuleLine kRules[] = {
     {true, "Kolvo spelas med fem tärningar."},
