@@ -156,6 +156,7 @@ struct SdlMedia::Worker {
             settled.notify_all();
         }
         stop();
+        SDL_TLSCleanup(); // SDL keeps per-thread data for threads it did not start
     }
 
     void start()
@@ -412,6 +413,5 @@ SdlMedia::waitAudible(std::chrono::milliseconds timeout)
 {
     std::unique_lock lock(worker_->probeMutex);
     worker_->probeSeen.wait_for(lock, timeout, [this] { return worker_->probeHit.has_value(); });
-    worker_->probeArmed = false;
     return worker_->probeHit;
 }

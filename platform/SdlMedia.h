@@ -66,7 +66,8 @@ public:
     // Blocks until every command handed over so far has been carried out.
     void waitUntilIdle();
     // Arms a one-shot probe in the mixer; waitAudible then gives the moment the
-    // mixer next finished a buffer holding a sample that is not silence.
+    // mixer next finished a buffer holding a sample that is not silence, or nothing
+    // if that has not happened within the timeout (the probe stays armed).
     void armAudibleProbe();
     std::optional<std::chrono::steady_clock::time_point>
     waitAudible(std::chrono::milliseconds timeout);
