@@ -12,7 +12,7 @@ PACKAGES=(
   # headless tests: X server, input, audio sink, inspection
   xvfb xdotool x11-utils x11-apps xauth dbus dbus-x11
   pulseaudio pulseaudio-utils sox
-  at-spi2-core python3 python3-pyatspi python3-gi
+  at-spi2-core python3 python3-pyatspi python3-gi python3-xlib
   desktop-file-utils appstream
   imagemagick fonts-liberation2 fonts-dejavu-core fonts-noto-color-emoji
 )

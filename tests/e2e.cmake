@@ -1,0 +1,19 @@
+# End-to-end tests, labelled "e2e" (ctest -L e2e): the built program played under its
+# own Xvfb, D-Bus session, accessibility bus and PulseAudio null sink, with real input
+# events (xdotool), read from the outside (X properties, AT-SPI, the per-user store,
+# the sink's monitor). They need the system python (/usr/bin/python3) with python3-gi
+# and python3-xlib. Exit 77 (skipped) where that environment cannot start, except with
+# CI set, where it fails. Screenshots of what was checked go to e2e-shots/.
+set(KOLVO_E2E_DIR ${KOLVO_TEST_DIR}/e2e)
+set(KOLVO_E2E_SHOTS ${CMAKE_BINARY_DIR}/e2e-shots)
+
+add_test(NAME e2e_games
+  COMMAND /usr/bin/python3 ${KOLVO_E2E_DIR}/play_games.py $<TARGET_FILE:kolvo>
+          --shots ${KOLVO_E2E_SHOTS}/games)
+add_test(NAME e2e_screen_reader
+  COMMAND /usr/bin/python3 ${KOLVO_E2E_DIR}/screen_reader.py $<TARGET_FILE:kolvo>
+          --shots ${KOLVO_E2E_SHOTS}/screen_reader)
+set_tests_properties(e2e_games e2e_screen_reader PROPERTIES
+  LABELS e2e
+  TIMEOUT 180
+  SKIP_RETURN_CODE 77)

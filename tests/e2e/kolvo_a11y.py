@@ -1,0 +1,145 @@
+"""Reading the program's windows over AT-SPI, the way a screen reader does.
+
+Every read clears libatspi's cache of the object first, so what is returned is what
+the program says now, not what it said when the object was first seen.
+"""
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+from kolvo_session import Failure, wait_for  # noqa: E402
+
+SHOWING = Atspi.StateType.SHOWING
+CHECKED = Atspi.StateType.CHECKED
+ENABLED = Atspi.StateType.ENABLED
+FOCUSED = Atspi.StateType.FOCUSED
+
+
+def fresh(acc):
+    try:
+        acc.clear_cache()
+    except Exception:
+        pass
+    return acc
+
+
+def name(acc):
+    return fresh(acc).get_name() or ""
+
+
+def description(acc):
+    return fresh(acc).get_description() or ""
+
+
+def role(acc):
+    return acc.get_role_name()
+
+
+def states(acc):
+    return fresh(acc).get_state_set()
+
+
+def has(acc, state):
+    return states(acc).contains(state)
+
+
+def extents(acc):
+    e = fresh(acc).get_extents(Atspi.CoordType.SCREEN)
+    return e.x, e.y, e.width, e.height
+
+
+def centre(acc):
+    x, y, w, h = extents(acc)
+    return x + w // 2, y + h // 2
+
+
+def children(acc):
+    fresh(acc)
+    return [acc.get_child_at_index(i) for i in range(acc.get_child_count())]
+
+
+def descendants(acc):
+    out = []
+    stack = [acc]
+    while stack:
+        node = stack.pop()
+        kids = children(node)
+        out.extend(kids)
+        stack.extend(reversed(kids))
+    return out
+
+
+def find_app(pid, timeout=15):
+    def look():
+        desktop = fresh(Atspi.get_desktop(0))
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            try:
+                if app is not None and app.get_process_id() == pid:
+                    return app
+            except Exception:
+                pass
+        return None
+    return wait_for(look, timeout, f"process {pid} on the accessibility bus", interval=0.1)
+
+
+def windows(app):
+    """The program's top-level accessibles that are on screen: (role, name, accessible)."""
+    out = []
+    for child in children(app):
+        try:
+            if has(child, SHOWING):
+                out.append((role(child), name(child), child))
+        except Exception:
+            pass
+    return out
+
+
+def wait_window(app, title, roles=None, timeout=10):
+    def look():
+        for r, n, acc in windows(app):
+            if n == title and (roles is None or r in roles):
+                return acc
+        return None
+    return wait_for(look, timeout, f"the window {title!r} over AT-SPI")
+
+
+def dialogs(app):
+    """Dialogs and message boxes on screen: (title, text, accessible). The text is the
+    first label's, with line breaks as the label shows them."""
+    out = []
+    for r, n, acc in windows(app):
+        if r in ("dialog", "alert", "frame") and n not in ("Kolvo 2003",):
+            labels = [d for d in descendants(acc) if role(d) == "label" and name(d)]
+            text = name(labels[0]) if labels else ""
+            if r == "frame" and not labels:
+                continue
+            out.append((n, text, acc))
+    return out
+
+
+def button(acc, caption):
+    for d in descendants(acc):
+        if role(d) == "push button" and name(d) == caption:
+            return d
+    raise Failure(f"no button {caption!r} in {name(acc)!r}")
+
+
+def by_role(acc, wanted):
+    return [d for d in descendants(acc) if role(d) == wanted]
+
+
+def settle(read, timeout=5.0, interval=0.12):
+    """Reads until two reads in a row give the same value."""
+    end = time.monotonic() + timeout
+    last = read()
+    while time.monotonic() < end:
+        time.sleep(interval)
+        now = read()
+        if now == last:
+            return now
+        last = now
+    raise Failure("the window kept changing")

@@ -1,0 +1,411 @@
+"""A private desktop session for playing Kolvo from the outside.
+
+Session starts, each as a child of this process and each killed again by close():
+
+- Xvfb on a free display (chosen by the server itself through -displayfd);
+- a D-Bus session bus (dbus-daemon --nofork), and in it the accessibility bus
+  (at-spi-bus-launcher --launch-immediately), so that the program's controls can be
+  read over AT-SPI;
+- a PulseAudio server whose only sink is a null sink, with its own runtime and state
+  directories, so that what the program plays can be recorded from the sink's monitor;
+- the program itself, with a fresh HOME (XDG_CONFIG_HOME inside it).
+
+Every process gets a marker in its environment and the kernel's parent-death signal,
+so that nothing outlives the session: close() kills what it started by pid and then
+every process that still carries the marker (the accessibility registry, started by
+the accessibility bus, is one such grandchild). close() also runs at interpreter exit
+and on SIGTERM, SIGINT and SIGHUP.
+
+Needs the system python (/usr/bin/python3) with python3-xlib and python3-gi (Atspi).
+"""
+import atexit
+import ctypes
+import os
+import re
+import secrets
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+import Xlib.X
+import Xlib.display
+import Xlib.error
+import Xlib.protocol.event
+
+MARK = "KOLVO_E2E_MARK"
+_libc = ctypes.CDLL("libc.so.6", use_errno=True)
+_PR_SET_PDEATHSIG = 1
+
+
+class Unavailable(Exception):
+    """The session's environment (X server, D-Bus, AT-SPI, PulseAudio) cannot run here."""
+
+
+class Failure(AssertionError):
+    pass
+
+
+def _die_with_parent():
+    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+    os.setpgid(0, 0)
+
+
+def _read_line(fd, timeout, what):
+    """One line from a pipe the child writes to, within timeout seconds."""
+    end = time.monotonic() + timeout
+    data = b""
+    os.set_blocking(fd, False)
+    while time.monotonic() < end:
+        try:
+            chunk = os.read(fd, 4096)
+        except BlockingIOError:
+            chunk = None
+        if chunk:
+            data += chunk
+            if b"\n" in data:
+                return data.split(b"\n", 1)[0].decode()
+        elif chunk == b"":
+            break
+        time.sleep(0.02)
+    raise Unavailable(f"{what} did not report within {timeout} s")
+
+
+def wait_for(predicate, timeout, what, interval=0.05):
+    """Polls predicate until it returns something true; Failure after timeout seconds."""
+    end = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() >= end:
+            raise Failure(f"timed out after {timeout} s waiting for {what}")
+        time.sleep(interval)
+
+
+class Session:
+    def __init__(self, atspi=True, audio=True, keep=None):
+        self.token = secrets.token_hex(8)
+        self.work = tempfile.mkdtemp(prefix="kolvo-e2e.")
+        self.keep = keep  # directory that keeps screenshots and logs, or None
+        self.procs = []   # (name, Popen), in start order
+        self.env = {k: v for k, v in os.environ.items()
+                    if not k.startswith(("QT_", "DBUS_", "PULSE_", "SDL_", "XDG_", "AT_SPI"))
+                    and k not in ("DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY")}
+        self.env[MARK] = self.token
+        self.env["LC_ALL"] = "C.UTF-8"
+        self.env["XDG_RUNTIME_DIR"] = self._dir("run", private=True)
+        self.display = None
+        self.x = None
+        self.atspi = atspi
+        self.audio = audio
+        self._closed = False
+        atexit.register(self.close)
+        for sig in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+            signal.signal(sig, self._on_signal)
+
+    # ----- processes -----
+
+    def _dir(self, name, private=False):
+        path = os.path.join(self.work, name)
+        os.makedirs(path, exist_ok=True)
+        if private:
+            os.chmod(path, 0o700)
+        return path
+
+    def spawn(self, name, argv, env=None, cwd=None, pass_fds=(), log=True):
+        out = open(os.path.join(self.work, name + ".log"), "ab") if log else subprocess.DEVNULL
+        proc = subprocess.Popen(argv, env=env or self.env, cwd=cwd, stdin=subprocess.DEVNULL,
+                                stdout=out, stderr=subprocess.STDOUT, pass_fds=pass_fds,
+                                preexec_fn=_die_with_parent)
+        if log:
+            out.close()
+        self.procs.append((name, proc))
+        return proc
+
+    def log_of(self, name):
+        try:
+            with open(os.path.join(self.work, name + ".log"), errors="replace") as f:
+                return f.read()
+        except OSError:
+            return ""
+
+    def _on_signal(self, signum, _frame):
+        self.close()
+        sys.exit(128 + signum)
+
+    @staticmethod
+    def stop(proc, grace=3.0):
+        if proc.poll() is not None:
+            return
+        try:
+            os.killpg(proc.pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+        try:
+            proc.wait(grace)
+        except subprocess.TimeoutExpired:
+            try:
+                os.killpg(proc.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            proc.wait(5)
+
+    def marked_pids(self):
+        """Processes, other than this one, whose environment carries this session's marker."""
+        needle = f"{MARK}={self.token}".encode() + b"\0"
+        found = []
+        for entry in os.listdir("/proc"):
+            if not entry.isdigit() or int(entry) == os.getpid():
+                continue
+            try:
+                with open(f"/proc/{entry}/environ", "rb") as f:
+                    if needle in f.read() + b"\0":
+                        found.append(int(entry))
+            except OSError:
+                pass
+        return found
+
+    def close(self):
+        if self._closed:
+            return
+        self._closed = True
+        if self.x is not None:
+            try:
+                self.x.close()
+            except Exception:
+                pass
+            self.x = None
+        for _name, proc in reversed(self.procs):
+            self.stop(proc)
+        for pid in self.marked_pids():
+            try:
+                os.kill(pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+        if self.keep:
+            os.makedirs(self.keep, exist_ok=True)
+            for name in os.listdir(self.work):
+                if name.endswith(".log"):
+                    shutil.copy(os.path.join(self.work, name), self.keep)
+        shutil.rmtree(self.work, ignore_errors=True)
+
+    # ----- services -----
+
+    def start(self):
+        self._start_x()
+        self._start_dbus()
+        if self.atspi:
+            self._start_atspi()
+        if self.audio:
+            self._start_pulse()
+        return self
+
+    def _start_x(self):
+        if not shutil.which("Xvfb"):
+            raise Unavailable("Xvfb is not installed")
+        r, w = os.pipe()
+        self.spawn("xvfb", ["Xvfb", "-displayfd", str(w), "-screen", "0", "1024x768x24",
+                            "-nolisten", "tcp", "-noreset"], pass_fds=(w,))
+        os.close(w)
+        try:
+            number = _read_line(r, 15, "Xvfb")
+        finally:
+            os.close(r)
+        self.display = ":" + number.strip()
+        self.env["DISPLAY"] = self.display
+        self.x = Xlib.display.Display(self.display)
+
+    def _start_dbus(self):
+        r, w = os.pipe()
+        self.spawn("dbus", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                            f"--print-address={w}"], pass_fds=(w,))
+        os.close(w)
+        try:
+            self.env["DBUS_SESSION_BUS_ADDRESS"] = _read_line(r, 10, "dbus-daemon").strip()
+        finally:
+            os.close(r)
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"]
+        os.environ["DISPLAY"] = self.display
+
+    def _start_atspi(self):
+        launcher = "/usr/libexec/at-spi-bus-launcher"
+        if not os.access(launcher, os.X_OK):
+            raise Unavailable(f"{launcher} is missing (package at-spi2-core)")
+        self.spawn("atspi", [launcher, "--launch-immediately"])
+
+        def bus_up():
+            q = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                                "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+                               env=self.env, capture_output=True, text=True)
+            return q.returncode == 0 and "unix:" in q.stdout
+        try:
+            wait_for(bus_up, 15, "the accessibility bus")
+        except Failure as e:
+            raise Unavailable(str(e) + "\n" + self.log_of("atspi"))
+
+    def _start_pulse(self):
+        for tool in ("pulseaudio", "pactl", "parecord", "sox"):
+            if not shutil.which(tool):
+                raise Unavailable(f"{tool} is not installed")
+        run = self._dir("run/pulse", private=True)
+        socket = os.path.join(run, "native")
+        penv = dict(self.env, HOME=self._dir("pulse-home"), PULSE_RUNTIME_PATH=run,
+                    PULSE_STATE_PATH=self._dir("pulse-state"))
+        self.spawn("pulseaudio", [
+            "pulseaudio", "--daemonize=no", "--system=false", "--exit-idle-time=-1", "-n",
+            "--disallow-exit", "--use-pid-file=false", "--disable-shm=true", "--realtime=false",
+            "--high-priority=false", "--log-target=stderr", "--log-level=warn",
+            "--load=module-null-sink sink_name=kolvo_null rate=44100 channels=2",
+            f"--load=module-native-protocol-unix socket={socket} auth-anonymous=1"], env=penv)
+        self.env["PULSE_SERVER"] = "unix:" + socket
+
+        def up():
+            return subprocess.run(["pactl", "info"], env=self.env,
+                                  capture_output=True).returncode == 0
+        try:
+            wait_for(up, 15, "PulseAudio")
+        except Failure as e:
+            raise Unavailable(str(e) + "\n" + self.log_of("pulseaudio"))
+
+    def record_sink(self, path):
+        """Starts recording the null sink's monitor into a WAV file; stop it with stop()."""
+        return self.spawn("parecord", ["parecord", "--device=kolvo_null.monitor",
+                                       "--file-format=wav", "--rate=44100", "--channels=2", path])
+
+    # ----- the program -----
+
+    def program_env(self, home):
+        env = dict(self.env)
+        env["HOME"] = home
+        env["XDG_CONFIG_HOME"] = os.path.join(home, ".config")
+        env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        env["QT_QPA_PLATFORM"] = "xcb"
+        return env
+
+    def new_home(self, name="home"):
+        home = self._dir(name)
+        os.makedirs(os.path.join(home, ".config"), exist_ok=True)
+        return home
+
+    def launch(self, program, home, cwd=None, name="kolvo"):
+        """Starts the program from cwd (by default its own directory)."""
+        cwd = cwd or os.path.dirname(os.path.abspath(program))
+        return self.spawn(name, [program], env=self.program_env(home), cwd=cwd)
+
+    # ----- the X server, from the outside -----
+
+    def _name_of(self, win):
+        try:
+            net = win.get_full_property(self.x.intern_atom("_NET_WM_NAME"),
+                                        self.x.intern_atom("UTF8_STRING"))
+            if net is not None:
+                value = net.value
+                return value.decode("utf-8", "replace") if isinstance(value, bytes) else str(value)
+            plain = win.get_wm_name()
+            if isinstance(plain, bytes):
+                return plain.decode("latin-1")
+            return plain or ""
+        except Xlib.error.XError:
+            return None
+
+    def top_windows(self, visible=True):
+        """(window, title) of the top-level windows, mapped ones only by default."""
+        out = []
+        try:
+            children = self.x.screen().root.query_tree().children
+        except Xlib.error.XError:
+            return out
+        for win in children:
+            try:
+                if visible and win.get_attributes().map_state != Xlib.X.IsViewable:
+                    continue
+            except Xlib.error.XError:
+                continue
+            title = self._name_of(win)
+            if title is not None:
+                out.append((win, title))
+        return out
+
+    def find_window(self, title, visible=True):
+        """The mapped top-level window whose whole title is title (str) or matches it (re)."""
+        for win, t in self.top_windows(visible):
+            if (t == title) if isinstance(title, str) else title.fullmatch(t):
+                return win
+        return None
+
+    def wait_window(self, title, timeout=10):
+        return wait_for(lambda: self.find_window(title), timeout, f"the window {title!r}")
+
+    def wait_gone(self, win, timeout=5):
+        def gone():
+            try:
+                return win.get_attributes().map_state != Xlib.X.IsViewable
+            except Xlib.error.XError:
+                return True
+        return wait_for(gone, timeout, f"window 0x{win.id:x} to go")
+
+    def xwininfo(self, win):
+        """Geometry as xwininfo reports it: x, y (absolute), width, height."""
+        out = subprocess.run(["xwininfo", "-id", hex(win.id)], env=self.env,
+                             capture_output=True, text=True, check=True).stdout
+        field = lambda label: int(re.search(label + r":\s+(-?\d+)", out).group(1))
+        return (field("Absolute upper-left X"), field("Absolute upper-left Y"),
+                field("Width"), field("Height"))
+
+    def wm_protocols(self, win):
+        prop = win.get_full_property(self.x.intern_atom("WM_PROTOCOLS"), Xlib.X.AnyPropertyType)
+        if prop is None:
+            return []
+        return [self.x.get_atom_name(a) for a in prop.value]
+
+    def request_close(self, win):
+        """What a window manager does for the close control of a frame: a WM_DELETE_WINDOW
+        client message (ICCCM 4.2.8.1). There is no window manager under bare Xvfb."""
+        protocols = self.x.intern_atom("WM_PROTOCOLS")
+        delete = self.x.intern_atom("WM_DELETE_WINDOW")
+        event = Xlib.protocol.event.ClientMessage(
+            window=win, client_type=protocols,
+            data=(32, [delete, Xlib.X.CurrentTime, 0, 0, 0]))
+        win.send_event(event, event_mask=Xlib.X.NoEventMask)
+        self.x.flush()
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True,
+                       capture_output=True, timeout=20)
+
+    def click(self, x, y, button=1):
+        # No --sync: it waits forever when the pointer is already there. The server
+        # handles the move before the press anyway, as both come on one connection.
+        self.xdotool("mousemove", int(x), int(y), "click", button)
+
+    def key(self, *keys):
+        self.xdotool("key", "--clearmodifiers", *keys)
+
+    def type_text(self, text):
+        self.xdotool("type", "--delay", 20, "--", text)
+
+    def focus(self, win):
+        """Gives the window the keyboard focus, as a click on it would (no window manager)."""
+        self.xdotool("windowfocus", "--sync", win.id)
+
+    def screenshot(self, path):
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        subprocess.run(["import", "-window", "root", path], env=self.env, capture_output=True,
+                       timeout=30)
+        return path
+
+
+def sox_stat(path):
+    """sox stat's figures of a sound file, as a dict of floats."""
+    err = subprocess.run(["sox", path, "-n", "stat"], capture_output=True, text=True).stderr
+    out = {}
+    for line in err.splitlines():
+        key, _, value = line.partition(":")
+        try:
+            out[key.strip()] = float(value.strip())
+        except ValueError:
+            pass
+    return out

@@ -1,0 +1,303 @@
+#!/usr/bin/python3
+"""Plays Kolvo under Xvfb as a person would, with real mouse clicks and key presses,
+and checks from the outside what the windows show and what the program stores.
+
+  play_games.py <kolvo executable> [--shots DIR]
+
+First start (fresh HOME): intro, Order, dice style 6, Forward; "Nytt spel" -> "En
+spelare"; a whole one-player game with rolls, holds (keys and clicks), a declined and
+a confirmed scratch, every message box answered; the winner's message, "Spelet är
+slut", the record in the per-user store and on screen; sound at the null sink; "Exit"
+ends the program within a second.
+Second start (same HOME): the record is shown; a whole two-player game; the main
+window's close control (WM_DELETE_WINDOW, as a window manager sends it) ends the
+program within a second.
+
+Exit 0 when every check held, 1 on any fault, 77 when the environment cannot run here
+(never with CI set: there that is a fault too).
+"""
+import argparse
+import configparser
+import os
+import sys
+import time
+import traceback
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import kolvo_a11y as ax  # noqa: E402
+from kolvo_player import CATEGORIES, KolvoRun, Problems, evaluate  # noqa: E402
+from kolvo_session import Failure, Session, Unavailable, sox_stat, wait_for  # noqa: E402
+
+DEADLINE = 150  # seconds for the whole script; ctest's own timeout is later
+SCRATCH_ORDER = [14, 1, 11, 12, 10, 2, 9, 8, 13, 3, 7, 4, 5, 6, 15]
+
+
+class Player:
+    def __init__(self, name):
+        self.name = name
+        self.points = {}  # category -> recorded points
+        self.bonus = 0
+        self.total = 0
+        self.sum_label = ""
+
+    def free(self):
+        return [c for c in range(1, 16) if c not in self.points]
+
+    def upper(self):
+        return sum(v for c, v in self.points.items() if c <= 6)
+
+
+def choose_holds(dice):
+    """Keeps the dice of the face shown most often (the higher face on a tie)."""
+    best = max(range(1, 7), key=lambda f: (dice.count(f), f))
+    return [i for i, v in enumerate(dice) if v == best] if dice.count(best) >= 2 else []
+
+
+def choose_category(player, dice):
+    hints = evaluate(dice)
+    free = player.free()
+    best = max(free, key=lambda c: (hints[c], -c))
+    if hints[best] > 0:
+        return best
+    return next(c for c in SCRATCH_ORDER if c in free)
+
+
+def play_turn(run, players, current, rolls, last_turn, state):
+    """One turn of players[current]; returns the message boxes seen."""
+    me = players[current]
+    dice = run.roll(1)
+    for r in range(2, rolls + 1):
+        keep = choose_holds(dice)
+        held = [h for _, h in run.read_dice()]
+        for i in range(5):
+            if (i in keep) != held[i]:
+                # Keys and mouse by turns, as people do both.
+                if state["hold_by_key"]:
+                    run.hold(i)
+                else:
+                    run.click_die(i)
+                state["hold_by_key"] = not state["hold_by_key"]
+        dice = run.roll(r)
+    category = choose_category(me, dice)
+    value = evaluate(dice)[category]
+    roller_before = ax.name(run.roller)
+
+    if value == 0 and not state["declined"]:
+        # The first scratch of the run is declined: the turn must go on unchanged.
+        state["declined"] = True
+        run.pick(category)
+        seen = run.collect_boxes(lambda: not ax.has(run.boxes[category], ax.CHECKED), answers=["Avbryt"])
+        run.check(seen == [("Kolvo", f"Vill Du offra {CATEGORIES[category]} ?")],
+                  f"declined scratch of {CATEGORIES[category]}: boxes {seen}")
+        run.check(ax.name(run.roller) == roller_before and ax.name(run.score[category]) == "",
+                  f"after a declined scratch Roller reads {ax.name(run.roller)!r}, "
+                  f"Score shows {ax.name(run.score[category])!r}")
+        run.shot("scratch declined")
+
+    expected = []
+    if value == 0:
+        expected.append(("Kolvo", f"Vill Du offra {CATEGORIES[category]} ?"))
+    me.points[category] = value
+    if value > 0:
+        if me.bonus == 0 and me.upper() >= 63:
+            me.bonus = 50
+            me.total += 50
+            expected.append(("Kolvo", "Gratulerar ! Du har fått 50 poäng i bonus !"))
+        me.total += value
+        me.sum_label = str(me.total)
+
+    run.pick(category)
+    if last_turn:
+        seen = run.collect_boxes(lambda: ax.name(run.lbl_turn) == "Spelet är slut"
+                                 and not ax.has(run.roller, ax.ENABLED))
+    else:
+        seen = run.collect_boxes(lambda: ax.name(run.roller) == "Tryck" and ax.has(run.roller, ax.ENABLED))
+        run.check(seen == expected, f"{me.name} records {CATEGORIES[category]} = {value}: "
+                  f"boxes {seen}, expected {expected}")
+    return seen, expected
+
+
+def check_sheet(run, players, current):
+    """The boxes and score labels show the sheet of the player in turn; sums all the time."""
+    me = players[current]
+    for c in range(1, 16):
+        used = c in me.points
+        shown = ax.name(run.score[c])
+        box = run.boxes[c]
+        run.check(shown == (str(me.points[c]) if used else ""),
+                  f"Score({c}) shows {shown!r} for {me.name}, expected {me.points.get(c, '')!r}")
+        run.check(ax.has(box, ax.CHECKED) == used and ax.has(box, ax.ENABLED) == (not used),
+                  f"ScoreVal({c}) checked={ax.has(box, ax.CHECKED)} enabled={ax.has(box, ax.ENABLED)} "
+                  f"for {me.name}, used={used}")
+    for p, pl in enumerate(players, start=1):
+        run.check(ax.name(run.lbl_sum[p]) == pl.sum_label,
+                  f"lblSum({p}) shows {ax.name(run.lbl_sum[p])!r}, expected {pl.sum_label!r}")
+
+
+def play_game(run, names, rolls_plan):
+    players = [Player(n) for n in names]
+    item = {1: "En spelare", 2: "Två spelare"}[len(names)]
+    run.menu("Nytt spel", item)
+    run.enter_names(names)
+    for p, name in enumerate(names, start=1):
+        run.check(ax.name(run.lbl_player[p]) == name, f"lblPlayer({p}) shows {ax.name(run.lbl_player[p])!r}")
+    run.check(ax.name(run.lbl_turn) == names[0], f"lblSpelareTur shows {ax.name(run.lbl_turn)!r}")
+    run.check(ax.name(run.roller) == "Kasta" and ax.has(run.roller, ax.ENABLED),
+              f"Roller reads {ax.name(run.roller)!r} at the start of the game")
+    state = {"hold_by_key": True, "declined": False}
+    turns = 15 * len(names)
+    seen_end = None
+    for t in range(turns):
+        current = t % len(names)
+        last = t == turns - 1
+        seen, expected = play_turn(run, players, current, rolls_plan(t), last, state)
+        if t == 0:
+            run.shot("first turn recorded")
+        if last:
+            seen_end = (seen, expected)
+        else:
+            nxt = (current + 1) % len(names)
+            run.check(ax.name(run.lbl_turn) == names[nxt],
+                      f"turn {t + 1}: lblSpelareTur shows {ax.name(run.lbl_turn)!r}, expected {names[nxt]!r}")
+            if t % 3 == 0 or len(names) == 1:
+                check_sheet(run, players, nxt)
+    return players, seen_end
+
+
+def winner_of(players):
+    best = 0
+    for i, p in enumerate(players):
+        if p.total > players[best].total:
+            best = i
+    return players[best]
+
+
+def check_end(run, players, seen_end, record_before):
+    seen, expected = seen_end
+    winner = winner_of(players)
+    expected = list(expected)
+    expected.append(("Segrare", f"Vinner gör {winner.name}\nmed poängen: {winner.sum_label}"))
+    new_record = winner.total > record_before
+    if new_record:
+        expected.append(("Högsta poäng", "Nytt rekord !!"))
+    run.check(seen == expected, f"end of game: boxes {seen}, expected {expected}")
+    run.check(ax.name(run.lbl_turn) == "Spelet är slut", f"lblSpelareTur shows {ax.name(run.lbl_turn)!r}")
+    run.check(not ax.has(run.roller, ax.ENABLED), "Roller still enabled after the end")
+    check_sheet(run, players, 0)
+    shown = (ax.name(run.record_name), ax.name(run.record_score))
+    if new_record:
+        run.check(shown == (winner.name, str(winner.total)), f"record shows {shown} after a new record")
+    run.shot("game over")
+    return winner, new_record
+
+
+def stored_record(home):
+    path = os.path.join(home, ".config", "Kolvo", "Kolvo.conf")
+    if not os.path.exists(path):
+        return None
+    parser = configparser.ConfigParser(interpolation=None)
+    parser.optionxform = str
+    with open(path, encoding="utf-8") as f:
+        parser.read_file(f)
+    section = parser["KolvoHighscore"] if parser.has_section("KolvoHighscore") else {}
+    return section.get("Score"), section.get("Name")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("kolvo")
+    parser.add_argument("--shots", help="directory for screenshots of what is checked")
+    args = parser.parse_args()
+    program = os.path.abspath(args.kolvo)
+    problems = Problems()
+    started = time.monotonic()
+    session = Session(keep=args.shots)
+    try:
+        session.start()
+    except Unavailable as e:
+        session.close()
+        print("e2e: cannot run here:", e)
+        if os.environ.get("CI"):
+            print("FAIL: the end-to-end test must run in CI")
+            return 1
+        return 77
+
+    try:
+        home = session.new_home()
+        wav = os.path.join(session.work, "sink.wav")
+        recorder = session.record_sink(wav)
+
+        # ----- first start: one player, Exit -----
+        run = KolvoRun(session, program, home, problems, shots=args.shots, label="first")
+        run.through_chain(style=6)
+        print(f"first start: intro after {run.startup_seconds * 1000:.0f} ms", flush=True)
+        run.check((ax.name(run.record_name), ax.name(run.record_score)) == ("Nobody", "0"),
+                  "a fresh HOME shows a record other than Nobody 0")
+        one = ["Björn"]
+        # Three rolls with holds on the first turns, then two, then one.
+        players, seen_end = play_game(run, one, lambda t: 3 if t < 4 else (2 if t < 9 else 1))
+        winner, new_record = check_end(run, players, seen_end, record_before=0)
+        print(f"one-player game over: {winner.name} {winner.total}, "
+              f"{time.monotonic() - started:.0f} s", flush=True)
+        run.check(new_record == (winner.total > 0), "record expectation")
+        stored = stored_record(home)
+        if winner.total > 0:
+            run.check(stored == (str(winner.total), winner.name),
+                      f"Kolvo.conf holds {stored}, expected ({winner.total}, {winner.name})")
+        took = run.exit_by_menu()
+        print(f"Exit ended the program in {took * 1000:.0f} ms", flush=True)
+
+        time.sleep(0.3)
+        Session.stop(recorder)
+        stat = sox_stat(wav)
+        print(f"sink recording: {stat.get('Length (seconds)', 0):.1f} s, "
+              f"maximum amplitude {stat.get('Maximum amplitude', 0):.3f}, "
+              f"RMS {stat.get('RMS     amplitude', stat.get('RMS amplitude', 0)):.4f}", flush=True)
+        run.check(stat.get("Length (seconds)", 0) > 5, f"the sink recording is too short: {stat}")
+        run.check(stat.get("Maximum amplitude", 0) >= 0.05,
+                  f"no sound reached the sink during the game: {stat}")
+        rms = stat.get("RMS     amplitude", stat.get("RMS amplitude", 0))
+        run.check(rms >= 0.002, f"what reached the sink is close to silence: RMS {rms}")
+        for line in session.log_of("first").splitlines():
+            if "Ljudfilen" in line or "Mediekommandot" in line:
+                run.check(False, f"media failure: {line}")
+
+        # ----- second start: the record, two players, the close control -----
+        record = stored_record(home)
+        record_score = int(record[0]) if record and record[0] else 0
+        run2 = KolvoRun(session, program, home, problems, shots=args.shots, label="second")
+        run2.through_chain(style=1)
+        shown = (ax.name(run2.record_name), ax.name(run2.record_score))
+        expected_shown = (record[1], record[0]) if record else ("Nobody", "0")
+        run2.check(shown == expected_shown, f"second start shows the record {shown}, expected {expected_shown}")
+        two = ["Görel", "Jörgen"]
+        players, seen_end = play_game(run2, two, lambda t: 2 if t % 7 == 0 else 1)
+        winner, new_record = check_end(run2, players, seen_end, record_before=record_score)
+        print(f"two-player game over: " + ", ".join(f"{p.name} {p.total}" for p in players)
+              + f"; new record: {new_record}; {time.monotonic() - started:.0f} s", flush=True)
+        stored = stored_record(home)
+        want = (str(winner.total), winner.name) if new_record else record
+        run2.check(stored == want, f"Kolvo.conf holds {stored}, expected {want}")
+        took = run2.exit_by_close_control(run2.arena_win)
+        print(f"the close control ended the program in {took * 1000:.0f} ms", flush=True)
+        for w, title in session.top_windows():
+            run2.check(False, f"window {title!r} still on screen after the end")
+    except Failure as e:
+        problems.check(False, str(e))
+        if args.shots:
+            print("screenshot:", session.screenshot(os.path.join(args.shots, "failure.png")))
+        traceback.print_exc()
+    finally:
+        session.close()
+    elapsed = time.monotonic() - started
+    print(f"e2e games: {elapsed:.0f} s, {len(problems.items)} problem(s)")
+    if elapsed > DEADLINE:
+        problems.check(False, f"took {elapsed:.0f} s, more than {DEADLINE} s")
+    for p in problems.items:
+        print("FAIL:", p)
+    return 1 if problems.items else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
