@@ -19,14 +19,13 @@ inline constexpr double kCheckBoxPointSize = 8.25; // check boxes and the roll b
 inline constexpr double kLabelPointSize = 9.75;    // every label
 
 enum class Align { Left, Centre };
-enum class Colours { YellowOnBlue, DefaultOnYellow };
 
 struct LabelDesign {
-    const char* name;
-    const char* caption;
+    const char* name = "";
+    const char* caption = "";
     Rect rect;
-    Align align;
-    const char* toolTip; // nullptr: none
+    Align align = Align::Left;
+    const char* toolTip = nullptr; // none
 };
 
 inline constexpr LabelDesign kLabels[] = {
@@ -52,9 +51,9 @@ inline constexpr int kTimerInterval = 100; // ms
 // Category check boxes ScoreVal(1..15) and their score labels Score(1..15). The index
 // is the category number; Chans (15) stands on the 14th row, above Kolvo (14).
 struct CategoryRow {
-    int index;
-    const char* caption;
-    int top;
+    int index = 0;
+    const char* caption = "";
+    int top = 0;
 };
 inline constexpr CategoryRow kCategoryRows[] = {
     {1, "Ettor", 8},    {2, "Tvåor", 24},   {3, "Treor", 40},    {4, "Fyror", 56},
@@ -83,7 +82,7 @@ inline constexpr char kDiceDesignToolTip[] = "Håll/släpp med klick";
 
 // Yellow frames drawn on the background at load, by opposite corners (both inclusive).
 struct Frame {
-    int x1, y1, x2, y2;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 inline constexpr Frame kFrames[] = {
     {10, 6, 123, 251},   // category boxes and scores
