@@ -56,6 +56,7 @@ void ShowMediaFailureBox(const MediaFailure& failure)
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_QuitOnClose, false); // an open box does not keep the program running
     open.insert(key);
     QObject::connect(box, &QObject::destroyed, [key] { open.remove(key); });
     box->show();

@@ -353,6 +353,25 @@ private slots:
             b->button(QMessageBox::Ok)->click();
         QTRY_COMPARE(openBoxes().size(), 0);
     }
+
+    // Closing the game's last window ends the program even with a failure on screen.
+    void openBoxDoesNotKeepTheProgramRunning()
+    {
+        QWidget window;
+        window.show();
+        ShowMediaFailureBox(MediaFailure{MediaFailure::Kind::File, "/k/clap.wav", "Filen finns inte."});
+        QCOMPARE(openBoxes().size(), 1);
+        QTimer::singleShot(0, &window, &QWidget::close);
+        QTimer safety;
+        safety.setSingleShot(true);
+        connect(&safety, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        safety.start(3000);
+        const int code = QApplication::exec(); // quitting closes the box as well
+        for (QMessageBox* box : openBoxes())
+            box->button(QMessageBox::Ok)->click();
+        QCOMPARE(code, 0);
+        QTRY_COMPARE(openBoxes().size(), 0);
+    }
 };
 
 QTEST_MAIN(SdlMediaTest)
