@@ -230,7 +230,12 @@ struct SdlMedia::Worker {
                                        : QStringLiteral("Filen kan inte läsas."));
             return nullptr;
         }
-        return SDL_RWFromFP(file, SDL_TRUE);
+        SDL_RWops* stream = SDL_RWFromFP(file, SDL_TRUE);
+        if (!stream) {
+            std::fclose(file);
+            fail(path, QStringLiteral("Filen kan inte läsas."));
+        }
+        return stream;
     }
 
     void playWave(const QByteArray& path)

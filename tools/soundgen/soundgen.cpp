@@ -431,7 +431,7 @@ int melody(Song& song, int channel, int tick, std::string_view notes, int veloci
 
 namespace gm {
 constexpr int Marimba = 12, NylonGuitar = 24, FingeredBass = 33, Timpani = 47, Strings = 48,
-              Trumpet = 56, Trombone = 57, BrassSection = 61, Flute = 73, Piano = 0;
+              Trumpet = 56, Trombone = 57, BrassSection = 61, Flute = 73;
 constexpr int Drums = 9; // channel
 constexpr int Kick = 36, Snare = 38, ClosedHat = 42, OpenHat = 46, Crash = 49;
 } // namespace gm
