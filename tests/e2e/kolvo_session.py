@@ -115,9 +115,9 @@ class Session:
             os.chmod(path, 0o700)
         return path
 
-    def spawn(self, name, argv, env=None, cwd=None, pass_fds=(), log=True):
+    def spawn(self, name, argv, env=None, cwd=None, pass_fds=(), log=True, stdin=subprocess.DEVNULL):
         out = open(os.path.join(self.work, name + ".log"), "ab") if log else subprocess.DEVNULL
-        proc = subprocess.Popen(argv, env=env or self.env, cwd=cwd, stdin=subprocess.DEVNULL,
+        proc = subprocess.Popen(argv, env=env or self.env, cwd=cwd, stdin=stdin,
                                 stdout=out, stderr=subprocess.STDOUT, pass_fds=pass_fds,
                                 preexec_fn=_die_with_parent)
         if log:
@@ -269,11 +269,33 @@ class Session:
             wait_for(up, 15, "PulseAudio")
         except Failure as e:
             raise Unavailable(str(e) + "\n" + self.log_of("pulseaudio"))
+        # A null sink renders in blocks of the latency its streams ask for, up to two
+        # seconds when none asks; its monitor then delivers nothing for that long and a
+        # short recording catches nothing. A silent stream with a short latency keeps
+        # the blocks short from the start.
+        with open("/dev/zero", "rb") as zero:
+            self.spawn("pulse-silence", ["pacat", "--playback", "--raw", "--format=s16le",
+                                         "--rate=44100", "--channels=2", "--latency-msec=20"],
+                       stdin=zero)
+        # The first block after the server's start is still the long one: wait it out,
+        # so that recordings made from here on hear everything.
+        probe_path = os.path.join(self.work, "probe.raw")
+        probe = self.record_sink(probe_path)
+        try:
+            wait_for(lambda: os.path.exists(probe_path) and os.path.getsize(probe_path) >= 8820,
+                     10, "the null sink's monitor to deliver sound")
+        except Failure as e:
+            raise Unavailable(str(e) + "\n" + self.log_of("pulseaudio"))
+        finally:
+            self.stop(probe)
 
     def record_sink(self, path):
-        """Starts recording the null sink's monitor into a WAV file; stop it with stop()."""
-        return self.spawn("parecord", ["parecord", "--device=kolvo_null.monitor",
-                                       "--file-format=wav", "--rate=44100", "--channels=2", path])
+        """Starts recording the null sink's monitor into a raw file (signed 16-bit,
+        44.1 kHz, stereo: RAW_FORMAT); stop it with stop(). Raw, because a WAV header
+        is only completed when the recorder closes the file cleanly."""
+        return self.spawn("parecord", ["parecord", "--device=kolvo_null.monitor", "--raw",
+                                       "--latency-msec=20", "--format=s16le", "--rate=44100",
+                                       "--channels=2", path])
 
     # ----- the program -----
 
@@ -398,9 +420,12 @@ class Session:
         return path
 
 
+RAW_FORMAT = ["-t", "raw", "-e", "signed-integer", "-b", "16", "-r", "44100", "-c", "2"]
+
+
 def sox_stat(path):
-    """sox stat's figures of a sound file, as a dict of floats."""
-    err = subprocess.run(["sox", path, "-n", "stat"], capture_output=True, text=True).stderr
+    """sox stat's figures of a recording made by record_sink, as a dict of floats."""
+    err = subprocess.run(["sox", *RAW_FORMAT, path, "-n", "stat"], capture_output=True, text=True).stderr
     out = {}
     for line in err.splitlines():
         key, _, value = line.partition(":")

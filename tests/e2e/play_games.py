@@ -225,7 +225,7 @@ def main():
 
     try:
         home = session.new_home()
-        wav = os.path.join(session.work, "sink.wav")
+        wav = os.path.join(session.work, "sink.raw")
         recorder = session.record_sink(wav)
 
         # ----- first start: one player, Exit -----
