@@ -349,6 +349,14 @@ class KolvoRun:
 
     # ----- the end -----
 
+    def peak_memory_kb(self):
+        """The program's peak resident memory so far (VmHWM), in kB."""
+        with open(f"/proc/{self.proc.pid}/status") as f:
+            for line in f:
+                if line.startswith("VmHWM:"):
+                    return int(line.split()[1])
+        return None
+
     def exit_by_menu(self):
         return self.menu("Fil", "Exit", timed=self._timed_end)
 

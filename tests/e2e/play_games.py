@@ -245,6 +245,7 @@ def main():
         if winner.total > 0:
             run.check(stored == (str(winner.total), winner.name),
                       f"Kolvo.conf holds {stored}, expected ({winner.total}, {winner.name})")
+        print(f"peak resident memory of the program over the game: {run.peak_memory_kb() / 1024:.1f} MB", flush=True)
         took = run.exit_by_menu()
         print(f"Exit ended the program in {took * 1000:.0f} ms", flush=True)
 
@@ -279,6 +280,7 @@ def main():
         stored = stored_record(home)
         want = (str(winner.total), winner.name) if new_record else record
         run2.check(stored == want, f"Kolvo.conf holds {stored}, expected {want}")
+        print(f"peak resident memory of the program over the game: {run2.peak_memory_kb() / 1024:.1f} MB", flush=True)
         took = run2.exit_by_close_control(run2.arena_win)
         print(f"the close control ended the program in {took * 1000:.0f} ms", flush=True)
         for w, title in session.top_windows():
