@@ -240,12 +240,13 @@ class KolvoRun:
         click = lambda: self.s.click(x, y)
         return timed(click) if timed else click()
 
-    def wait_dialog(self, timeout=5):
+    def wait_dialog(self, timeout=5, text=None):
+        """The first dialog on screen, or with text given, the first one showing that text."""
         def look():
             self.require_alive()
-            found = ax.dialogs(self.app)
+            found = [d for d in ax.dialogs(self.app) if text is None or d[1] == text]
             return found[0] if found else None
-        return wait_for(look, timeout, "a dialog", interval=0.05)
+        return wait_for(look, timeout, f"a dialog {text!r}" if text else "a dialog", interval=0.05)
 
     def answer(self, dialog, caption):
         title, _text, acc = dialog
@@ -255,7 +256,7 @@ class KolvoRun:
 
     def enter_names(self, names):
         for i, player in enumerate(names, start=1):
-            title, text, acc = self.wait_dialog()
+            title, text, acc = self.wait_dialog(text=f"Vad heter spelare nr {i} ?")
             self.check((title, text) == ("Kolvo", f"Vad heter spelare nr {i} ?"),
                        f"name prompt {title!r}: {text!r}")
             self.check(ax.name(self.roller) == "Kast 0 av 3",

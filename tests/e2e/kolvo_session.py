@@ -102,11 +102,36 @@ class Session:
         self.atspi = atspi
         self.audio = audio
         self._closed = False
+        self._watchdog = self._start_watchdog()
         atexit.register(self.close)
         for sig in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
             signal.signal(sig, self._on_signal)
 
     # ----- processes -----
+
+    _WATCHDOG = r"""
+import os, signal, sys, time
+parent, needle = int(sys.argv[1]), ("%s=%s" % (sys.argv[2], sys.argv[3])).encode() + b"\0"
+while os.getppid() == parent:
+    time.sleep(0.5)
+for entry in os.listdir("/proc"):
+    if entry.isdigit() and int(entry) != os.getpid():
+        try:
+            with open("/proc/%s/environ" % entry, "rb") as f:
+                if needle in f.read() + b"\0":
+                    os.kill(int(entry), signal.SIGKILL)
+        except OSError:
+            pass
+"""
+
+    def _start_watchdog(self):
+        """A process without the marker that outlives this one: should this process be
+        killed outright (a test's timeout), it kills every process with the marker,
+        grandchildren that the parent-death signal does not reach included."""
+        env = {k: v for k, v in self.env.items() if k != MARK}
+        return subprocess.Popen([sys.executable, "-c", self._WATCHDOG, str(os.getpid()), MARK, self.token],
+                                env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL, start_new_session=True)
 
     def _dir(self, name, private=False):
         path = os.path.join(self.work, name)
@@ -185,6 +210,8 @@ class Session:
                 os.kill(pid, signal.SIGKILL)
             except ProcessLookupError:
                 pass
+        self._watchdog.kill()
+        self._watchdog.wait()
         if self.keep:
             os.makedirs(self.keep, exist_ok=True)
             for name in os.listdir(self.work):

@@ -87,7 +87,11 @@ def play_turn(run, players, current, rolls, last_turn, state):
         # The first scratch of the run is declined: the turn must go on unchanged.
         state["declined"] = True
         run.pick(category)
-        seen = run.collect_boxes(lambda: not ax.has(run.boxes[category], ax.CHECKED), answers=["Avbryt"])
+        question = run.wait_dialog()
+        seen = [question[:2]]
+        run.messages.append(question[:2])
+        run.answer(question, "Avbryt")
+        seen += run.collect_boxes(lambda: not ax.has(run.boxes[category], ax.CHECKED))
         run.check(seen == [("Kolvo", f"Vill Du offra {CATEGORIES[category]} ?")],
                   f"declined scratch of {CATEGORIES[category]}: boxes {seen}")
         run.check(ax.name(run.roller) == roller_before and ax.name(run.score[category]) == "",
