@@ -145,6 +145,13 @@ def play_installed(session, p, link, exec_path, path_dir):
 def main():
     cmake, build, source = sys.argv[1:4]
     p = Problems()
+    missing = [t for t in ("desktop-file-validate", "appstreamcli") if not shutil.which(t)]
+    if missing:
+        print(f"install: {', '.join(missing)} not installed (tools/install-deps.sh installs them)")
+        if os.environ.get("CI"):
+            print("FAIL: the installed tree must be validated in CI")
+            return 1
+        return 77
     prefix = tempfile.mkdtemp(prefix="kolvo-prefix.")
     try:
         done = subprocess.run([cmake, "--install", build, "--prefix", prefix], capture_output=True, text=True)
