@@ -3,8 +3,6 @@
 Every read clears libatspi's cache of the object first, so what is returned is what
 the program says now, not what it said when the object was first seen.
 """
-import time
-
 import gi
 
 gi.require_version("Atspi", "2.0")
@@ -130,16 +128,3 @@ def button(acc, caption):
 
 def by_role(acc, wanted):
     return [d for d in descendants(acc) if role(d) == wanted]
-
-
-def settle(read, timeout=5.0, interval=0.12):
-    """Reads until two reads in a row give the same value."""
-    end = time.monotonic() + timeout
-    last = read()
-    while time.monotonic() < end:
-        time.sleep(interval)
-        now = read()
-        if now == last:
-            return now
-        last = now
-    raise Failure("the window kept changing")

@@ -27,7 +27,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import kolvo_a11y as ax  # noqa: E402
 from kolvo_player import CATEGORIES, KolvoRun, Problems, evaluate  # noqa: E402
-from kolvo_session import Failure, Session, Unavailable, sox_stat, wait_for  # noqa: E402
+from kolvo_session import Failure, Session, Unavailable, sox_stat  # noqa: E402
 
 DEADLINE = 150  # seconds for the whole script; ctest's own timeout is later
 SCRATCH_ORDER = [14, 1, 11, 12, 10, 2, 9, 8, 13, 3, 7, 4, 5, 6, 15]

@@ -26,8 +26,7 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import kolvo_a11y as ax  # noqa: E402
-from kolvo_player import (CATEGORIES, HINT_LABELS, INTRO_TITLE, RUL_TITLE, KolvoRun,  # noqa: E402
-                          Problems, evaluate)
+from kolvo_player import CATEGORIES, HINT_LABELS, INTRO_TITLE, KolvoRun, Problems, evaluate  # noqa: E402
 from kolvo_session import Failure, Session, Unavailable, wait_for  # noqa: E402
 
 HELP = ("Välj antalet spelare i menyn Nytt Spel !\n"
