@@ -1,15 +1,14 @@
-#include <benchmark/benchmark.h>
+#include "bench/BenchMain.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPixmap>
 
 #include "game/Evaluation.h"
 #include "game/KolvoArena.h"
-#include "platform/Dialogs.h"
-#include "platform/Media.h"
-#include "platform/Random.h"
-#include "platform/SettingsStore.h"
+#include "fakes/FakeDialogs.h"
+#include "fakes/FakeMedia.h"
+#include "fakes/FakeRandom.h"
+#include "fakes/FakeSettings.h"
 
 namespace {
 
@@ -30,31 +29,15 @@ void BM_EvaluateDice(benchmark::State& st)
 }
 BENCHMARK(BM_EvaluateDice);
 
-struct QuietDialogs : Dialogs {
-    MsgAnswer MsgBox(const QString&, MsgButtons, const QString&) override { return MsgAnswer::Ok; }
-    QString InputBox(const QString&, const QString&) override { return QStringLiteral("Anna"); }
-};
-struct SameRandom : RandomSource {
-    float x = 0.0f;
-    void Randomize(float) override {}
-    float Rnd() override { return x = x + 0.1f >= 1.0f ? 0.0f : x + 0.1f; }
-};
-struct EmptyStore : SettingsStore {
-    QString GetSetting(const QString&, const QString&, const QString&, const QString& d) override { return d; }
-    void SaveSetting(const QString&, const QString&, const QString&, const QString&) override {}
-};
-struct Silent : Media {
-    unsigned waveOutGetNumDevs() override { return 0; }
-    bool mciExecute(const QByteArray&) override { return true; }
-};
-
-QuietDialogs dialogs;
-SameRandom random;
-EmptyStore store;
-Silent media;
+// Scripted services: every box answers OK, every draw is a one, no sound device.
+FakeDialogs dialogs;
+FakeRandom random;
+FakeSettings store;
+FakeMedia media;
 
 Services services()
 {
+    media.devices = 0;
     Services s;
     s.dialogs = &dialogs;
     s.random = &random;
@@ -100,10 +83,5 @@ BENCHMARK(BM_AnimationTick)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv);
 }

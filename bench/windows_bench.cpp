@@ -1,5 +1,5 @@
 // The set-up window: building it, picking a style, and the raster copy behind a pick.
-#include <benchmark/benchmark.h>
+#include "bench/BenchMain.h"
 #include <QApplication>
 
 #include "platform/RasterCopy.h"
@@ -45,11 +45,5 @@ BENCHMARK(BM_BitBltCell)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv);
 }

@@ -27,7 +27,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import kolvo_a11y as ax  # noqa: E402
 from kolvo_player import CATEGORIES, KolvoRun, Problems, evaluate  # noqa: E402
-from kolvo_session import Failure, Session, Unavailable, sox_stat  # noqa: E402
+from kolvo_session import Failure, Session, sox_stat, start_or_skip  # noqa: E402
 
 DEADLINE = 150  # seconds for the whole script; ctest's own timeout is later
 SCRATCH_ORDER = [14, 1, 11, 12, 10, 2, 9, 8, 13, 3, 7, 4, 5, 6, 15]
@@ -217,15 +217,9 @@ def main():
     problems = Problems()
     started = time.monotonic()
     session = Session(keep=args.shots)
-    try:
-        session.start()
-    except Unavailable as e:
-        session.close()
-        print("e2e: cannot run here:", e)
-        if os.environ.get("CI"):
-            print("FAIL: the end-to-end test must run in CI")
-            return 1
-        return 77
+    skipped = start_or_skip(session)
+    if skipped is not None:
+        return skipped
 
     try:
         home = session.new_home()

@@ -27,7 +27,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import kolvo_a11y as ax  # noqa: E402
 from kolvo_player import CATEGORIES, HINT_LABELS, INTRO_TITLE, KolvoRun, Problems, evaluate  # noqa: E402
-from kolvo_session import Failure, Session, Unavailable, wait_for  # noqa: E402
+from kolvo_session import Failure, Session, start_or_skip, wait_for  # noqa: E402
 
 HELP = ("Välj antalet spelare i menyn Nytt Spel !\n"
         "Välj poäng genom att markera aktuell checkbox.\n"
@@ -164,15 +164,9 @@ def main():
     problems = Problems()
     started = time.monotonic()
     session = Session(audio=False, keep=args.shots)
-    try:
-        session.start()
-    except Unavailable as e:
-        session.close()
-        print("e2e: cannot run here:", e)
-        if os.environ.get("CI"):
-            print("FAIL: the end-to-end test must run in CI")
-            return 1
-        return 77
+    skipped = start_or_skip(session)
+    if skipped is not None:
+        return skipped
     try:
         keyboard_and_names(session, program, problems, args.shots)
         close_early(session, program, problems, args.shots)

@@ -1,0 +1,17 @@
+#pragma once
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+// Runs the registered benchmarks inside a QApplication; windows are built offscreen
+// unless QT_QPA_PLATFORM names another platform.
+inline int RunWidgetBenchmarks(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
