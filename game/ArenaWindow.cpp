@@ -54,7 +54,9 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     label->setTextFormat(Qt::PlainText); // player names show exactly as typed
     label->setGeometry(rect);
     label->setFont(designFont(arena::kLabelPointSize));
-    label->setWordWrap(true);
+    // A label tall enough for two lines wraps a long name; a one-line label shows the
+    // start of it, where a wrapped second line would only show as a cut-off stripe.
+    label->setWordWrap(rect.height() >= 2 * QFontMetrics(label->font()).lineSpacing());
     label->setAlignment((align == arena::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     paint(label, arena::kBlue, arena::kYellow);
     return label;

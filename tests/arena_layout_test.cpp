@@ -142,6 +142,12 @@ private slots:
         QCOMPARE(f.a().Rekordhållare->toolTip(), QStringLiteral("Rekordhållarens poäng"));
         QCOMPARE(f.a().lblSpelareTur->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QCOMPARE(f.a().lblPlayer[1]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+        // Long names: the player in turn wraps onto its second line; the one-line name
+        // labels never show a cut-off second line.
+        QVERIFY(f.a().lblSpelareTur->wordWrap());
+        QVERIFY(!f.a().lblPlayer[1]->wordWrap());
+        f.a().lblPlayer[1]->setText(QStringLiteral("Anna-Karin Svensson Lindqvist från Öland"));
+        QVERIFY(f.a().lblPlayer[1]->heightForWidth(153) <= 17); // one line, however long
     }
 
     void designState()
