@@ -5,14 +5,13 @@
 #include "game/KolvoArena.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
-#include "platform/ProgramDirectory.h"
 #include "platform/Random.h"
 #include "sound/PlaySound.h"
 #include "ui/ArenaDesign.h"
 
 void KolvoArena::Form_Load()
 {
-    state.AppDir = WithTrailingSeparator(services_.programDirectory ? services_.programDirectory() : QString());
+    state.AppDir = services_.programDirectory(); // ends in exactly one "/"
     services_.random->Randomize(SecondsSinceMidnight());
     const QImage& blank = BlankDie();
     for (PictureBox* die : DicePic)
