@@ -4,6 +4,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "game/ArenaTexts.h"
@@ -11,6 +12,7 @@
 #include "platform/PictureBox.h"
 #include "platform/PlainText.h"
 #include "ui/ArenaDesign.h"
+#include "ui/WindowKit.h"
 
 namespace {
 
@@ -24,15 +26,15 @@ QRect toQRect(const arena::Rect& r)
     return QRect(r.x, r.y, r.w, r.h);
 }
 
-// Bold sans-serif standing in for the design's "MS Sans Serif".
-QFont designFont(double pointSize)
+// Where the window first shows: centred on its screen, frame included.
+void centreOnScreen(QWidget* window)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setBold(true);
-    font.setPointSizeF(pointSize);
-    return font;
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QSize frame = window->frameGeometry().size();
+    window->move(available.center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 void paint(QWidget* w, QRgb background, QRgb text, bool fill = true)
@@ -53,7 +55,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText); // player names show exactly as typed
     label->setGeometry(rect);
-    label->setFont(designFont(arena::kLabelPointSize));
+    label->setFont(ui::DesignFont(arena::kLabelPointSize, true));
     // A label tall enough for two lines wraps a long name; a one-line label shows the
     // start of it, where a wrapped second line would only show as a cut-off stripe.
     label->setWordWrap(rect.height() >= 2 * QFontMetrics(label->font()).lineSpacing());
@@ -103,7 +105,7 @@ void KolvoArena::buildControls()
     Roller = new QPushButton(u8(arena::kRollerCaption), Backdrop);
     Roller->setObjectName(QLatin1String(arena::kRollerName));
     Roller->setGeometry(toQRect(arena::kRoller));
-    Roller->setFont(designFont(arena::kCheckBoxPointSize));
+    Roller->setFont(ui::DesignFont(arena::kCheckBoxPointSize, true));
     Roller->setEnabled(false);
     connect(Roller, &QPushButton::clicked, this, [this] { Roller_Click(); });
 
@@ -111,7 +113,7 @@ void KolvoArena::buildControls()
         auto* box = new QCheckBox(u8(row.caption), Backdrop);
         box->setObjectName(indexed("ScoreVal", row.index));
         box->setGeometry(arena::kScoreValLeft, row.top, arena::kScoreValWidth, arena::kRowHeight);
-        box->setFont(designFont(arena::kCheckBoxPointSize));
+        box->setFont(ui::DesignFont(arena::kCheckBoxPointSize, true));
         paint(box, arena::kBlue, arena::kYellow);
         const auto index = static_cast<std::int16_t>(row.index);
         // A tick changed by the program notifies like a click, at once; that is what the

@@ -24,11 +24,6 @@ QWidget* activeParent()
     return QApplication::activeWindow();
 }
 
-// Qt's Swedish catalogue in Debian 12 has no strings for the standard buttons of
-// Qt 6 (there is no qtbase_sv), so the two buttons the game uses are named here.
-const QString kOk = QStringLiteral("OK");
-const QString kCancel = QStringLiteral("Avbryt");
-
 } // namespace
 
 MsgAnswer QtDialogs::MsgBox(const QString& text, MsgButtons buttons, const QString& title)
@@ -40,11 +35,9 @@ MsgAnswer QtDialogs::MsgBox(const QString& text, MsgButtons buttons, const QStri
     box.setText(forDisplay(text));
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kolvo") : title);
     QPushButton* ok = box.addButton(QMessageBox::Ok);
-    ok->setText(kOk);
     box.setDefaultButton(ok);
     if (buttons == MsgButtons::OkCancel) {
         QPushButton* cancel = box.addButton(QMessageBox::Cancel);
-        cancel->setText(kCancel);
         box.setEscapeButton(cancel);
     } else {
         box.setEscapeButton(ok);
@@ -67,8 +60,6 @@ QString QtDialogs::InputBox(const QString& prompt, const QString& title)
     edit->setObjectName(QStringLiteral("InputBoxText"));
     label->setBuddy(edit);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(kOk);
-    buttons->button(QDialogButtonBox::Cancel)->setText(kCancel);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(label);

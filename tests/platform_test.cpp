@@ -2,14 +2,13 @@
 
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTranslator>
 
+#include "app/Translations.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
@@ -51,10 +50,8 @@ class PlatformTest : public QObject {
 private slots:
     void initTestCase()
     {
-        auto* translator = new QTranslator(qApp);
-        if (translator->load(QLocale(QLocale::Swedish), QStringLiteral("qt"), QStringLiteral("_"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(translator);
+        // The program's own Swedish button texts, as main installs them.
+        InstallSwedishTranslations(*qApp);
     }
 
     void drawsStayBelowOneAndAreFair()
