@@ -25,7 +25,7 @@ int main(int argc, char** argv)
     services.random = &random;
     services.settings = &settings;
     services.media = &media;
-    services.programDirectory = ProgramDirectory;
+    services.programDirectory = executableDirectory;
 
     KolvoApp kolvo(services, MakeArenaFactory<KolvoArena>());
     kolvo.start();

@@ -45,12 +45,12 @@ namespace {
 struct AnsweringDialogs : Dialogs {
     int prompts = 0;
     int messages = 0;
-    MsgAnswer MsgBox(const QString&, MsgButtons, const QString&) override
+    DialogAnswer message(const QString&, DialogButtons, const QString&) override
     {
         ++messages;
-        return MsgAnswer::Ok;
+        return DialogAnswer::Ok;
     }
-    QString InputBox(const QString&, const QString&) override
+    QString askText(const QString&, const QString&) override
     {
         return QStringLiteral("Spelare %1").arg(++prompts);
     }
@@ -67,7 +67,7 @@ double peakRssMB()
 // this benchmark, where the sound files lie.
 QString soundDirectory()
 {
-    return WithTrailingSeparator(QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/..")).canonicalPath());
+    return withTrailingSeparator(QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/..")).canonicalPath());
 }
 
 struct Longest {
@@ -222,15 +222,15 @@ void BM_EndOfGameParts(benchmark::State& st)
     for (auto _ : st) {
         switch (part) {
         case 0:
-            settings.SaveSetting(QStringLiteral("Kolvo"), QStringLiteral("KolvoHighscore"), QStringLiteral("Score"),
+            settings.setValue(QStringLiteral("Kolvo"), QStringLiteral("KolvoHighscore"), QStringLiteral("Score"),
                                  QString::number(100 + n++));
-            settings.SaveSetting(QStringLiteral("Kolvo"), QStringLiteral("KolvoHighscore"), QStringLiteral("Name"),
+            settings.setValue(QStringLiteral("Kolvo"), QStringLiteral("KolvoHighscore"), QStringLiteral("Name"),
                                  QStringLiteral("Spelare 1"));
             break;
         case 1:
-            benchmark::DoNotOptimize(settings.GetSetting(QStringLiteral("Kolvo"), QStringLiteral("KolvoHighscore"),
+            benchmark::DoNotOptimize(settings.value(QStringLiteral("Kolvo"), QStringLiteral("KolvoHighscore"),
                                                          QStringLiteral("Score"), QStringLiteral("0")));
-            benchmark::DoNotOptimize(settings.GetSetting(QStringLiteral("Kolvo"), QStringLiteral("KolvoHighscore"),
+            benchmark::DoNotOptimize(settings.value(QStringLiteral("Kolvo"), QStringLiteral("KolvoHighscore"),
                                                          QStringLiteral("Name"), QStringLiteral("Nobody")));
             break;
         case 2:

@@ -32,21 +32,21 @@ void KolvoArena::EndGame()
     }
 
     PlaySound(state.AppDir + u8(texts::kGameOverSound));
-    services_.dialogs->MsgBox(u8(texts::kWinnerPrefix) + lblPlayer[winner]->text() + QStringLiteral("\r\n")
+    services_.dialogs->message(u8(texts::kWinnerPrefix) + lblPlayer[winner]->text() + QStringLiteral("\r\n")
                                   + u8(texts::kWinnerScore) + lblSum[winner]->text(),
-                              MsgButtons::Ok, u8(texts::kWinnerTitle));
+                              DialogButtons::Ok, u8(texts::kWinnerTitle));
     lblSpelareTur->setText(u8(texts::kGameOver));
 
     // The comparison is with the record on screen, not the store.
     if (LeadingNumber(Rekordhållare->text()) < LeadingNumber(lblSum[winner]->text())) {
         SettingsStore& store = *services_.settings;
-        store.SaveSetting(u8(texts::kStoreApplication), u8(texts::kStoreSection), u8(texts::kScoreKey),
+        store.setValue(u8(texts::kStoreApplication), u8(texts::kStoreSection), u8(texts::kScoreKey),
                           lblSum[winner]->text());
-        store.SaveSetting(u8(texts::kStoreApplication), u8(texts::kStoreSection), u8(texts::kNameKey),
+        store.setValue(u8(texts::kStoreApplication), u8(texts::kStoreSection), u8(texts::kNameKey),
                           lblPlayer[winner]->text());
         LoadHighScore();
         PlaySound(state.AppDir + u8(texts::kRecordSound));
-        services_.dialogs->MsgBox(u8(texts::kNewRecord), MsgButtons::Ok, u8(texts::kNewRecordTitle));
+        services_.dialogs->message(u8(texts::kNewRecord), DialogButtons::Ok, u8(texts::kNewRecordTitle));
     }
     Roller->setEnabled(false);
 }
@@ -54,8 +54,8 @@ void KolvoArena::EndGame()
 void KolvoArena::LoadHighScore()
 {
     SettingsStore& store = *services_.settings;
-    Rekordhållare->setText(store.GetSetting(u8(texts::kStoreApplication), u8(texts::kStoreSection),
+    Rekordhållare->setText(store.value(u8(texts::kStoreApplication), u8(texts::kStoreSection),
                                             u8(texts::kScoreKey), u8(texts::kScoreDefault)));
-    RekordHållareNamn->setText(store.GetSetting(u8(texts::kStoreApplication), u8(texts::kStoreSection),
+    RekordHållareNamn->setText(store.value(u8(texts::kStoreApplication), u8(texts::kStoreSection),
                                                 u8(texts::kNameKey), u8(texts::kNameDefault)));
 }

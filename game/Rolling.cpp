@@ -34,7 +34,7 @@ void KolvoArena::Timer1_Timer()
     for (int i = 0; i < GameState::kDice; ++i) {
         if (!state.DiceFree[i])
             continue; // a held die keeps its face and picture
-        const int v = FaceFromDraw(services_.random->Rnd());
+        const int v = faceFromDraw(services_.random->next());
         DicePic[i]->setPicture(facePicture_ ? facePicture_(v) : QPixmap());
         state.DiceValue[i] = static_cast<std::int16_t>(v);
         describeDie(i);

@@ -46,8 +46,8 @@ void KolvoArena::RecordScore(std::int16_t Index)
     if (v == 0) {
         const QString question = QString::fromUtf8(texts::kScratchPrefix) + ScoreVal[Index]->text()
                                  + QString::fromUtf8(texts::kScratchSuffix);
-        if (services_.dialogs->MsgBox(question, MsgButtons::OkCancel, QString::fromUtf8(texts::kTitle))
-            == MsgAnswer::Ok) {
+        if (services_.dialogs->message(question, DialogButtons::OkCancel, QString::fromUtf8(texts::kTitle))
+            == DialogAnswer::Ok) {
             state.Points[p][Index] = 0;
             PlaySound(state.AppDir + QString::fromUtf8(texts::kScratchSound));
             NextPlayer();
@@ -66,7 +66,7 @@ void KolvoArena::RecordScore(std::int16_t Index)
 
     if (UpperSum(state, p) >= kBonusThreshold && state.Points[p][GameState::kBonusRow] == 0) {
         PlaySound(state.AppDir + QString::fromUtf8(texts::kBonusSound));
-        services_.dialogs->MsgBox(QString::fromUtf8(texts::kBonus), MsgButtons::Ok, QString::fromUtf8(texts::kTitle));
+        services_.dialogs->message(QString::fromUtf8(texts::kBonus), DialogButtons::Ok, QString::fromUtf8(texts::kTitle));
         state.Points[p][GameState::kBonusRow] = kBonus;
         state.Points[p][GameState::kTotalRow] += kBonus;
     }

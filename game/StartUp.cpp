@@ -12,7 +12,7 @@
 void KolvoArena::Form_Load()
 {
     state.AppDir = services_.programDirectory(); // ends in exactly one "/"
-    services_.random->Randomize(SecondsSinceMidnight());
+    services_.random->seed(secondsSinceMidnight());
     const QImage& blank = BlankDie();
     for (PictureBox* die : DicePic)
         die->setPicture(blank);
@@ -41,7 +41,7 @@ void KolvoArena::mnuHelp_Click()
     QStringList lines;
     for (const char* line : texts::kHelpLines)
         lines << QString::fromUtf8(line);
-    services_.dialogs->MsgBox(lines.join(QStringLiteral("\r\n")), MsgButtons::Ok, QString::fromUtf8(texts::kHelpTitle));
+    services_.dialogs->message(lines.join(QStringLiteral("\r\n")), DialogButtons::Ok, QString::fromUtf8(texts::kHelpTitle));
 }
 
 void KolvoArena::PlaySound(const QString& WavName)

@@ -17,7 +17,7 @@ void KolvoArena::SpelarNummer_Click(std::int16_t Index)
     for (int i = 1; i <= state.NumPlayers; ++i) {
         const QString prompt = QString::fromUtf8(texts::kNamePromptPrefix) + QString::number(i)
                                + QString::fromUtf8(texts::kNamePromptSuffix);
-        lblPlayer[i]->setText(services_.dialogs->InputBox(prompt, QString::fromUtf8(texts::kTitle)));
+        lblPlayer[i]->setText(services_.dialogs->askText(prompt, QString::fromUtf8(texts::kTitle)));
     }
     lblSpelareTur->setText(lblPlayer[1]->text());
     Roller->setText(QString::fromUtf8(texts::kRollerNewGame));

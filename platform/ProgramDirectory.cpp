@@ -2,15 +2,15 @@
 
 #include <QCoreApplication>
 
-QString WithTrailingSeparator(const QString& directory)
+QString withTrailingSeparator(const QString& directory)
 {
     if (directory.endsWith(QLatin1Char('/')))
         return directory;
     return directory + QLatin1Char('/');
 }
 
-QString ProgramDirectory()
+QString executableDirectory()
 {
     // The executable's own directory, not the working directory.
-    return WithTrailingSeparator(QCoreApplication::applicationDirPath());
+    return withTrailingSeparator(QCoreApplication::applicationDirPath());
 }

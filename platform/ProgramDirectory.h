@@ -2,6 +2,6 @@
 #include <QString>
 
 // The directory of the running executable with exactly one trailing "/".
-QString ProgramDirectory();
+QString executableDirectory();
 // Appends "/" unless the path already ends in one (the root "/" stays "/").
-QString WithTrailingSeparator(const QString& directory);
+QString withTrailingSeparator(const QString& directory);

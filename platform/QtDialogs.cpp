@@ -26,7 +26,7 @@ QWidget* activeParent()
 
 } // namespace
 
-MsgAnswer QtDialogs::MsgBox(const QString& text, MsgButtons buttons, const QString& title)
+DialogAnswer QtDialogs::message(const QString& text, DialogButtons buttons, const QString& title)
 {
     QMessageBox box(activeParent());
     box.setObjectName(QStringLiteral("KolvoMessageBox"));
@@ -36,7 +36,7 @@ MsgAnswer QtDialogs::MsgBox(const QString& text, MsgButtons buttons, const QStri
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kolvo") : title);
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     box.setDefaultButton(ok);
-    if (buttons == MsgButtons::OkCancel) {
+    if (buttons == DialogButtons::OkCancel) {
         QPushButton* cancel = box.addButton(QMessageBox::Cancel);
         box.setEscapeButton(cancel);
     } else {
@@ -44,10 +44,10 @@ MsgAnswer QtDialogs::MsgBox(const QString& text, MsgButtons buttons, const QStri
     }
     box.exec();
     // Closing the box by other means answers with its escape button.
-    return box.clickedButton() == ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    return box.clickedButton() == ok ? DialogAnswer::Ok : DialogAnswer::Cancel;
 }
 
-QString QtDialogs::InputBox(const QString& prompt, const QString& title)
+QString QtDialogs::askText(const QString& prompt, const QString& title)
 {
     QDialog dialog(activeParent());
     dialog.setObjectName(QStringLiteral("KolvoInputBox"));

@@ -6,6 +6,6 @@ class QWidget;
 // Message and input boxes over Qt. Texts are always plain text.
 class QtDialogs : public Dialogs {
 public:
-    MsgAnswer MsgBox(const QString& text, MsgButtons buttons, const QString& title) override;
-    QString InputBox(const QString& prompt, const QString& title) override;
+    DialogAnswer message(const QString& text, DialogButtons buttons, const QString& title) override;
+    QString askText(const QString& prompt, const QString& title) override;
 };

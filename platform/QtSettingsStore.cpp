@@ -10,7 +10,7 @@ QString keyPath(const QString& section, const QString& key)
 }
 } // namespace
 
-QString QtSettingsStore::GetSetting(const QString& application, const QString& section,
+QString QtSettingsStore::value(const QString& application, const QString& section,
                                     const QString& key, const QString& defaultValue)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application, application);
@@ -23,7 +23,7 @@ QString QtSettingsStore::GetSetting(const QString& application, const QString& s
     return value.toString();
 }
 
-void QtSettingsStore::SaveSetting(const QString& application, const QString& section,
+void QtSettingsStore::setValue(const QString& application, const QString& section,
                                   const QString& key, const QString& value)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application, application);

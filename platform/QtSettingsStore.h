@@ -4,8 +4,8 @@
 // Per-user settings over QSettings in its native format, one file per application.
 class QtSettingsStore : public SettingsStore {
 public:
-    QString GetSetting(const QString& application, const QString& section, const QString& key,
+    QString value(const QString& application, const QString& section, const QString& key,
                        const QString& defaultValue) override;
-    void SaveSetting(const QString& application, const QString& section, const QString& key,
+    void setValue(const QString& application, const QString& section, const QString& key,
                      const QString& value) override;
 };

@@ -4,13 +4,13 @@
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-    virtual void Randomize(float seed) = 0;
+    virtual void seed(float value) = 0;
     // Always 0 <= r < 1, so int(6 * r + 1) is a face 1..6.
-    virtual float Rnd() = 0;
+    virtual float next() = 0;
 };
 
 // Seconds since midnight with their fraction: the seed the windows use.
-float SecondsSinceMidnight();
+float secondsSinceMidnight();
 
 // The face a die shows for a draw r in [0, 1).
-inline int FaceFromDraw(float r) { return static_cast<int>(6.0f * r + 1.0f); }
+inline int faceFromDraw(float r) { return static_cast<int>(6.0f * r + 1.0f); }

@@ -6,9 +6,9 @@ class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     // The stored text, or defaultValue when the key (or the whole store) is missing.
-    virtual QString GetSetting(const QString& application, const QString& section,
+    virtual QString value(const QString& application, const QString& section,
                                const QString& key, const QString& defaultValue) = 0;
     // Creates or replaces the key.
-    virtual void SaveSetting(const QString& application, const QString& section,
+    virtual void setValue(const QString& application, const QString& section,
                              const QString& key, const QString& value) = 0;
 };

@@ -5,8 +5,8 @@
 
 class StdRandom : public RandomSource {
 public:
-    void Randomize(float seed) override;
-    float Rnd() override;
+    void seed(float value) override;
+    float next() override;
 
 private:
     std::mt19937 engine_{5489u};

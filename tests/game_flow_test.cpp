@@ -52,10 +52,10 @@ private slots:
 
         // A scratch declined: the row is free again, the box un-ticked, the turn goes on.
         f.roll({1, 2, 3, 4, 6});
-        f.dialogs.answers.push_back(MsgAnswer::Cancel);
+        f.dialogs.answers.push_back(DialogAnswer::Cancel);
         f.pick(7);
         QCOMPARE(f.dialogs.shown.back().text, QStringLiteral("Vill Du offra Par ?"));
-        QCOMPARE(f.dialogs.shown.back().buttons, MsgButtons::OkCancel);
+        QCOMPARE(f.dialogs.shown.back().buttons, DialogButtons::OkCancel);
         QCOMPARE(int(f.s().Points[1][7]), 100);
         QVERIFY(!f.a().ScoreVal[7]->isChecked());
         QVERIFY(!f.s().IgnoreScoreClick);
@@ -225,7 +225,7 @@ private slots:
         // Finish the game quickly: every category at once is not possible, so fill them.
         for (int c = 1; c <= 15; ++c) {
             f.roll({6, 6, 6, 6, 6});
-            f.dialogs.answers.push_back(MsgAnswer::Ok);
+            f.dialogs.answers.push_back(DialogAnswer::Ok);
             f.pick(c);
         }
         QVERIFY(f.dialogs.messageTexts()[f.dialogs.messageTexts().size() - 2].startsWith(QStringLiteral("Vinner gör ") + name + "\r\n"));

@@ -57,36 +57,36 @@ private slots:
     void drawsStayBelowOneAndAreFair()
     {
         StdRandom random;
-        random.Randomize(43200.5f);
+        random.seed(43200.5f);
         std::array<int, 8> faces{};
         constexpr int kDraws = 3'000'000;
         for (int i = 0; i < kDraws; ++i) {
-            const float r = random.Rnd();
+            const float r = random.next();
             QVERIFY(r >= 0.0f && r < 1.0f);
-            ++faces[FaceFromDraw(r)];
+            ++faces[faceFromDraw(r)];
         }
         QCOMPARE(faces[0], 0);
         QCOMPARE(faces[7], 0);
         for (int v = 1; v <= 6; ++v)
             QVERIFY2(std::abs(faces[v] - kDraws / 6) < kDraws / 600, qPrintable(QString::number(faces[v])));
         // The largest draw still makes a six, never a seven.
-        QCOMPARE(FaceFromDraw(std::nextafter(1.0f, 0.0f)), 6);
+        QCOMPARE(faceFromDraw(std::nextafter(1.0f, 0.0f)), 6);
     }
 
     void seedsDecideTheSequence()
     {
         StdRandom a, b, c;
-        a.Randomize(3600.25f);
-        b.Randomize(3600.25f);
-        c.Randomize(3600.5f);
+        a.seed(3600.25f);
+        b.seed(3600.25f);
+        c.seed(3600.5f);
         bool differs = false;
         for (int i = 0; i < 20; ++i) {
-            const float x = a.Rnd();
-            QCOMPARE(x, b.Rnd());
-            differs = differs || x != c.Rnd();
+            const float x = a.next();
+            QCOMPARE(x, b.next());
+            differs = differs || x != c.next();
         }
         QVERIFY(differs);
-        const float now = SecondsSinceMidnight();
+        const float now = secondsSinceMidnight();
         QVERIFY(now >= 0.0f && now < 86400.0f);
     }
 
@@ -103,14 +103,14 @@ private slots:
     {
         QFETCH(QString, in);
         QFETCH(QString, out);
-        QCOMPARE(WithTrailingSeparator(in), out);
+        QCOMPARE(withTrailingSeparator(in), out);
     }
 
     void programDirectoryIsTheExecutablesNotTheWorkingOne()
     {
         const QString before = QDir::currentPath();
         QDir::setCurrent(QDir::tempPath());
-        const QString dir = ProgramDirectory();
+        const QString dir = executableDirectory();
         QDir::setCurrent(before);
         QCOMPARE(dir, QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() + QLatin1Char('/'));
     }
@@ -132,9 +132,9 @@ private slots:
         // Each row has a store of its own; the second process reads that one.
         const QString application = QStringLiteral("KolvoTest-") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
         QtSettingsStore store;
-        QCOMPARE(store.GetSetting(application, "KolvoHighscore", "Name", "Nobody"), QStringLiteral("Nobody"));
-        store.SaveSetting(application, "KolvoHighscore", "Name", value);
-        QCOMPARE(store.GetSetting(application, "KolvoHighscore", "Name", "Nobody"), value);
+        QCOMPARE(store.value(application, "KolvoHighscore", "Name", "Nobody"), QStringLiteral("Nobody"));
+        store.setValue(application, "KolvoHighscore", "Name", value);
+        QCOMPARE(store.value(application, "KolvoHighscore", "Name", "Nobody"), value);
 
         QProcess reader;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -156,9 +156,9 @@ private slots:
         file.write(damaged, sizeof(damaged) - 1);
         file.close();
         QtSettingsStore store;
-        QCOMPARE(store.GetSetting("KolvoTrasig", "KolvoHighscore", "Name", "Nobody"), QStringLiteral("Nobody"));
+        QCOMPARE(store.value("KolvoTrasig", "KolvoHighscore", "Name", "Nobody"), QStringLiteral("Nobody"));
         // A list written by hand shows as it stands.
-        QCOMPARE(store.GetSetting("KolvoTrasig", "KolvoHighscore", "Score", "0"), QStringLiteral("a, b, c"));
+        QCOMPARE(store.value("KolvoTrasig", "KolvoHighscore", "Score", "0"), QStringLiteral("a, b, c"));
     }
 
     void messageBoxShowsPlainTextInSwedish()
@@ -178,18 +178,18 @@ private slots:
             QCOMPARE(box->defaultButton()->text(), QStringLiteral("OK"));
             box->close(); // closing by other means counts as Cancel
         });
-        const MsgAnswer answer = dialogs.MsgBox(QStringLiteral("Vinner gör <b>Bo</b> & Co\r\nmed poängen: 3"),
-                                                MsgButtons::OkCancel, QStringLiteral("Segrare"));
-        QCOMPARE(answer, MsgAnswer::Cancel);
+        const DialogAnswer answer = dialogs.message(QStringLiteral("Vinner gör <b>Bo</b> & Co\r\nmed poängen: 3"),
+                                                DialogButtons::OkCancel, QStringLiteral("Segrare"));
+        QCOMPARE(answer, DialogAnswer::Cancel);
         QCOMPARE(title, QStringLiteral("Segrare"));
         QCOMPARE(shownText, QStringLiteral("Vinner gör <b>Bo</b> & Co\nmed poängen: 3"));
         buttons.sort();
         QCOMPARE(buttons, (QStringList{"Avbryt", "OK"}));
 
         whenModalShows([](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); });
-        QCOMPARE(dialogs.MsgBox(QStringLiteral("Fråga"), MsgButtons::OkCancel, QStringLiteral("Kolvo")), MsgAnswer::Ok);
+        QCOMPARE(dialogs.message(QStringLiteral("Fråga"), DialogButtons::OkCancel, QStringLiteral("Kolvo")), DialogAnswer::Ok);
         whenModalShows([](QWidget* w) { w->close(); });
-        QCOMPARE(dialogs.MsgBox(QStringLiteral("Bara OK"), MsgButtons::Ok, QStringLiteral("Kolvo")), MsgAnswer::Ok);
+        QCOMPARE(dialogs.message(QStringLiteral("Bara OK"), DialogButtons::Ok, QStringLiteral("Kolvo")), DialogAnswer::Ok);
     }
 
     void inputBox()
@@ -204,7 +204,7 @@ private slots:
             QTest::keyClicks(edit, QStringLiteral("<i>Åsa</i>"));
             QTest::keyClick(edit, Qt::Key_Return);
         });
-        QCOMPARE(dialogs.InputBox(QStringLiteral("Vad heter spelare nr 1 ?"), QStringLiteral("Kolvo")),
+        QCOMPARE(dialogs.askText(QStringLiteral("Vad heter spelare nr 1 ?"), QStringLiteral("Kolvo")),
                  QStringLiteral("<i>Åsa</i>"));
         whenModalShows([](QWidget* w) {
             QTest::keyClicks(w->findChild<QLineEdit*>(), QStringLiteral("Bo"));
@@ -212,7 +212,7 @@ private slots:
             QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Avbryt"));
             box->button(QDialogButtonBox::Cancel)->click();
         });
-        QCOMPARE(dialogs.InputBox(QStringLiteral("Vad heter spelare nr 2 ?"), QStringLiteral("Kolvo")), QString());
+        QCOMPARE(dialogs.askText(QStringLiteral("Vad heter spelare nr 2 ?"), QStringLiteral("Kolvo")), QString());
     }
 };
 
@@ -221,7 +221,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsSet(kReaderMode)) {
         QCoreApplication app(argc, argv);
         QtSettingsStore store;
-        const QByteArray out = store.GetSetting(qEnvironmentVariable("KOLVO_TEST_APPLICATION"), "KolvoHighscore",
+        const QByteArray out = store.value(qEnvironmentVariable("KOLVO_TEST_APPLICATION"), "KolvoHighscore",
                                                 "Name", "Nobody").toUtf8();
         fwrite(out.constData(), 1, size_t(out.size()), stdout);
         return 0;

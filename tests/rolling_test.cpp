@@ -245,7 +245,7 @@ private slots:
         f.a().mnuHelp_Click();
         const auto& box = f.dialogs.shown.back();
         QCOMPARE(box.title, QStringLiteral("Kolvo Hjälp"));
-        QCOMPARE(box.buttons, MsgButtons::Ok);
+        QCOMPARE(box.buttons, DialogButtons::Ok);
         QCOMPARE(box.text, QStringLiteral(
             "Välj antalet spelare i menyn Nytt Spel !\r\n"
             "Välj poäng genom att markera aktuell checkbox.\r\n"

@@ -53,7 +53,7 @@ void Intro::Form_Load()
 {
     show();
     if (services_.random)
-        services_.random->Randomize(SecondsSinceMidnight());
+        services_.random->seed(secondsSinceMidnight());
 }
 
 void Intro::Order_Click()

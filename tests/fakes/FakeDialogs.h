@@ -12,26 +12,26 @@ public:
         enum Kind { Message, Input } kind;
         QString text;
         QString title;
-        MsgButtons buttons;
+        DialogButtons buttons;
     };
 
-    std::deque<MsgAnswer> answers;
+    std::deque<DialogAnswer> answers;
     std::deque<QString> inputs;
     std::vector<Shown> shown;
 
-    MsgAnswer MsgBox(const QString& text, MsgButtons buttons, const QString& title) override
+    DialogAnswer message(const QString& text, DialogButtons buttons, const QString& title) override
     {
         shown.push_back({Shown::Message, text, title, buttons});
         if (answers.empty())
-            return MsgAnswer::Ok;
-        const MsgAnswer a = answers.front();
+            return DialogAnswer::Ok;
+        const DialogAnswer a = answers.front();
         answers.pop_front();
         return a;
     }
 
-    QString InputBox(const QString& prompt, const QString& title) override
+    QString askText(const QString& prompt, const QString& title) override
     {
-        shown.push_back({Shown::Input, prompt, title, MsgButtons::OkCancel});
+        shown.push_back({Shown::Input, prompt, title, DialogButtons::OkCancel});
         if (inputs.empty())
             return QString();
         QString s = inputs.front();

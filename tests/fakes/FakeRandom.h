@@ -12,12 +12,12 @@ public:
     int seeds = 0;
     float lastSeed = -1.0f;
 
-    void Randomize(float seed) override
+    void seed(float value) override
     {
         ++seeds;
-        lastSeed = seed;
+        lastSeed = value;
     }
-    float Rnd() override
+    float next() override
     {
         if (draws.empty())
             return 0.0f;

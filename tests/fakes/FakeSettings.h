@@ -12,11 +12,11 @@ public:
 
     static QString path(const QString& a, const QString& s, const QString& k) { return a + '/' + s + '/' + k; }
 
-    QString GetSetting(const QString& a, const QString& s, const QString& k, const QString& def) override
+    QString value(const QString& a, const QString& s, const QString& k, const QString& def) override
     {
         return values.value(path(a, s, k), def);
     }
-    void SaveSetting(const QString& a, const QString& s, const QString& k, const QString& v) override
+    void setValue(const QString& a, const QString& s, const QString& k, const QString& v) override
     {
         ++writes;
         values.insert(path(a, s, k), v);
