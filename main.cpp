@@ -2,7 +2,8 @@
 
 #include "app/KolvoApp.h"
 #include "app/Translations.h"
-#include "game/KolvoArena.h"
+#include "game/arena/ArenaTexts.h"
+#include "game/arena/KolvoArena.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
@@ -12,7 +13,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kolvo"));
+    QApplication::setApplicationName(texts::kTitle.toString());
     InstallSwedishTranslations(app);
 
     // The services outlive the windows, which the chain deletes when it goes.
@@ -20,14 +21,15 @@ int main(int argc, char** argv)
     StdRandom random;
     QtSettingsStore settings;
     SdlMedia media;
-    Services services;
-    services.dialogs = &dialogs;
-    services.random = &random;
-    services.settings = &settings;
-    services.media = &media;
-    services.programDirectory = executableDirectory;
+    const Services services{.dialogs = &dialogs,
+                            .random = &random,
+                            .settings = &settings,
+                            .media = &media,
+                            .programDirectory = executableDirectory};
 
-    KolvoApp kolvo(services, MakeArenaFactory<KolvoArena>());
+    KolvoApp kolvo(services, [](const Services& s, FacePictureSource faces) {
+        return new KolvoArena(s, std::move(faces));
+    });
     kolvo.start();
     return app.exec();
 }

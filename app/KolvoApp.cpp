@@ -5,8 +5,8 @@
 #include "ui/Intro.h"
 #include "ui/KolvoRul.h"
 
-KolvoApp::KolvoApp(const Services& services, ArenaFactory makeArena, QObject* parent)
-    : QObject(parent), services_(services), makeArena_(std::move(makeArena))
+KolvoApp::KolvoApp(const Services& services, GameWindowFactory makeGameWindow, QObject* parent)
+    : QObject(parent), services_(services), makeGameWindow_(std::move(makeGameWindow))
 {
 }
 
@@ -25,7 +25,7 @@ KolvoApp::~KolvoApp()
 
 Intro* KolvoApp::intro() const { return intro_; }
 KolvoRul* KolvoApp::setup() const { return rul_; }
-QWidget* KolvoApp::arena() const { return arena_; }
+GameWindow* KolvoApp::arena() const { return arena_; }
 
 void KolvoApp::start()
 {
@@ -62,13 +62,12 @@ void KolvoApp::showArena()
         // The main window reads the faces at every roll; after the set-up window is
         // gone (only during the exit) it gets null pictures rather than a dangling one.
         FacePictureSource faces = [rul = QPointer<KolvoRul>(rul_)](int value) {
-            return rul ? rul->FacePicture(value) : QPixmap();
+            return rul ? rul->FacePicture(value) : QImage();
         };
-        ArenaParts parts = makeArena_(services_, std::move(faces));
-        arena_ = parts.window;
+        arena_ = makeGameWindow_(services_, std::move(faces));
         endWithWindow(arena_);
-        parts.connectExit(this, [this] { exitProgram(); });
-        parts.formLoad();
+        connect(arena_, &GameWindow::exitRequested, this, &KolvoApp::exitProgram);
+        arena_->Form_Load();
     }
     arena_->show();
 }
@@ -88,17 +87,14 @@ void KolvoApp::exitProgram()
     QCoreApplication::quit();
 }
 
-void KolvoApp::endWithWindow(QWidget* w)
+template <class Window>
+void KolvoApp::endWithWindow(QPointer<Window>& slot)
 {
-    w->setAttribute(Qt::WA_DeleteOnClose);
-    connect(w, &QObject::destroyed, this, [this](QObject* gone) {
-        // The window is past its widget part: the exit must not close it again.
-        if (intro_.data() == gone)
-            intro_ = nullptr;
-        if (rul_.data() == gone)
-            rul_ = nullptr;
-        if (arena_.data() == gone)
-            arena_ = nullptr;
+    slot->setAttribute(Qt::WA_DeleteOnClose);
+    // By the time destroyed arrives the window is past its own class: the slot is
+    // cleared without looking at the object, and the exit must not close it again.
+    connect(slot, &QObject::destroyed, this, [this, &slot] {
+        slot.clear();
         exitProgram();
     });
 }

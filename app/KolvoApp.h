@@ -1,46 +1,16 @@
 #pragma once
 #include <functional>
 #include <QObject>
-#include <QPixmap>
 #include <QPointer>
-#include <QWidget>
 
 #include "platform/Services.h"
+#include "ui/GameWindow.h"
 
 class Intro;
 class KolvoRul;
 
-// Face value 1..6 of the chosen style as a picture.
-using FacePictureSource = std::function<QPixmap(int faceValue)>;
-
-// What the chain needs of a newly made main window: the top-level window itself
-// (handed over to the chain), its load handler, and a way to have a function run on
-// its exit command, called with the object that the connection lives as long as.
-struct ArenaParts {
-    QWidget* window = nullptr;
-    std::function<void()> formLoad;
-    std::function<void(QObject* context, std::function<void()> onExit)> connectExit;
-};
-using ArenaFactory = std::function<ArenaParts(const Services&, FacePictureSource)>;
-
-// The factory for a main-window class of the shape
-//   Arena(const Services&, FacePictureSource, QWidget* parent = nullptr);
-//   void Form_Load();
-//   signal void exitRequested();
-template <class Arena>
-ArenaFactory MakeArenaFactory()
-{
-    return [](const Services& services, FacePictureSource faces) {
-        auto* arena = new Arena(services, std::move(faces));
-        ArenaParts parts;
-        parts.window = arena;
-        parts.formLoad = [arena] { arena->Form_Load(); };
-        parts.connectExit = [arena](QObject* context, std::function<void()> onExit) {
-            QObject::connect(arena, &Arena::exitRequested, context, std::move(onExit));
-        };
-        return parts;
-    };
-}
+// Makes the main game window, on the services and with the faces of the chosen style.
+using GameWindowFactory = std::function<GameWindow*(const Services&, FacePictureSource)>;
 
 // The chain of the three windows from start to end: Intro, its button to the set-up
 // window KolvoRul, its Forward to the main window. Each window is made once and, when
@@ -50,7 +20,7 @@ ArenaFactory MakeArenaFactory()
 class KolvoApp : public QObject {
     Q_OBJECT
 public:
-    KolvoApp(const Services& services, ArenaFactory makeArena, QObject* parent = nullptr);
+    KolvoApp(const Services& services, GameWindowFactory makeGameWindow, QObject* parent = nullptr);
     // Deletes the windows still alive (those not closed by an exit).
     ~KolvoApp() override;
 
@@ -69,16 +39,18 @@ public:
     // The windows alive, or null.
     Intro* intro() const;
     KolvoRul* setup() const;
-    QWidget* arena() const;
+    GameWindow* arena() const;
 
 private:
-    // Closing w by any means (its close control, or the exit) ends the program.
-    void endWithWindow(QWidget* w);
+    // Closing the window in slot by any means (its close control, or the exit) ends
+    // the program.
+    template <class Window>
+    void endWithWindow(QPointer<Window>& slot);
 
     Services services_;
-    ArenaFactory makeArena_;
+    GameWindowFactory makeGameWindow_;
     QPointer<Intro> intro_;
     QPointer<KolvoRul> rul_;
-    QPointer<QWidget> arena_;
+    QPointer<GameWindow> arena_;
     bool exiting_ = false;
 };

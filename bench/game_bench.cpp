@@ -4,11 +4,8 @@
 #include <QPixmap>
 
 #include "game/Evaluation.h"
-#include "game/KolvoArena.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeMedia.h"
-#include "fakes/FakeRandom.h"
-#include "fakes/FakeSettings.h"
+#include "game/arena/KolvoArena.h"
+#include "fakes/FakeServices.h"
 
 namespace {
 
@@ -30,26 +27,17 @@ void BM_EvaluateDice(benchmark::State& st)
 BENCHMARK(BM_EvaluateDice);
 
 // Scripted services: every box answers OK, every draw is a one, no sound device.
-FakeDialogs dialogs;
-FakeRandom random;
-FakeSettings store;
-FakeMedia media;
+FakeServices fakes;
 
 Services services()
 {
-    media.devices = 0;
-    Services s;
-    s.dialogs = &dialogs;
-    s.random = &random;
-    s.settings = &store;
-    s.media = &media;
-    s.programDirectory = [] { return QStringLiteral("/opt/kolvo/"); };
-    return s;
+    fakes.media.devices = 0;
+    return fakes.services();
 }
 
-QPixmap face(int v)
+QImage face(int v)
 {
-    QPixmap p(32, 32);
+    QImage p(32, 32, QImage::Format_ARGB32_Premultiplied);
     p.fill(QColor(v * 40, 0, 0));
     return p;
 }

@@ -32,7 +32,7 @@
 #include <QTimer>
 
 #include "app/KolvoApp.h"
-#include "game/KolvoArena.h"
+#include "game/arena/KolvoArena.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtSettingsStore.h"
@@ -164,19 +164,20 @@ void BM_WholeGame(benchmark::State& st)
     StdRandom random;
     QtSettingsStore settings;
     SdlMedia media([](const MediaFailure& f) { std::fprintf(stderr, "media: %s\n", qPrintable(f.text())); });
-    Services services;
-    services.dialogs = &dialogs;
-    services.random = &random;
-    services.settings = &settings;
-    services.media = &media;
-    services.programDirectory = soundDirectory;
+    const Services services{.dialogs = &dialogs,
+                            .random = &random,
+                            .settings = &settings,
+                            .media = &media,
+                            .programDirectory = soundDirectory};
 
     Longest handler, paint, startup;
     double gameMs = 0;
     for (auto _ : st) {
         QElapsedTimer t;
         t.start();
-        KolvoApp app(services, MakeArenaFactory<KolvoArena>());
+        KolvoApp app(services, [](const Services& s, FacePictureSource faces) {
+            return new KolvoArena(s, std::move(faces));
+        });
         app.start();
         app.showSetup();
         app.setup()->DiceStyle6_Click();

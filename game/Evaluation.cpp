@@ -1,5 +1,6 @@
 #include "game/Evaluation.h"
 
+namespace rules {
 namespace {
 
 // Category number -> candidate. The declaration order of the candidates differs
@@ -88,3 +89,5 @@ std::int16_t CandidateOf(const GameState& s, int category)
         return 0;
     return s.*kCandidates[category];
 }
+
+} // namespace rules

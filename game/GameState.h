@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <QString>
 
+namespace rules {
+
 // Everything that describes a game in progress. A plain value: no window knows
 // about it except the main window that owns it.
 struct GameState {
@@ -46,3 +48,8 @@ struct GameState {
     QString AppDir;
     std::int32_t TickCount = 0;
 };
+
+} // namespace rules
+
+// The state's name as the rest of the program and outside checks know it.
+using rules::GameState;

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace rules {
+
 int UpperSum(const GameState& state, int player)
 {
     int sum = 0;
@@ -43,3 +45,5 @@ int WinnerAmong(std::span<const std::int64_t> totals)
             winner = static_cast<int>(i) + 1;
     return winner;
 }
+
+} // namespace rules

@@ -5,8 +5,10 @@
 
 #include "game/GameState.h"
 
+namespace rules {
+
 inline constexpr int kBonusThreshold = 63;
-inline constexpr int kBonus = 50;
+inline constexpr int kBonusPoints = 50;
 
 // Sum of a player's upper-section rows (1..6), leaving out the rows not used yet.
 int UpperSum(const GameState& state, int player);
@@ -20,3 +22,5 @@ std::int64_t LeadingNumber(QStringView caption);
 
 // Player number (1-based) with the highest total; among equal totals the lowest number.
 int WinnerAmong(std::span<const std::int64_t> totals);
+
+} // namespace rules

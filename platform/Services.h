@@ -7,7 +7,8 @@ class RandomSource;
 class SettingsStore;
 class Media;
 
-// The outside services a window is handed. None is owned here.
+// The outside services a window is handed, built in one statement. Every member is
+// set: the windows call them without checking. None is owned here.
 struct Services {
     Dialogs* dialogs = nullptr;
     RandomSource* random = nullptr;

@@ -7,27 +7,24 @@
 
 #include "app/KolvoApp.h"
 #include "app/Translations.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeMedia.h"
-#include "fakes/FakeRandom.h"
-#include "fakes/FakeSettings.h"
+#include "fakes/FakeServices.h"
 #include "platform/PictureBox.h"
 #include "ui/Intro.h"
 #include "ui/KolvoRul.h"
 
 // Stands in for the main window: the same constructor, load handler and exit signal.
-class StandInArena : public QMainWindow {
+class StandInArena : public GameWindow {
     Q_OBJECT
 public:
     static inline int made = 0;
 
-    StandInArena(const Services& services, FacePictureSource facePicture, QWidget* parent = nullptr)
-        : QMainWindow(parent), services(services), facePicture(std::move(facePicture))
+    StandInArena(const Services& given, FacePictureSource faces, QWidget* parent = nullptr)
+        : GameWindow(parent), services(given), facePicture(std::move(faces))
     {
         setObjectName(QStringLiteral("KolvoArena"));
         ++made;
     }
-    void Form_Load()
+    void Form_Load() override
     {
         ++loads;
         visibleAtLoad = isVisible();
@@ -37,9 +34,6 @@ public:
     FacePictureSource facePicture;
     int loads = 0;
     bool visibleAtLoad = false;
-
-signals:
-    void exitRequested();
 };
 
 namespace {
@@ -59,23 +53,15 @@ protected:
     }
 };
 
-struct Chain {
-    FakeDialogs dialogs;
-    FakeRandom random;
-    FakeSettings settings;
-    FakeMedia media;
-    Services services;
+struct Chain : FakeServices {
     std::unique_ptr<KolvoApp> app;
 
     Chain()
     {
-        services.dialogs = &dialogs;
-        services.random = &random;
-        services.settings = &settings;
-        services.media = &media;
-        services.programDirectory = [] { return QStringLiteral("/opt/kolvo/"); };
         StandInArena::made = 0;
-        app = std::make_unique<KolvoApp>(services, MakeArenaFactory<StandInArena>());
+        app = std::make_unique<KolvoApp>(services(), [](const Services& s, FacePictureSource faces) {
+            return new StandInArena(s, std::move(faces));
+        });
     }
 
     StandInArena* arena() const { return static_cast<StandInArena*>(app->arena()); }
@@ -193,7 +179,7 @@ void AppTest::mainWindowReadsTheChosenFaces()
     c.toArena(5);
     const QImage sheet = QImage(QStringLiteral(":/images/faces.png")).convertToFormat(QImage::Format_ARGB32);
     for (int v = 1; v <= 6; ++v) {
-        const QImage face = c.arena()->facePicture(v).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage face = c.arena()->facePicture(v).convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(face, sheet.copy(128, 32 * (v - 1), face.width(), 32));
     }
 }

@@ -7,10 +7,10 @@
 set(KOLVO_SOUNDS_DIR ${PROJECT_SOURCE_DIR}/assets/sounds)
 
 target_compile_definitions(sound_sdlmedia_test PRIVATE KOLVO_SOUNDS_DIR="${KOLVO_SOUNDS_DIR}")
-set_tests_properties(sound_playsound_test sound_sdlmedia_test PROPERTIES LABELS audio)
+set_property(TEST sound_playsound_test sound_sdlmedia_test APPEND PROPERTY LABELS audio)
 
 add_executable(kolvo-sound-player ${KOLVO_TEST_DIR}/audio/sound_player.cpp)
-target_link_libraries(kolvo-sound-player PRIVATE kolvocore)
+target_link_libraries(kolvo-sound-player PRIVATE kolvocore kolvo_warnings)
 add_test(NAME sound_pulse_playback
   COMMAND bash ${KOLVO_TEST_DIR}/audio/pulse_playback.sh
           $<TARGET_FILE:kolvo-sound-player> ${KOLVO_SOUNDS_DIR})

@@ -17,3 +17,5 @@ set_tests_properties(e2e_games e2e_screen_reader PROPERTIES
   LABELS e2e
   TIMEOUT 180
   SKIP_RETURN_CODE 77)
+# One whole game also runs on the sanitizer build.
+set_property(TEST e2e_games APPEND PROPERTY LABELS sanitize)

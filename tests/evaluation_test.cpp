@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 #include "game/Evaluation.h"
+#include "game/ScoreSheet.h"
 
 namespace {
 
@@ -151,6 +153,28 @@ private slots:
         QCOMPARE(int(CandidateOf(s, 16)), 0);
         QCOMPARE(int(CandidateOf(s, 14)), 50);
         QCOMPARE(int(CandidateOf(s, 15)), 30);
+    }
+
+    // The value of a label: the record and the totals are compared by it.
+    void leadingNumber_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<qint64>("value");
+        QTest::newRow("plain") << "374" << qint64(374);
+        QTest::newRow("trailing text") << "12abc" << qint64(12);
+        QTest::newRow("no number") << "abc" << qint64(0);
+        QTest::newRow("empty") << "" << qint64(0);
+        QTest::newRow("huge") << "99999999999999999999" << std::numeric_limits<qint64>::max();
+        QTest::newRow("max") << "9223372036854775807" << std::numeric_limits<qint64>::max();
+        QTest::newRow("max minus one") << "9223372036854775806" << std::numeric_limits<qint64>::max() - 1;
+        QTest::newRow("leading zeros") << "007" << qint64(7);
+        QTest::newRow("arabic digits") << "٣" << qint64(0);
+    }
+    void leadingNumber()
+    {
+        QFETCH(QString, caption);
+        QFETCH(qint64, value);
+        QCOMPARE(qint64(rules::LeadingNumber(caption)), value);
     }
 };
 

@@ -2,22 +2,15 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "fakes/FakeRandom.h"
+#include "fakes/FakeServices.h"
 #include "ui/Intro.h"
 #include "ui/IntroDesign.h"
-#include "ui/WindowKit.h"
+#include "ui/DesignLook.h"
 
 namespace {
 
-struct Window {
-    FakeRandom random;
-    Services services;
-    std::unique_ptr<Intro> intro;
-    Window()
-    {
-        services.random = &random;
-        intro = std::make_unique<Intro>(services);
-    }
+struct Window : FakeServices {
+    std::unique_ptr<Intro> intro = std::make_unique<Intro>(services());
 };
 
 } // namespace
@@ -85,7 +78,7 @@ void IntroTest::buttonFontAndCaption()
     const QPushButton* order = w.intro->Order;
     QCOMPARE(order->font().weight(), QFont::Normal);
     // The caption lies wholly inside the bevel, with room to spare.
-    const QRect area = ui::ButtonCaptionArea(*order);
+    const QRect area = ui::buttonCaptionArea(*order);
     const QFontMetrics metrics(order->font());
     QVERIFY2(metrics.horizontalAdvance(order->text()) + 4 <= area.width(),
              qPrintable(QStringLiteral("%1 px in %2").arg(metrics.horizontalAdvance(order->text())).arg(area.width())));

@@ -7,6 +7,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <memory>
+#include <unistd.h>
+#include <vector>
 
 #include "app/Translations.h"
 #include "platform/ProgramDirectory.h"
@@ -20,6 +23,13 @@ namespace {
 
 // When started with this variable, the test program only prints what the store holds.
 constexpr char kReaderMode[] = "KOLVO_TEST_READ_STORE";
+constexpr char kSaverMode[] = "KOLVO_TEST_SAVE_RECORD";
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Runs inspect on the next modal dialog once it is up. A dialog the inspection left
 // open (a failed check returns early) is rejected, so a failure never hangs the test.
@@ -132,9 +142,9 @@ private slots:
         // Each row has a store of its own; the second process reads that one.
         const QString application = QStringLiteral("KolvoTest-") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
         QtSettingsStore store;
-        QCOMPARE(store.value(application, "KolvoHighscore", "Name", "Nobody"), QStringLiteral("Nobody"));
-        store.setValue(application, "KolvoHighscore", "Name", value);
-        QCOMPARE(store.value(application, "KolvoHighscore", "Name", "Nobody"), value);
+        QCOMPARE(store.value(application, u"KolvoHighscore", u"Name", u"Nobody"), QStringLiteral("Nobody"));
+        store.setValue(application, u"KolvoHighscore", u"Name", value);
+        QCOMPARE(store.value(application, u"KolvoHighscore", u"Name", u"Nobody"), value);
 
         QProcess reader;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -156,9 +166,68 @@ private slots:
         file.write(damaged, sizeof(damaged) - 1);
         file.close();
         QtSettingsStore store;
-        QCOMPARE(store.value("KolvoTrasig", "KolvoHighscore", "Name", "Nobody"), QStringLiteral("Nobody"));
+        QCOMPARE(store.value(u"KolvoTrasig", u"KolvoHighscore", u"Name", u"Nobody"), QStringLiteral("Nobody"));
         // A list written by hand shows as it stands.
-        QCOMPARE(store.value("KolvoTrasig", "KolvoHighscore", "Score", "0"), QStringLiteral("a, b, c"));
+        QCOMPARE(store.value(u"KolvoTrasig", u"KolvoHighscore", u"Score", u"0"), QStringLiteral("a, b, c"));
+    }
+
+    // Fault guarded: two games ending at once on one account stored the lower record
+    // last, and name and score could come from different games.
+    void racingSavesKeepTheHigherRecordWhole()
+    {
+        const QString application = QStringLiteral("KolvoKapplopp");
+        for (int round = 0; round < 8; ++round) {
+            QFile::remove(QtSettingsStore().fileName(application));
+            std::vector<std::unique_ptr<QProcess>> savers;
+            for (const char* score : {"95", "55", "80", "60"}) {
+                auto saver = std::make_unique<QProcess>();
+                QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+                env.insert(QLatin1String(kSaverMode), QString::fromLatin1(score));
+                env.insert(QStringLiteral("KOLVO_TEST_APPLICATION"), application);
+                saver->setProcessEnvironment(env);
+                saver->start(QCoreApplication::applicationFilePath(), {});
+                savers.push_back(std::move(saver));
+            }
+            for (auto& saver : savers) {
+                QVERIFY(saver->waitForFinished(20000));
+                QCOMPARE(saver->exitCode(), 0);
+            }
+            QtSettingsStore store;
+            QCOMPARE(store.value(application, u"KolvoHighscore", u"Score", u"0"), QStringLiteral("95"));
+            QCOMPARE(store.value(application, u"KolvoHighscore", u"Name", u"Nobody"), QStringLiteral("Spelare 95"));
+        }
+    }
+
+    // Fault guarded: a record that could not be written was reported as saved.
+    void unwritableStoreSaysWhyAndIsLeftAlone_data()
+    {
+        QTest::addColumn<bool>("directoryInItsPlace");
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("a directory in its place") << true;
+    }
+    void unwritableStoreSaysWhyAndIsLeftAlone()
+    {
+        QFETCH(bool, directoryInItsPlace);
+        if (!directoryInItsPlace && ::geteuid() == 0)
+            QSKIP("root writes read-only files");
+        const QString application = QStringLiteral("KolvoLast-%1").arg(directoryInItsPlace);
+        QtSettingsStore store;
+        const QString file = store.fileName(application);
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        if (directoryInItsPlace) {
+            QVERIFY(QDir().mkpath(file));
+        } else {
+            store.setValue(application, u"KolvoHighscore", u"Score", u"40");
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
+        }
+        const QByteArray before = directoryInItsPlace ? QByteArray() : readAll(file);
+        const auto result = store.setValuesIf(application, u"KolvoHighscore", {{"Score", "90"}, {"Name", "Bo"}},
+                                              u"Score", u"0", [](const QString&) { return true; });
+        QCOMPARE(result.outcome, SettingsStore::SaveResult::Outcome::Failed);
+        QVERIFY2(result.reason.contains(QDir::toNativeSeparators(file)), qPrintable(result.reason));
+        QCOMPARE(QFileInfo(file).isDir(), directoryInItsPlace);
+        if (!directoryInItsPlace)
+            QCOMPARE(readAll(file), before);
     }
 
     void messageBoxShowsPlainTextInSwedish()
@@ -218,11 +287,21 @@ private slots:
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsSet(kSaverMode)) {
+        // One game's end: save its record if it beats the stored one.
+        QCoreApplication app(argc, argv);
+        const QString score = qEnvironmentVariable(kSaverMode);
+        const auto result = QtSettingsStore().setValuesIf(
+            qEnvironmentVariable("KOLVO_TEST_APPLICATION"), u"KolvoHighscore",
+            {{"Score", score}, {"Name", QStringLiteral("Spelare ") + score}}, u"Score", u"0",
+            [&](const QString& stored) { return stored.toInt() < score.toInt(); });
+        return result.outcome == SettingsStore::SaveResult::Outcome::Failed ? 1 : 0;
+    }
     if (qEnvironmentVariableIsSet(kReaderMode)) {
         QCoreApplication app(argc, argv);
         QtSettingsStore store;
-        const QByteArray out = store.value(qEnvironmentVariable("KOLVO_TEST_APPLICATION"), "KolvoHighscore",
-                                                "Name", "Nobody").toUtf8();
+        const QByteArray out = store.value(qEnvironmentVariable("KOLVO_TEST_APPLICATION"), u"KolvoHighscore",
+                                                u"Name", u"Nobody").toUtf8();
         fwrite(out.constData(), 1, size_t(out.size()), stdout);
         return 0;
     }

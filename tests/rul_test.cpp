@@ -3,11 +3,11 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "fakes/FakeMedia.h"
+#include "fakes/FakeServices.h"
 #include "platform/PictureBox.h"
 #include "ui/KolvoRul.h"
 #include "ui/RulDesign.h"
-#include "ui/WindowKit.h"
+#include "ui/DesignLook.h"
 
 namespace {
 
@@ -78,15 +78,8 @@ bool sameAsSheet(const QImage& face, int x, int y, QString* why)
     return true;
 }
 
-struct Window {
-    FakeMedia media;
-    Services services;
-    std::unique_ptr<KolvoRul> rul;
-    Window()
-    {
-        services.media = &media;
-        rul = std::make_unique<KolvoRul>(services);
-    }
+struct Window : FakeServices {
+    std::unique_ptr<KolvoRul> rul = std::make_unique<KolvoRul>(services());
 };
 
 } // namespace
@@ -191,7 +184,7 @@ void RulTest::fontAndCaptions()
     QCOMPARE(font.families().value(0), QStringLiteral("MS Sans Serif"));
     for (QPushButton* button : w.rul->DiceStyle) {
         QCOMPARE(button->font(), font);
-        QVERIFY2(ui::CaptionFits(*button), qPrintable(button->objectName()));
+        QVERIFY2(ui::captionFits(*button), qPrintable(button->objectName()));
     }
     QLabel* info = w.rul->TärningsInfo;
     QCOMPARE(info->font(), font);
@@ -249,7 +242,7 @@ void RulTest::pickingAStyle()
         QString why;
         QVERIFY2(sameAsSheet(w.rul->Pico[k]->storedImage(), 32 * (style - 1), 32 * k, &why),
                  qPrintable(QStringLiteral("Pico(%1): ").arg(k) + why));
-        QCOMPARE(w.rul->FacePicture(k + 1).toImage().convertToFormat(QImage::Format_ARGB32),
+        QCOMPARE(w.rul->FacePicture(k + 1).convertToFormat(QImage::Format_ARGB32),
                  w.rul->Pico[k]->storedImage().convertToFormat(QImage::Format_ARGB32));
         QVERIFY(w.rul->Pico[k]->isVisible());
     }
@@ -298,16 +291,16 @@ void RulTest::forwardHidesWithoutClosing()
     w.rul->Form_Load();
     QSignalSpy asked(w.rul.get(), &KolvoRul::forwardRequested);
     QTest::mouseClick(w.rul->DiceStyle[3], Qt::LeftButton);
-    const QImage four = w.rul->FacePicture(4).toImage();
+    const QImage four = w.rul->FacePicture(4);
 
     QTest::mouseClick(w.rul->Forward, Qt::LeftButton);
 
     QCOMPARE(asked.count(), 1);
     QVERIFY(w.rul->isHidden());
     // Still readable for the main window.
-    QCOMPARE(w.rul->FacePicture(4).toImage(), four);
+    QCOMPARE(w.rul->FacePicture(4), four);
     QString why;
-    QVERIFY2(sameAsSheet(w.rul->FacePicture(4).toImage(), 96, 96, &why), qPrintable(why));
+    QVERIFY2(sameAsSheet(w.rul->FacePicture(4), 96, 96, &why), qPrintable(why));
 }
 
 void RulTest::facePictureOutsideOneToSix()

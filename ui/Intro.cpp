@@ -6,13 +6,13 @@
 
 #include "platform/Random.h"
 #include "ui/IntroDesign.h"
-#include "ui/WindowKit.h"
+#include "ui/DesignLook.h"
 
 Intro::Intro(const Services& services, QWidget* parent)
     : QWidget(parent), services_(services), picture_(QString::fromUtf8(intro::kPicture))
 {
     setObjectName(QStringLiteral("Intro"));
-    ui::SetUpFixedWindow(*this, QString::fromUtf8(intro::kCaption), QString::fromUtf8(intro::kIcon),
+    ui::setUpFixedWindow(*this, QString::fromUtf8(intro::kCaption), QString::fromUtf8(intro::kIcon),
                          intro::kClientWidth, intro::kClientHeight);
 
     Order = new QPushButton(QString::fromUtf8(intro::kOrderCaption), this);
@@ -37,13 +37,13 @@ void Intro::fitOrderCaption()
     QFont font = QApplication::font(Order);
     font.setWeight(QFont::Normal);
     Order->setFont(font);
-    if (ui::CaptionFits(*Order))
+    if (ui::captionFits(*Order))
         return;
     int pixels = QFontInfo(font).pixelSize();
-    QFont narrow = ui::DesignFont(QFontInfo(font).pointSizeF(), false);
+    QFont narrow = ui::designFont(QFontInfo(font).pointSizeF(), false);
     narrow.setPixelSize(pixels);
     Order->setFont(narrow);
-    while (!ui::CaptionFits(*Order) && pixels > kSmallestPixels) {
+    while (!ui::captionFits(*Order) && pixels > kSmallestPixels) {
         narrow.setPixelSize(--pixels);
         Order->setFont(narrow);
     }
@@ -52,8 +52,7 @@ void Intro::fitOrderCaption()
 void Intro::Form_Load()
 {
     show();
-    if (services_.random)
-        services_.random->seed(secondsSinceMidnight());
+    services_.random->seed(secondsSinceMidnight());
 }
 
 void Intro::Order_Click()

@@ -6,14 +6,14 @@
 #include "platform/PictureBox.h"
 #include "platform/RasterCopy.h"
 #include "sound/PlaySound.h"
-#include "ui/WindowKit.h"
+#include "ui/DesignLook.h"
 
 KolvoRul::KolvoRul(const Services& services, QWidget* parent) : QWidget(parent), services_(services)
 {
     setObjectName(QStringLiteral("KolvoRul"));
-    ui::SetUpFixedWindow(*this, QString::fromUtf8(rul::kCaption), QString::fromUtf8(rul::kIcon),
+    ui::setUpFixedWindow(*this, QString::fromUtf8(rul::kCaption), QString::fromUtf8(rul::kIcon),
                          rul::kClientWidth, rul::kClientHeight);
-    setFont(ui::DesignFont(rul::kPointSize, rul::kBold));
+    setFont(ui::designFont(rul::kPointSize, rul::kBold));
     buildControls();
 }
 
@@ -74,8 +74,7 @@ void KolvoRul::Form_Load()
     Diceholder->setVisible(true);
     for (PictureBox* face : Pico)
         face->hide();
-    if (services_.media)
-        sound::PlaySetupTune(*services_.media);
+    sound::PlaySetupTune(*services_.media);
 }
 
 void KolvoRul::DiceStyle1_Click() { pickStyle(1); }
@@ -121,9 +120,9 @@ void KolvoRul::Forward_Click()
     emit forwardRequested();
 }
 
-QPixmap KolvoRul::FacePicture(int value) const
+QImage KolvoRul::FacePicture(int value) const
 {
     if (value < 1 || value > rul::kFaces)
-        return QPixmap();
-    return Pico[value - 1]->picture();
+        return QImage();
+    return Pico[value - 1]->storedImage();
 }

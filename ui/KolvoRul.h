@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 #include "platform/Services.h"
@@ -43,9 +43,9 @@ public:
                     std::int32_t ySrc);
     void Forward_Click();
 
-    // Face value 1..6 in the chosen style, as Pico(value - 1) holds it; a null
-    // picture for any other value.
-    QPixmap FacePicture(int value) const;
+    // Face value 1..6 in the chosen style, as Pico(value - 1) holds it (shared, not
+    // copied); a null image for any other value.
+    QImage FacePicture(int value) const;
 
 signals:
     // Forward was clicked: the window has hidden itself and the main window is due.

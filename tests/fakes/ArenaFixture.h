@@ -5,39 +5,25 @@
 #include <QTimer>
 #include <memory>
 
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeMedia.h"
-#include "fakes/FakeRandom.h"
-#include "fakes/FakeSettings.h"
-#include "game/KolvoArena.h"
-#include "platform/Services.h"
+#include "fakes/FakeServices.h"
+#include "game/arena/KolvoArena.h"
 
 // A main window on scripted services. Face v is a 32 x 32 picture filled with a grey
 // that encodes v, so a test can tell which face a die shows.
-struct ArenaFixture {
-    FakeDialogs dialogs;
-    FakeRandom random;
-    FakeSettings settings;
-    FakeMedia media;
+struct ArenaFixture : FakeServices {
     std::unique_ptr<KolvoArena> arena;
 
     static QColor faceColour(int v) { return QColor(v * 40, v * 40, v * 40); }
-    static QPixmap face(int v)
+    static QImage face(int v)
     {
-        QPixmap p(32, 32);
+        QImage p(32, 32, QImage::Format_ARGB32_Premultiplied);
         p.fill(faceColour(v));
         return p;
     }
 
     ArenaFixture()
     {
-        Services services;
-        services.dialogs = &dialogs;
-        services.random = &random;
-        services.settings = &settings;
-        services.media = &media;
-        services.programDirectory = [] { return QStringLiteral("/opt/kolvo/"); };
-        arena = std::make_unique<KolvoArena>(services, &ArenaFixture::face);
+        arena = std::make_unique<KolvoArena>(services(), &ArenaFixture::face);
         arena->Form_Load();
     }
 

@@ -9,10 +9,10 @@
 class FakeDialogs : public Dialogs {
 public:
     struct Shown {
-        enum Kind { Message, Input } kind;
+        enum Kind { Message, Input } kind = Message;
         QString text;
         QString title;
-        DialogButtons buttons;
+        DialogButtons buttons = DialogButtons::Ok;
     };
 
     std::deque<DialogAnswer> answers;

@@ -4,21 +4,35 @@
 
 #include "platform/SettingsStore.h"
 
-// An in-memory store keyed "application/section/key".
+// An in-memory store keyed "application/section/key". A test sets failure to make
+// every conditional save fail with that reason.
 class FakeSettings : public SettingsStore {
 public:
     QMap<QString, QString> values;
-    int writes = 0;
+    int writes = 0; // saves, each of one or several keys
+    QString failure;
 
-    static QString path(const QString& a, const QString& s, const QString& k) { return a + '/' + s + '/' + k; }
+    static QString path(QStringView a, QStringView s, QStringView k) { return QStringLiteral("%1/%2/%3").arg(a, s, k); }
 
-    QString value(const QString& a, const QString& s, const QString& k, const QString& def) override
+    QString value(QStringView a, QStringView s, QStringView k, QStringView def) override
     {
-        return values.value(path(a, s, k), def);
+        return values.value(path(a, s, k), def.toString());
     }
-    void setValue(const QString& a, const QString& s, const QString& k, const QString& v) override
+    void setValue(QStringView a, QStringView s, QStringView k, QStringView v) override
     {
         ++writes;
-        values.insert(path(a, s, k), v);
+        values.insert(path(a, s, k), v.toString());
+    }
+    SaveResult setValuesIf(QStringView a, QStringView s, const Entries& entries, QStringView guardKey,
+                           QStringView guardDefault, const std::function<bool(const QString&)>& stillWanted) override
+    {
+        if (!failure.isEmpty())
+            return {SaveResult::Outcome::Failed, failure};
+        if (!stillWanted(value(a, s, guardKey, guardDefault)))
+            return {SaveResult::Outcome::Kept, QString()};
+        ++writes;
+        for (const auto& [k, v] : entries)
+            values.insert(path(a, s, k), v);
+        return {SaveResult::Outcome::Written, QString()};
     }
 };

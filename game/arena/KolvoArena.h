@@ -1,13 +1,11 @@
 #pragma once
 #include <array>
-#include <functional>
 #include <QImage>
-#include <QMainWindow>
-#include <QPixmap>
-#include <QPointer>
 
 #include "game/GameState.h"
 #include "platform/Services.h"
+#include "platform/SettingsStore.h"
+#include "ui/GameWindow.h"
 
 class QAction;
 class QCheckBox;
@@ -19,13 +17,12 @@ class PictureBox;
 
 // The main game window. It owns the game state; its handlers read the event, change
 // the state and refresh the controls. Face value v of the chosen dice style comes
-// from facePicture(v).
-class KolvoArena : public QMainWindow {
+// from facePicture(v). Its files: KolvoArena.cpp builds the window, and one file per
+// concern holds the handlers (Rolling, Turns, Scoring, EndGame, StartUp).
+class KolvoArena : public GameWindow {
     Q_OBJECT
 public:
-    using FacePicture = std::function<QPixmap(int faceValue)>;
-
-    KolvoArena(const Services& services, FacePicture facePicture, QWidget* parent = nullptr);
+    KolvoArena(const Services& services, FacePictureSource facePicture, QWidget* parent = nullptr);
     ~KolvoArena() override;
 
     GameState state;
@@ -51,7 +48,7 @@ public:
     PictureBox* Backdrop = nullptr; // the client area with its persistent background
 
     // Start-up and menus.
-    void Form_Load();
+    void Form_Load() override;
     void mnuExit_Click();
     void mnuHelp_Click();
 
@@ -80,11 +77,8 @@ public:
     // The window's icon: the blank die shown before a turn's first roll.
     const QImage& BlankDie() const { return blankDie_; }
 
-signals:
-    // "&Exit": whoever owns the windows closes them all and ends the program.
-    void exitRequested();
-
 private:
+    SettingsStore::SaveResult saveRecord(const QString& total, const QString& name);
     void buildControls();
     void buildMenus();
     void setDieHeld(int i, bool held);
@@ -94,7 +88,7 @@ private:
     void showEvent(QShowEvent* event) override;
 
     Services services_;
-    FacePicture facePicture_;
+    FacePictureSource facePicture_;
     QImage blankDie_;
     bool placed_ = false;
 };

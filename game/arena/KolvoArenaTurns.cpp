@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "game/ArenaTexts.h"
-#include "game/KolvoArena.h"
+#include "game/arena/ArenaTexts.h"
+#include "game/arena/KolvoArena.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
 
@@ -15,12 +15,11 @@ void KolvoArena::SpelarNummer_Click(std::int16_t Index)
     state.NumPlayers = Index;
     ResetGame();
     for (int i = 1; i <= state.NumPlayers; ++i) {
-        const QString prompt = QString::fromUtf8(texts::kNamePromptPrefix) + QString::number(i)
-                               + QString::fromUtf8(texts::kNamePromptSuffix);
-        lblPlayer[i]->setText(services_.dialogs->askText(prompt, QString::fromUtf8(texts::kTitle)));
+        const QString prompt = texts::kNamePrompt.arg(QString::number(i));
+        lblPlayer[i]->setText(services_.dialogs->askText(prompt, texts::kTitle.toString()));
     }
     lblSpelareTur->setText(lblPlayer[1]->text());
-    Roller->setText(QString::fromUtf8(texts::kRollerNewGame));
+    Roller->setText(texts::kRollerNewGame.toString());
 }
 
 void KolvoArena::ResetGame()
@@ -75,7 +74,7 @@ void KolvoArena::NextPlayer()
         DicePic[i]->setPicture(blank);
     }
     lblSpelareTur->setText(lblPlayer[state.CurrentPlayer + 1]->text());
-    Roller->setText(QString::fromUtf8(texts::kRollerNextTurn));
+    Roller->setText(texts::kRollerNextTurn.toString());
     ShowPlayerSheet();
 }
 

@@ -1,4 +1,4 @@
-#include "ui/WindowKit.h"
+#include "ui/DesignLook.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -11,7 +11,7 @@
 
 namespace ui {
 
-void SetUpFixedWindow(QWidget& window, const QString& caption, const QString& iconPath, int width,
+void setUpFixedWindow(QWidget& window, const QString& caption, const QString& iconPath, int width,
                       int height)
 {
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -25,7 +25,7 @@ void SetUpFixedWindow(QWidget& window, const QString& caption, const QString& ic
                                                screen->availableGeometry()));
 }
 
-QFont DesignFont(double pointSize, bool bold)
+QFont designFont(double pointSize, bool bold)
 {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
@@ -36,7 +36,7 @@ QFont DesignFont(double pointSize, bool bold)
     return font;
 }
 
-QRect ButtonCaptionArea(const QPushButton& button)
+QRect buttonCaptionArea(const QPushButton& button)
 {
     QStyleOptionButton option;
     option.initFrom(&button);
@@ -52,12 +52,12 @@ QRect ButtonCaptionArea(const QPushButton& button)
     return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
 }
 
-bool CaptionFits(const QPushButton& button)
+bool captionFits(const QPushButton& button)
 {
     // A caption that reaches the bevel looks cut off even where no pixel is lost.
     constexpr int kSideMargin = 2;
     const QFontMetrics metrics(button.font());
-    const QRect area = ButtonCaptionArea(button);
+    const QRect area = buttonCaptionArea(button);
     const QRect ink = metrics.tightBoundingRect(button.text());
     return metrics.horizontalAdvance(button.text()) + 2 * kSideMargin <= area.width() &&
            ink.height() <= area.height();

@@ -1,16 +1,16 @@
 #include <QCheckBox>
 #include <QLabel>
 
-#include "game/ArenaTexts.h"
+#include "game/arena/ArenaTexts.h"
 #include "game/Evaluation.h"
-#include "game/KolvoArena.h"
+#include "game/arena/KolvoArena.h"
 #include "game/ScoreSheet.h"
 #include "platform/Dialogs.h"
 #include "platform/PlainText.h"
 
 void KolvoArena::EvaluateDice()
 {
-    ::EvaluateDice(state);
+    rules::EvaluateDice(state);
 }
 
 void KolvoArena::ShowScoreHints()
@@ -18,7 +18,7 @@ void KolvoArena::ShowScoreHints()
     if (!state.HasRolled)
         return;
     for (int n = 1; n <= GameState::kCategories; ++n) {
-        const QString hint = QString::fromUtf8(texts::kHintLabels[n]) + QString::number(CandidateOf(state, n));
+        const QString hint = texts::kHint.arg(texts::kHintNames[n], QString::number(rules::CandidateOf(state, n)));
         setPlainToolTip(ScoreVal[n], hint);
         ScoreVal[n]->setAccessibleDescription(hint);
     }
@@ -30,11 +30,13 @@ void KolvoArena::ScoreVal_Click(std::int16_t Index)
         state.IgnoreScoreClick = false;
         return;
     }
+    if (Index < 1 || Index > GameState::kCategories)
+        return;
     if (!state.HasRolled)
         return;
     if (!Score[Index]->text().isEmpty())
         return;
-    state.Points[state.CurrentPlayer + 1][Index] = CandidateOf(state, Index);
+    state.Points[state.CurrentPlayer + 1][Index] = rules::CandidateOf(state, Index);
     RecordScore(Index);
 }
 
@@ -44,12 +46,11 @@ void KolvoArena::RecordScore(std::int16_t Index)
     const std::int16_t v = state.Points[p][Index];
 
     if (v == 0) {
-        const QString question = QString::fromUtf8(texts::kScratchPrefix) + ScoreVal[Index]->text()
-                                 + QString::fromUtf8(texts::kScratchSuffix);
-        if (services_.dialogs->message(question, DialogButtons::OkCancel, QString::fromUtf8(texts::kTitle))
+        const QString question = texts::kScratch.arg(ScoreVal[Index]->text());
+        if (services_.dialogs->message(question, DialogButtons::OkCancel, texts::kTitle.toString())
             == DialogAnswer::Ok) {
             state.Points[p][Index] = 0;
-            PlaySound(state.AppDir + QString::fromUtf8(texts::kScratchSound));
+            PlaySound(state.AppDir + texts::kScratchSound.toString());
             NextPlayer();
             GameFinish();
         } else {
@@ -64,11 +65,11 @@ void KolvoArena::RecordScore(std::int16_t Index)
         return;
     }
 
-    if (UpperSum(state, p) >= kBonusThreshold && state.Points[p][GameState::kBonusRow] == 0) {
-        PlaySound(state.AppDir + QString::fromUtf8(texts::kBonusSound));
-        services_.dialogs->message(QString::fromUtf8(texts::kBonus), DialogButtons::Ok, QString::fromUtf8(texts::kTitle));
-        state.Points[p][GameState::kBonusRow] = kBonus;
-        state.Points[p][GameState::kTotalRow] += kBonus;
+    if (rules::UpperSum(state, p) >= rules::kBonusThreshold && state.Points[p][GameState::kBonusRow] == 0) {
+        PlaySound(state.AppDir + texts::kBonusSound.toString());
+        services_.dialogs->message(texts::kBonusMessage.toString(), DialogButtons::Ok, texts::kTitle.toString());
+        state.Points[p][GameState::kBonusRow] = rules::kBonusPoints;
+        state.Points[p][GameState::kTotalRow] += rules::kBonusPoints;
     }
     state.Points[p][GameState::kTotalRow] += v;
     lblSum[p]->setText(QString::number(state.Points[p][GameState::kTotalRow]));

@@ -1,8 +1,8 @@
 #include <QPainter>
 #include <QStringList>
 
-#include "game/ArenaTexts.h"
-#include "game/KolvoArena.h"
+#include "game/arena/ArenaTexts.h"
+#include "game/arena/KolvoArena.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
 #include "platform/Random.h"
@@ -23,8 +23,8 @@ void KolvoArena::Form_Load()
         QPainter painter(&Backdrop->storedImage());
         painter.setPen(QPen(QColor(arena::kYellow), 1));
         painter.setBrush(Qt::NoBrush);
-        for (const auto& f : arena::kFrames)
-            painter.drawRect(f.x1, f.y1, f.x2 - f.x1, f.y2 - f.y1); // covers both corners
+        for (const QRect& frame : arena::kFrames)
+            painter.drawRect(frame.adjusted(0, 0, -1, -1)); // a one-pixel pen covers right and bottom too
     }
     Backdrop->update();
 
@@ -38,10 +38,7 @@ void KolvoArena::mnuExit_Click()
 
 void KolvoArena::mnuHelp_Click()
 {
-    QStringList lines;
-    for (const char* line : texts::kHelpLines)
-        lines << QString::fromUtf8(line);
-    services_.dialogs->message(lines.join(QStringLiteral("\r\n")), DialogButtons::Ok, QString::fromUtf8(texts::kHelpTitle));
+    services_.dialogs->message(texts::kHelp.toString(), DialogButtons::Ok, texts::kHelpTitle.toString());
 }
 
 void KolvoArena::PlaySound(const QString& WavName)

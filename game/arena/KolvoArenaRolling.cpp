@@ -1,8 +1,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "game/ArenaTexts.h"
-#include "game/KolvoArena.h"
+#include "game/arena/ArenaTexts.h"
+#include "game/arena/KolvoArena.h"
 #include "platform/PictureBox.h"
 #include "platform/Random.h"
 
@@ -13,7 +13,7 @@ constexpr int kRollsPerTurn = 3;
 
 void KolvoArena::Roller_Click()
 {
-    PlaySound(state.AppDir + QString::fromUtf8(texts::kRollSound));
+    PlaySound(state.AppDir + texts::kRollSound.toString());
     // A press while the dice still tumble counts a roll but does not restart the animation.
     if (!Timer1->isActive())
         Timer1->start();
@@ -35,7 +35,7 @@ void KolvoArena::Timer1_Timer()
         if (!state.DiceFree[i])
             continue; // a held die keeps its face and picture
         const int v = faceFromDraw(services_.random->next());
-        DicePic[i]->setPicture(facePicture_ ? facePicture_(v) : QPixmap());
+        DicePic[i]->setPicture(facePicture_(v));
         state.DiceValue[i] = static_cast<std::int16_t>(v);
         describeDie(i);
     }

@@ -1,0 +1,62 @@
+#pragma once
+#include <QStringView>
+
+// The main window's own texts, word for word. A text with a blank to fill is one
+// sentence with %1 (and %2), filled by one arg() call, so a name holding "%2" shows
+// exactly as typed.
+namespace texts {
+
+// The program's title: message boxes without a title of their own, and the
+// application under which the record is stored.
+inline constexpr QStringView kTitle = u"Kolvo";
+
+inline constexpr QStringView kDieFree = u"Håll/släpp tärning med musklick";
+inline constexpr QStringView kDieHeld = u"Tärningen hålls";
+inline constexpr QStringView kRollCount = u"Kast %1 av 3";
+inline constexpr QStringView kRollerNewGame = u"Kasta";
+inline constexpr QStringView kRollerNextTurn = u"Tryck";
+
+inline constexpr QStringView kNamePrompt = u"Vad heter spelare nr %1 ?";
+
+inline constexpr QStringView kScratch = u"Vill Du offra %1 ?";
+inline constexpr QStringView kBonusMessage = u"Gratulerar ! Du har fått 50 poäng i bonus !";
+
+inline constexpr QStringView kWinner = u"Vinner gör %1\r\nmed poängen: %2";
+inline constexpr QStringView kWinnerTitle = u"Segrare";
+inline constexpr QStringView kGameOver = u"Spelet är slut";
+inline constexpr QStringView kNewRecord = u"Nytt rekord !!";
+inline constexpr QStringView kNewRecordTitle = u"Högsta poäng";
+inline constexpr QStringView kRecordNotSaved = u"Rekordet kunde inte sparas och finns inte kvar nästa gång.\r\n%1";
+
+inline constexpr QStringView kHelp =
+    u"Välj antalet spelare i menyn Nytt Spel !\r\n"
+    u"Välj poäng genom att markera aktuell checkbox.\r\n"
+    u"Håll/släpp tärning genom att klicka på aktuell tärning.\r\n"
+    u"Du kan slå tärningen 3 gånger, men Du kan sätta poängen när Du vill.\r\n"
+    u"Tips ! Om Du tar 3 av varje av nummer 1-6 kan Du få en bonus på 50 poäng.";
+inline constexpr QStringView kHelpTitle = u"Kolvo Hjälp";
+
+// Score hints: the category's hint name, then the candidate. "Två Par" has a capital
+// P here, unlike its box.
+inline constexpr QStringView kHint = u"%1 = %2";
+inline constexpr QStringView kHintNames[] = {
+    u"",      u"Ettor",  u"Tvåor",  u"Treor",  u"Fyror",  u"Femmor", u"Sexor", u"Par",
+    u"Två Par", u"Triss", u"Fyrtal", u"Lillan", u"Storan", u"Kåk",   u"Kolvo", u"Chans",
+};
+
+// Sound files, looked up in the program directory.
+inline constexpr QStringView kRollSound = u"Roll.wav";
+inline constexpr QStringView kScratchSound = u"glass.wav";
+inline constexpr QStringView kBonusSound = u"claps.wav";
+inline constexpr QStringView kGameOverSound = u"clap.wav";
+inline constexpr QStringView kRecordSound = u"Congratulations.mid";
+
+// The record in the per-user store.
+inline constexpr QStringView kStoreApplication = kTitle;
+inline constexpr QStringView kStoreSection = u"KolvoHighscore";
+inline constexpr QStringView kScoreKey = u"Score";
+inline constexpr QStringView kScoreDefault = u"0";
+inline constexpr QStringView kNameKey = u"Name";
+inline constexpr QStringView kNameDefault = u"Nobody";
+
+} // namespace texts

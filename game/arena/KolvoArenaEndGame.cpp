@@ -1,0 +1,64 @@
+#include <vector>
+#include <QLabel>
+#include <QPushButton>
+
+#include "game/arena/ArenaTexts.h"
+#include "game/arena/KolvoArena.h"
+#include "game/ScoreSheet.h"
+#include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
+
+void KolvoArena::GameFinish()
+{
+    if (rules::AllCategoriesUsed(state))
+        EndGame();
+}
+
+void KolvoArena::EndGame()
+{
+    int winner = 1;
+    if (state.NumPlayers > 1) {
+        std::vector<std::int64_t> totals;
+        for (int i = 1; i <= state.NumPlayers; ++i)
+            totals.push_back(rules::LeadingNumber(lblSum[i]->text()));
+        winner = rules::WinnerAmong(totals);
+    }
+
+    PlaySound(state.AppDir + texts::kGameOverSound.toString());
+    services_.dialogs->message(texts::kWinner.arg(lblPlayer[winner]->text(), lblSum[winner]->text()),
+                               DialogButtons::Ok, texts::kWinnerTitle.toString());
+    lblSpelareTur->setText(texts::kGameOver.toString());
+
+    // The comparison is with the record on screen, not the store.
+    if (rules::LeadingNumber(Rekordhållare->text()) < rules::LeadingNumber(lblSum[winner]->text())) {
+        const SettingsStore::SaveResult saved = saveRecord(lblSum[winner]->text(), lblPlayer[winner]->text());
+        LoadHighScore();
+        PlaySound(state.AppDir + texts::kRecordSound.toString());
+        services_.dialogs->message(texts::kNewRecord.toString(), DialogButtons::Ok, texts::kNewRecordTitle.toString());
+        if (saved.outcome == SettingsStore::SaveResult::Outcome::Failed)
+            services_.dialogs->message(texts::kRecordNotSaved.arg(saved.reason), DialogButtons::Ok,
+                                       texts::kNewRecordTitle.toString());
+    }
+    Roller->setEnabled(false);
+}
+
+SettingsStore::SaveResult KolvoArena::saveRecord(const QString& total, const QString& name)
+{
+    // Name and score go in one save, and only while the store's own record is still
+    // lower: another game on this account may have stored a higher one since this
+    // window loaded the record.
+    const std::int64_t value = rules::LeadingNumber(total);
+    return services_.settings->setValuesIf(
+        texts::kStoreApplication, texts::kStoreSection, {{texts::kScoreKey.toString(), total}, {texts::kNameKey.toString(), name}},
+        texts::kScoreKey, texts::kScoreDefault,
+        [value](const QString& stored) { return rules::LeadingNumber(stored) < value; });
+}
+
+void KolvoArena::LoadHighScore()
+{
+    SettingsStore& store = *services_.settings;
+    Rekordhållare->setText(store.value(texts::kStoreApplication, texts::kStoreSection, texts::kScoreKey,
+                                       texts::kScoreDefault));
+    RekordHållareNamn->setText(store.value(texts::kStoreApplication, texts::kStoreSection, texts::kNameKey,
+                                           texts::kNameDefault));
+}

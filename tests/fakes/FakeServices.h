@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+
+#include "fakes/FakeDialogs.h"
+#include "fakes/FakeMedia.h"
+#include "fakes/FakeRandom.h"
+#include "fakes/FakeSettings.h"
+#include "platform/Services.h"
+
+// Every outside service, scripted, wired the one way the program wires its real ones.
+struct FakeServices {
+    FakeDialogs dialogs;
+    FakeRandom random;
+    FakeSettings settings;
+    FakeMedia media;
+    QString programDirectory = QStringLiteral("/opt/kolvo/");
+
+    Services services()
+    {
+        return Services{.dialogs = &dialogs,
+                        .random = &random,
+                        .settings = &settings,
+                        .media = &media,
+                        .programDirectory = [this] { return programDirectory; }};
+    }
+};
