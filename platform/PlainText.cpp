@@ -3,11 +3,14 @@
 #include <QTextDocument>
 #include <QWidget>
 
-void setPlainToolTip(QWidget* widget, const QString& text)
+QString plainToolTip(const QString& text)
 {
     if (Qt::mightBeRichText(text))
-        widget->setToolTip(QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped()
-                           + QStringLiteral("</p>"));
-    else
-        widget->setToolTip(text);
+        return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+    return text;
+}
+
+void setPlainToolTip(QWidget* widget, const QString& text)
+{
+    widget->setToolTip(plainToolTip(text));
 }

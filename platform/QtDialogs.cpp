@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -33,6 +34,17 @@ DialogAnswer QtDialogs::message(const QString& text, DialogButtons buttons, cons
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
     box.setText(forDisplay(text));
+    // The box would wrap a line wider than half the screen, leaving a last word on a
+    // line of its own; the label is given the width of its longest line instead.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        const QFontMetrics metrics(label->font());
+        int widest = 0;
+        for (const QString& line : forDisplay(text).split(QLatin1Char('\n')))
+            widest = qMax(widest, metrics.horizontalAdvance(line));
+        const QScreen* screen = box.screen();
+        const int limit = screen ? screen->availableGeometry().width() * 9 / 10 : widest;
+        label->setMinimumWidth(qMin(widest + 2, limit));
+    }
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kolvo") : title);
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     box.setDefaultButton(ok);

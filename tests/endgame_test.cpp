@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "fakes/ArenaFixture.h"
+#include "ui/ElidedLabel.h"
 
 // The end of a game: the winner, the record and the numbers read back from labels.
 namespace {
@@ -140,6 +141,34 @@ private slots:
         QCOMPARE(g.dialogs.messageTexts().back(), QStringLiteral("Nytt rekord !!"));
         QCOMPARE(g.a().Rekordhållare->text(), QStringLiteral("130"));
         QCOMPARE(g.a().RekordHållareNamn->text(), QStringLiteral("Snabbare"));
+    }
+
+    // Fault guarded: long names were cut mid-letter. They are drawn shortened with an
+    // ellipsis, while the caption the game reads back, and stores, stays whole.
+    void longNamesAreElidedNotCut()
+    {
+        ArenaFixture f;
+        const QString name = QStringLiteral("Karl-Johan Andersson ") + QString(179, QLatin1Char('x'));
+        QCOMPARE(name.size(), 200);
+        finishedSheets(f, {"77"});
+        f.a().lblPlayer[1]->setText(name);
+        f.a().GameFinish();
+        QCOMPARE(f.settings.values.value("Kolvo/KolvoHighscore/Name"), name);
+        for (QLabel* shown : {f.a().lblPlayer[1], f.a().RekordHållareNamn, f.a().lblSpelareTur}) {
+            shown->setText(name);
+            auto* label = qobject_cast<ElidedLabel*>(shown);
+            QVERIFY(label && label->isElided());
+            QCOMPARE(label->text(), name);
+            const QStringList lines = label->shownLines();
+            QVERIFY(lines.last().endsWith(QChar(0x2026)));
+            QVERIFY(lines.size() * label->fontMetrics().lineSpacing() <= label->height());
+            for (const QString& line : lines)
+                QVERIFY(label->fontMetrics().horizontalAdvance(line.trimmed()) <= label->contentsRect().width());
+            QVERIFY(label->shownToolTip().endsWith(name));
+        }
+        QCOMPARE(f.a().RekordHållareNamn->toolTip(), QStringLiteral("Rekordhållarens namn"));
+        f.a().RekordHållareNamn->setText(QStringLiteral("Bo"));
+        QVERIFY(!static_cast<ElidedLabel*>(f.a().RekordHållareNamn)->isElided());
     }
 
     void defaultsWhenNothingIsStored()

@@ -45,6 +45,34 @@ private slots:
         QCOMPARE(f.a().lblSum[1]->text(), QStringLiteral("12"));
     }
 
+    // Fault guarded: after the names focus sat on "Ettor", fifteen Tabs from the roll
+    // button; Enter and F1 did nothing at window level.
+    void everyTurnStartsAtTheRollButton()
+    {
+        ArenaFixture f;
+        f.a().show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.a()));
+        f.newGame({"Anna", "Bo"});
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.a().Roller));
+        f.random.queueFaces({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 6, 6, 6, 6, 2});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(f.a().Timer1->isActive());
+        f.tickUntilRolled();
+        f.a().ScoreVal[6]->setFocus();
+        QTest::keyClick(f.a().ScoreVal[6], Qt::Key_Return); // Enter on a category box does not roll
+        QCOMPARE(int(f.s().RollCount), 1);
+        QTest::keyClick(f.a().ScoreVal[6], Qt::Key_Space);
+        QCOMPARE(int(f.s().Points[1][6]), 24);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.a().Roller)); // Bo's turn
+        QVERIFY(f.a().Roller->accessibleDescription().contains(QStringLiteral("F1")));
+        QTest::keyClick(&f.a(), Qt::Key_F1);
+        QCOMPARE(f.dialogs.shown.back().title, QStringLiteral("Kolvo Hjälp"));
+        // Each player's sheet is told by the name and total rows.
+        QCOMPARE(f.a().lblPlayer[1]->accessibleDescription(),
+                 QStringLiteral("Sexor 24\nÖvre 24/63\nBonus 0\nSumma 24"));
+        QCOMPARE(f.a().lblSum[2]->toolTip(), QStringLiteral("Övre 0/63\nBonus 0\nSumma 0"));
+    }
+
     void keysDoNothingBeforeARoll()
     {
         ArenaFixture f;

@@ -166,7 +166,9 @@ private slots:
         QCOMPARE(int(f.s().valKolvo), 0);
     }
 
-    // Before any roll of a turn the dice cannot be held.
+    // Before any roll of a turn the dice cannot be held, and a category cannot be chosen.
+    // Fault guarded: the clicked box stayed ticked, showing a choice never made, and a
+    // later click on it asked to give up that category.
     void clicksBeforeTheFirstRollChangeNothing()
     {
         ArenaFixture f;
@@ -176,7 +178,18 @@ private slots:
         QVERIFY(f.s().DiceFree == (std::array<bool, 5>{true, true, true, true, true}));
         f.pick(1);
         QCOMPARE(int(f.s().Points[1][1]), 100);
+        QVERIFY(!f.a().ScoreVal[1]->isChecked());
+        f.pick(1);
+        QVERIFY(!f.a().ScoreVal[1]->isChecked());
         QVERIFY(f.dialogs.shown.size() == 1); // the name prompt only
+        // Indices outside the category range are refused, not followed into the arrays.
+        f.roll({2, 2, 3, 4, 5});
+        for (std::int16_t outside : {0, -1, 16, 300})
+            f.a().ScoreVal_Click(outside);
+        QVERIFY(f.s().HasRolled);
+        f.pick(2);
+        QCOMPARE(int(f.s().Points[1][2]), 4);
+        QVERIFY(f.a().ScoreVal[2]->isChecked());
     }
 
     // Fault guarded: picking a category while the second roll tumbled left the animation

@@ -44,6 +44,18 @@ inline constexpr QStringView kHintNames[] = {
     u"Två Par", u"Triss", u"Fyrtal", u"Lillan", u"Storan", u"Kåk",   u"Kolvo", u"Chans",
 };
 
+// Each player's sheet, in the tool tip of the player's name and total.
+inline constexpr QStringView kSheetRow = u"%1 %2";
+inline constexpr QStringView kSheetUpper = u"Övre %1/%2";
+inline constexpr QStringView kSheetBonus = u"Bonus %1";
+inline constexpr QStringView kSheetTotal = u"Summa %1";
+
+// The keys, told to screen readers by the roll button.
+inline constexpr QStringView kKeys =
+    u"Kastar tärningarna som inte hålls. Mellanslag eller Enter kastar, tangenterna 1 till 5 "
+    u"håller och släpper tärningarna, Tab går till kategorierna, mellanslag väljer en kategori, "
+    u"F1 visar hjälpen och F2 ger tips om bästa drag.";
+
 // Sound files, looked up in the program directory.
 inline constexpr QStringView kRollSound = u"Roll.wav";
 inline constexpr QStringView kScratchSound = u"glass.wav";

@@ -6,12 +6,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 
 #include "game/arena/ArenaTexts.h"
 #include "game/arena/KolvoArena.h"
 #include "platform/PictureBox.h"
 #include "platform/PlainText.h"
 #include "ui/ArenaDesign.h"
+#include "ui/ElidedLabel.h"
 #include "ui/DesignLook.h"
 
 namespace {
@@ -40,9 +42,11 @@ void setColours(QWidget* w, QRgb background, QRgb text)
 
 QLabel* makeLabel(QWidget* parent, QStringView name, QStringView caption, const QRect& rect, arena::Align align)
 {
-    auto* label = new QLabel(caption.toString(), parent);
+    // A name too long for its label shows its start and an ellipsis; the caption,
+    // which the game reads back, stays whole.
+    auto* label = new ElidedLabel(parent);
+    label->setText(caption.toString());
     label->setObjectName(name.toString());
-    label->setTextFormat(Qt::PlainText); // player names show exactly as typed
     label->setGeometry(rect);
     label->setFont(ui::designFont(arena::kLabelPointSize, true));
     // A label tall enough for two lines wraps a long name; a one-line label shows the
@@ -104,6 +108,7 @@ void KolvoArena::buildControls()
     Roller->setGeometry(arena::kRoller);
     Roller->setFont(ui::designFont(arena::kCheckBoxPointSize, true));
     Roller->setEnabled(false);
+    Roller->setAccessibleDescription(texts::kKeys.toString());
     connect(Roller, &QPushButton::clicked, this, [this] { Roller_Click(); });
 
     for (const auto& row : arena::kCategoryRows) {
@@ -116,6 +121,9 @@ void KolvoArena::buildControls()
         // A tick changed by the program notifies like a click, at once; that is what the
         // category handler expects.
         connect(box, &QCheckBox::toggled, this, [this, index] { ScoreVal_Click(index); });
+        // After a player's own click: a tick that was not taken as a choice goes back.
+        connect(box, &QCheckBox::clicked, this, [this, index] { putBackUntakenTick(index); });
+        box->installEventFilter(this);
         ScoreVal[row.index] = box;
 
         Score[row.index] = makeLabel(Backdrop, indexed(u"Score", row.index), u"",
@@ -213,13 +221,40 @@ void KolvoArena::describeDie(int i)
 
 void KolvoArena::keyPressEvent(QKeyEvent* event)
 {
-    // The keys 1 to 5 hold and release the dice, by the same rules as a click.
     const int key = event->key();
-    if (key >= Qt::Key_1 && key <= Qt::Key_5 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        DicePic_Click(static_cast<std::int16_t>(key - Qt::Key_1));
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        GameWindow::keyPressEvent(event);
         return;
     }
-    GameWindow::keyPressEvent(event);
+    if (key >= Qt::Key_1 && key <= Qt::Key_5) {
+        // The keys 1 to 5 hold and release the dice, by the same rules as a click.
+        DicePic_Click(static_cast<std::int16_t>(key - Qt::Key_1));
+    } else if (key == Qt::Key_F1) {
+        mnuHelp_Click();
+    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !qobject_cast<QCheckBox*>(focusWidget())) {
+        // Enter rolls, as the button would, unless a category box is where it points.
+        if (Roller->isEnabled())
+            Roller->click();
+    } else {
+        GameWindow::keyPressEvent(event);
+    }
+}
+
+bool KolvoArena::eventFilter(QObject* watched, QEvent* event)
+{
+    // A category's hint shows beside the categories' frame, where it covers no other
+    // row, both for the mouse and when the box gets the keyboard focus.
+    auto* box = qobject_cast<QCheckBox*>(watched);
+    const bool focused = event->type() == QEvent::FocusIn
+                         && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason;
+    if (box && (event->type() == QEvent::ToolTip || focused)) {
+        if (!box->toolTip().isEmpty()) {
+            const QPoint beside(arena::kFrames[0].right() + 4, box->y());
+            QToolTip::showText(Backdrop->mapToGlobal(beside), box->toolTip(), box);
+        }
+        return event->type() == QEvent::ToolTip;
+    }
+    return GameWindow::eventFilter(watched, event);
 }
 
 void KolvoArena::showRollCount()

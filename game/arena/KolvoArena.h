@@ -85,10 +85,14 @@ private:
     void showRollCount();
     void describeDie(int i);
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void putBackUntakenTick(std::int16_t Index);
+    void describePlayerSheet(int player);
     void showEvent(QShowEvent* event) override;
 
     Services services_;
     FacePictureSource facePicture_;
     QImage blankDie_;
     bool placed_ = false;
+    bool scoreClickTaken_ = false; // the player's category click under way reached RecordScore
 };

@@ -1,9 +1,11 @@
+#include <utility>
 #include <QCheckBox>
 #include <QLabel>
 
 #include "game/arena/ArenaTexts.h"
 #include "game/Evaluation.h"
 #include "game/arena/KolvoArena.h"
+#include "ui/ArenaDesign.h"
 #include "game/ScoreSheet.h"
 #include "platform/Dialogs.h"
 #include "platform/PlainText.h"
@@ -37,7 +39,41 @@ void KolvoArena::ScoreVal_Click(std::int16_t Index)
     if (!Score[Index]->text().isEmpty())
         return;
     state.Points[state.CurrentPlayer + 1][Index] = rules::CandidateOf(state, Index);
+    scoreClickTaken_ = true;
     RecordScore(Index);
+}
+
+void KolvoArena::putBackUntakenTick(std::int16_t Index)
+{
+    const bool taken = std::exchange(scoreClickTaken_, false);
+    if (taken || Index < 1 || Index > GameState::kCategories)
+        return;
+    // The box shows a choice that was not made: undo it, and swallow the notification.
+    state.IgnoreScoreClick = true;
+    ScoreVal[Index]->setChecked(!ScoreVal[Index]->isChecked());
+    state.IgnoreScoreClick = false;
+}
+
+void KolvoArena::describePlayerSheet(int player)
+{
+    // Every player's sheet, readable at any time from the name and total rows.
+    QStringList lines;
+    if (player <= state.NumPlayers) {
+        for (const auto& row : arena::kCategoryRows) {
+            const std::int16_t points = state.Points[player][row.index];
+            if (points != GameState::kFree)
+                lines << texts::kSheetRow.arg(row.caption, QString::number(points));
+        }
+        lines << texts::kSheetUpper.arg(QString::number(rules::UpperSum(state, player)),
+                                        QString::number(rules::kBonusThreshold))
+              << texts::kSheetBonus.arg(QString::number(state.Points[player][GameState::kBonusRow]))
+              << texts::kSheetTotal.arg(QString::number(state.Points[player][GameState::kTotalRow]));
+    }
+    const QString sheet = lines.join(QLatin1Char('\n'));
+    for (QLabel* label : {lblPlayer[player], lblSum[player]}) {
+        label->setToolTip(sheet); // plain text: the labels show it as given
+        label->setAccessibleDescription(sheet);
+    }
 }
 
 void KolvoArena::RecordScore(std::int16_t Index)
@@ -50,6 +86,7 @@ void KolvoArena::RecordScore(std::int16_t Index)
         if (services_.dialogs->message(question, DialogButtons::OkCancel, texts::kTitle.toString())
             == DialogAnswer::Ok) {
             state.Points[p][Index] = 0;
+            describePlayerSheet(p);
             PlaySound(state.AppDir + texts::kScratchSound.toString());
             NextPlayer();
             GameFinish();
@@ -73,6 +110,7 @@ void KolvoArena::RecordScore(std::int16_t Index)
     }
     state.Points[p][GameState::kTotalRow] += v;
     lblSum[p]->setText(QString::number(state.Points[p][GameState::kTotalRow]));
+    describePlayerSheet(p);
     NextPlayer();
     GameFinish();
 }

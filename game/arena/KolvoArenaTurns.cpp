@@ -20,6 +20,9 @@ void KolvoArena::SpelarNummer_Click(std::int16_t Index)
     }
     lblSpelareTur->setText(lblPlayer[1]->text());
     Roller->setText(texts::kRollerNewGame.toString());
+    for (int p = 1; p <= GameState::kMaxPlayers; ++p)
+        describePlayerSheet(p);
+    Roller->setFocus(); // every turn starts at the roll button
 }
 
 void KolvoArena::ResetGame()
@@ -76,6 +79,7 @@ void KolvoArena::NextPlayer()
     lblSpelareTur->setText(lblPlayer[state.CurrentPlayer + 1]->text());
     Roller->setText(texts::kRollerNextTurn.toString());
     ShowPlayerSheet();
+    Roller->setFocus();
 }
 
 void KolvoArena::ShowPlayerSheet()
