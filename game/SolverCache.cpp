@@ -140,8 +140,14 @@ void TableProvider::request()
             table_ = std::make_shared<const SolverTable>(std::move(*table));
         }
         // A posted call that has not run when the provider is destroyed is dropped with it.
-        QMetaObject::invokeMethod(this, [this] { emit tableReady(); }, Qt::QueuedConnection);
+        // Named rather than a functor: nothing the worker allocates is freed on the other thread.
+        QMetaObject::invokeMethod(this, "announceReady", Qt::QueuedConnection);
     });
+}
+
+void TableProvider::announceReady()
+{
+    emit tableReady();
 }
 
 bool TableProvider::ready() const

@@ -36,6 +36,8 @@ signals:
     void tableReady();
 
 private:
+    Q_INVOKABLE void announceReady();
+
     QString directory_;
     mutable std::mutex mutex_;
     std::shared_ptr<const SolverTable> table_;
