@@ -164,12 +164,6 @@ const Layout& layout()
     return l;
 }
 
-template <typename V>
-inline V maxOf(V a, V b)
-{
-    return a > b ? a : b;
-}
-
 // One roll still to come. h[kFirstOutcome + o] holds the value of outcome o without that roll;
 // fills h for every smaller hold (the value of keeping it and rolling the rest) and best with
 // the value of the best hold within each multiset. Adding the rerolled dice one at a time gives
@@ -246,7 +240,7 @@ template <typename Vec, int N>
         for (int o = 0; o < kOutcomes; ++o) {
             const auto& score = l.score[std::size_t(o)];
             const auto& count = l.counts[std::size_t(kFirstOutcome + o)];
-            Vec v = Vec{} - 1.0;
+            Vec v = Vec{} - 1.0; // below every choice: none is worth less than 0
             for (int j = 0; j < lowerFree; ++j) {
                 const Vec c = lowerExit[j] + score[std::size_t(lowerCats[j])];
                 v = v > c ? v : c;
@@ -407,6 +401,11 @@ double SolverTable::expectedRemaining(CategoryMask used, int upperSum) const
 TurnPlan::TurnPlan(const SolverTable& table, SheetPosition position)
     : table_(&table), position_(position), upper_(std::clamp(position.upperSum, 0, kCap))
 {
+    // A sheet no game can make (an upper sum its upper rows cannot add up to) or one the table
+    // does not cover has no values; everything a reachable position leads to has.
+    valid_ = !std::isnan(table.expectedRemaining(position.used, upper_));
+    if (!valid_)
+        return;
     const Layout& l = layout();
     // What choosing a category leaves to come, per category and (upper rows) per count of its face.
     std::array<double, GameState::kCategories + 1> lowerExit{};
@@ -457,7 +456,7 @@ double TurnPlan::expectedFinal() const
 std::vector<HoldChoice> TurnPlan::rankHolds(const Dice& dice, int rollsLeft) const
 {
     std::vector<HoldChoice> ranked;
-    if (!validDice(dice) || position_.used == kAllCategories || rollsLeft < 1 || rollsLeft > 2)
+    if (!valid_ || !validDice(dice) || position_.used == kAllCategories || rollsLeft < 1 || rollsLeft > 2)
         return ranked;
     const Layout& l = layout();
     const int outcome = l.indexOf(countsOf(dice)) - kFirstOutcome;
@@ -504,7 +503,7 @@ std::vector<HoldChoice> TurnPlan::rankHolds(const Dice& dice, int rollsLeft) con
 std::vector<CategoryChoice> TurnPlan::rankCategories(const Dice& dice) const
 {
     std::vector<CategoryChoice> ranked;
-    if (!validDice(dice))
+    if (!valid_ || !validDice(dice))
         return ranked;
     const Layout& l = layout();
     const int outcome = l.indexOf(countsOf(dice)) - kFirstOutcome;

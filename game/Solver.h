@@ -82,6 +82,7 @@ class TurnPlan {
 public:
     TurnPlan(const SolverTable& table, SheetPosition position);
 
+    // Both rankings are empty for a sheet no game can make, or dice without faces.
     // Best first; every distinct kept multiset once. rollsLeft is 1 or 2.
     std::vector<HoldChoice> rankHolds(const Dice& dice, int rollsLeft) const;
     // Every free category, best first.
@@ -93,6 +94,7 @@ private:
     const SolverTable* table_ = nullptr;
     SheetPosition position_;
     int upper_ = 0; // capped
+    bool valid_ = false;
     std::array<double, 252> lastRoll_{};  // best category value per outcome
     std::array<std::int8_t, 252> lastRollCategory_{};
     std::array<double, 462> oneRollLeft_{};  // per kept multiset
@@ -103,7 +105,8 @@ std::vector<HoldChoice> rankHolds(const SolverTable& table, const GameState& sta
 std::vector<CategoryChoice> rankCategories(const SolverTable& table, const GameState& state, int player);
 
 // The advice for a player's situation in Swedish, several lines: the best choice, then the two
-// next best, each with its expected final score. rollsDone 0..3 (see rollsDoneOf).
+// next best, each with its expected final score. rollsDone 0..3 (see rollsDoneOf). Empty for a
+// sheet no game can make.
 QString adviceText(const SolverTable& table, const GameState& state, int player, int rollsDone);
 
 } // namespace rules

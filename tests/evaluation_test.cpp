@@ -374,6 +374,18 @@ private slots:
             QVERIFY(std::abs(table->expectedRemaining(used, upper) - expected) < 1e-12);
     }
 
+    // Regression guard: an upper sum the used rows cannot make has no value; ranking on one
+    // would sort by NaN.
+    void unreachableSheetHasNoRanking()
+    {
+        const rules::CategoryMask used = usedAllBut({2, 3, 4, 5, 6});
+        const auto table = rules::SolverTable::solve(used);
+        const rules::TurnPlan plan(*table, {used, 45, 0}); // "Ettor" alone makes at most 5
+        QVERIFY(std::isnan(plan.expectedFinal()));
+        QVERIFY(plan.rankHolds({6, 6, 6, 2, 2}, 2).empty());
+        QVERIFY(plan.rankCategories({6, 6, 6, 2, 2}).empty());
+    }
+
     void cacheTrustsOnlyAnIntactFile_data()
     {
         QTest::addColumn<Damage>("damage");
