@@ -2,10 +2,18 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <limits>
+#include <map>
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include "game/Evaluation.h"
 #include "game/ScoreSheet.h"
+#include "game/Solver.h"
+#include "game/SolverCache.h"
 
 namespace {
 
@@ -32,9 +40,145 @@ void forAllDice(F&& f)
                         f(d);
 }
 
+int throwIndex(const Dice& d)
+{
+    int t = 0;
+    for (int i = 4; i >= 0; --i)
+        t = t * 6 + d[i] - 1;
+    return t;
+}
+
+Dice throwOf(int t)
+{
+    Dice d{};
+    for (int i = 0; i < 5; ++i, t /= 6)
+        d[i] = t % 6 + 1;
+    return d;
+}
+
+rules::CategoryMask usedAllBut(const QList<int>& free)
+{
+    rules::CategoryMask used = rules::kAllCategories;
+    for (int c : free)
+        used &= rules::CategoryMask(~(1u << (c - 1)));
+    return used;
+}
+
+// The solitaire game played out over ordered throws and all 32 hold patterns, with upper sums
+// never capped; it shares nothing with the solver but EvaluateDice.
+class BruteForce {
+public:
+    BruteForce()
+    {
+        forAllDice([&](const Dice& d) {
+            const GameState s = evaluated(d);
+            for (int c = 1; c <= 15; ++c)
+                score[throwIndex(d)][c] = CandidateOf(s, c);
+        });
+    }
+
+    double remaining(rules::CategoryMask used, int upper)
+    {
+        if (used == rules::kAllCategories)
+            return 0;
+        const auto key = std::make_pair(used, upper);
+        if (auto it = memo.find(key); it != memo.end())
+            return it->second;
+        const auto first = bestHolds(holdValues(bestHolds(holdValues(lastRoll(used, upper)))));
+        double sum = 0;
+        for (double v : first)
+            sum += v;
+        return memo[key] = sum / 7776;
+    }
+
+    // Per throw: the best category's points, bonus and what is left after it.
+    std::vector<double> lastRoll(rules::CategoryMask used, int upper)
+    {
+        std::vector<double> value(7776, -1);
+        for (int c = 1; c <= 15; ++c) {
+            if (used & (1u << (c - 1)))
+                continue;
+            std::map<int, double> after; // by points
+            for (int t = 0; t < 7776; ++t) {
+                const int points = score[t][c];
+                if (!after.count(points)) {
+                    const int newUpper = c <= 6 ? upper + points : upper;
+                    const int bonus = upper < 63 && newUpper >= 63 ? 50 : 0;
+                    after[points] = points + bonus + remaining(used | (1u << (c - 1)), newUpper);
+                }
+                value[t] = std::max(value[t], after[points]);
+            }
+        }
+        return value;
+    }
+
+    // Per pattern key (digits 1..6 kept, 0 rolled again): the average over every way the
+    // rolled dice can fall of the throw's value.
+    static std::vector<double> holdValues(const std::vector<double>& later)
+    {
+        std::vector<double> held(16807);
+        for (int key = 0; key < 16807; ++key) {
+            std::array<int, 5> digit{};
+            int rolled = 0;
+            for (int i = 0, k = key; i < 5; ++i, k /= 7)
+                rolled += (digit[i] = k % 7) == 0;
+            const int fills = int(std::pow(6, rolled));
+            double sum = 0;
+            for (int f = 0; f < fills; ++f) {
+                Dice d = digit;
+                for (int i = 0, rest = f; i < 5; ++i) {
+                    if (d[i] == 0) {
+                        d[i] = rest % 6 + 1;
+                        rest /= 6;
+                    }
+                }
+                sum += later[throwIndex(d)];
+            }
+            held[key] = sum / fills;
+        }
+        return held;
+    }
+
+    static int keyOf(const Dice& d, int pattern)
+    {
+        int key = 0;
+        for (int i = 4; i >= 0; --i)
+            key = key * 7 + ((pattern >> i) & 1 ? d[i] : 0);
+        return key;
+    }
+
+    static std::vector<double> bestHolds(const std::vector<double>& held)
+    {
+        std::vector<double> best(7776, -1);
+        for (int t = 0; t < 7776; ++t)
+            for (int pattern = 0; pattern < 32; ++pattern)
+                best[t] = std::max(best[t], held[keyOf(throwOf(t), pattern)]);
+        return best;
+    }
+
+    std::array<std::array<int, 16>, 7776> score{};
+    std::map<std::pair<rules::CategoryMask, int>, double> memo;
+};
+
+QString sortedFaces(const Dice& d, int kept)
+{
+    QList<int> faces;
+    for (int i = 0; i < 5; ++i)
+        if (kept & (1 << i))
+            faces << d[i];
+    std::sort(faces.begin(), faces.end());
+    QString text;
+    for (int f : faces)
+        text += QString::number(f);
+    return text;
+}
+
+enum class Damage { None, Payload, Truncated, Foreign, Version, Checksum, Missing };
+
 } // namespace
 
 Q_DECLARE_METATYPE(Dice)
+Q_DECLARE_METATYPE(Damage)
 using Expected = std::array<int, 15>;
 Q_DECLARE_METATYPE(Expected)
 
@@ -175,6 +319,200 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(qint64, value);
         QCOMPARE(qint64(rules::LeadingNumber(caption)), value);
+    }
+
+    // Small positions solved both ways: the position's value, every hold of one throw with two
+    // and with one roll left, and every category.
+    void solverAgreesWithBruteForce_data()
+    {
+        QTest::addColumn<QList<int>>("free");
+        QTest::addColumn<int>("upper");
+        QTest::addColumn<Dice>("dice");
+        QTest::newRow("Sexor, 45 up") << QList<int>{6} << 45 << Dice{6, 2, 6, 5, 1};
+        QTest::newRow("Sexor, 33 up: five sixes or no bonus") << QList<int>{6} << 33 << Dice{6, 6, 6, 6, 3};
+        QTest::newRow("Sexor, bonus already") << QList<int>{6} << 63 << Dice{6, 1, 1, 1, 1};
+        QTest::newRow("Femmor Sexor, 40 up") << QList<int>{5, 6} << 40 << Dice{5, 6, 5, 6, 2};
+        QTest::newRow("Fyror Sexor, 35 up") << QList<int>{4, 6} << 35 << Dice{4, 4, 6, 1, 6};
+        QTest::newRow("Ettor Storan Kolvo, 60 up") << QList<int>{1, 12, 14} << 60 << Dice{1, 2, 3, 4, 4};
+        QTest::newRow("Tvåor Två par Lillan, 55 up") << QList<int>{2, 8, 11} << 55 << Dice{2, 2, 3, 5, 5};
+        QTest::newRow("Treor Triss Chans, bonus out of reach") << QList<int>{3, 9, 15} << 20 << Dice{3, 3, 6, 6, 1};
+        QTest::newRow("Par Fyrtal Kåk, upper done") << QList<int>{7, 10, 13} << 70 << Dice{4, 4, 4, 2, 2};
+    }
+    void solverAgreesWithBruteForce()
+    {
+        QFETCH(QList<int>, free);
+        QFETCH(int, upper);
+        QFETCH(Dice, dice);
+        static BruteForce brute;
+        const rules::CategoryMask used = usedAllBut(free);
+        const auto table = rules::SolverTable::solve(used);
+        QVERIFY(table);
+        QVERIFY(std::abs(table->expectedRemaining(used, upper) - brute.remaining(used, upper)) < 1e-9);
+
+        const rules::TurnPlan plan(*table, {used, upper, 100});
+        const auto last = brute.lastRoll(used, upper);
+        const auto oneLeft = BruteForce::holdValues(last);
+        const auto twoLeft = BruteForce::holdValues(BruteForce::bestHolds(oneLeft));
+        for (int rollsLeft : {1, 2}) {
+            std::map<QString, double> solver;
+            for (const rules::HoldChoice& c : plan.rankHolds(dice, rollsLeft))
+                QVERIFY(solver.emplace(sortedFaces(dice, c.kept), c.expectedFinal - 100).second);
+            for (int pattern = 0; pattern < 32; ++pattern) {
+                // Keeping all five means scoring now.
+                const double expected = pattern == 31 ? last[throwIndex(dice)]
+                                                      : (rollsLeft == 1 ? oneLeft : twoLeft)[BruteForce::keyOf(dice, pattern)];
+                QVERIFY(solver.count(sortedFaces(dice, pattern)));
+                QVERIFY2(std::abs(solver[sortedFaces(dice, pattern)] - expected) < 1e-9,
+                         qPrintable(QStringLiteral("hold %1, %2 left").arg(sortedFaces(dice, pattern)).arg(rollsLeft)));
+            }
+        }
+        const auto categories = plan.rankCategories(dice);
+        QCOMPARE(categories.size(), std::size_t(free.size()));
+        QVERIFY(std::abs(categories.front().expectedFinal - 100 - last[throwIndex(dice)]) < 1e-9);
+        for (const rules::CategoryChoice& c : categories) {
+            const int newUpper = c.category <= 6 ? upper + c.pointsNow : upper;
+            const double after = c.pointsNow + (upper < 63 && newUpper >= 63 ? 50 : 0)
+                                 + brute.remaining(used | (1u << (c.category - 1)), newUpper);
+            QVERIFY(std::abs(c.expectedFinal - 100 - after) < 1e-9);
+        }
+    }
+
+    // One category left: keep what helps it, whatever the upper sum.
+    void lastCategoryIsExact_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<double>("expected");
+        // Each die alone: keep 5 or 6 with two rolls to come, 4 to 6 with one: 14/3 a die.
+        QTest::newRow("Chans") << 15 << 70.0 / 3;
+        // Five of a kind within three rolls, keeping the most frequent face: 2783176 / 6^10.
+        QTest::newRow("Kolvo") << 14 << 50.0 * 2783176 / 60466176;
+    }
+    void lastCategoryIsExact()
+    {
+        QFETCH(int, category);
+        QFETCH(double, expected);
+        const rules::CategoryMask used = usedAllBut({category});
+        const auto table = rules::SolverTable::solve(used);
+        QVERIFY(table);
+        for (int upper : {0, 40, 63})
+            QVERIFY(std::abs(table->expectedRemaining(used, upper) - expected) < 1e-12);
+    }
+
+    // Regression guard: an upper sum the used rows cannot make has no value; ranking on one
+    // would sort by NaN.
+    void unreachableSheetHasNoRanking()
+    {
+        const rules::CategoryMask used = usedAllBut({2, 3, 4, 5, 6});
+        const auto table = rules::SolverTable::solve(used);
+        const rules::TurnPlan plan(*table, {used, 45, 0}); // "Ettor" alone makes at most 5
+        QVERIFY(std::isnan(plan.expectedFinal()));
+        QVERIFY(plan.rankHolds({6, 6, 6, 2, 2}, 2).empty());
+        QVERIFY(plan.rankCategories({6, 6, 6, 2, 2}).empty());
+    }
+
+    void cacheTrustsOnlyAnIntactFile_data()
+    {
+        QTest::addColumn<Damage>("damage");
+        QTest::newRow("intact") << Damage::None;
+        QTest::newRow("a value changed") << Damage::Payload;
+        QTest::newRow("truncated") << Damage::Truncated;
+        QTest::newRow("foreign file of the same size") << Damage::Foreign;
+        QTest::newRow("other format version") << Damage::Version;
+        QTest::newRow("checksum changed") << Damage::Checksum;
+        QTest::newRow("no file") << Damage::Missing;
+    }
+    void cacheTrustsOnlyAnIntactFile()
+    {
+        QFETCH(Damage, damage);
+        std::vector<double> values(rules::SolverTable::valueCount());
+        for (std::size_t i = 0; i < values.size(); ++i)
+            values[i] = double(i % 997) / 4;
+        const auto table = rules::SolverTable::fromValues(values);
+        QVERIFY(table);
+        QTemporaryDir dir;
+        QVERIFY(rules::saveTable(*table, dir.path()));
+
+        QFile file(rules::tableFilePath(dir.path()));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        const auto patch = [&](qsizetype at, char byte) {
+            bytes[at] = byte;
+            QVERIFY(file.seek(0));
+            QCOMPARE(file.write(bytes), bytes.size());
+        };
+        switch (damage) {
+        case Damage::None: break;
+        case Damage::Payload: patch(bytes.size() / 2, char(bytes[bytes.size() / 2] ^ 0x10)); break;
+        case Damage::Truncated: QVERIFY(file.resize(file.size() - 1)); break;
+        case Damage::Foreign: bytes.fill('x'); patch(0, 'x'); break;
+        case Damage::Version: patch(8, char(bytes[8] + 1)); break;
+        case Damage::Checksum: patch(32, char(bytes[32] ^ 1)); break;
+        case Damage::Missing: QVERIFY(file.remove()); break;
+        }
+        file.close();
+
+        const auto loaded = rules::loadTable(dir.path());
+        QCOMPARE(loaded.has_value(), damage == Damage::None);
+        if (loaded)
+            QVERIFY(std::equal(values.begin(), values.end(), loaded->values().begin(), loaded->values().end()));
+    }
+
+    // Nothing is solved before the first request; a saved table arrives through the signal;
+    // a provider destroyed while solving stops and saves nothing.
+    void providerWorksInTheBackground()
+    {
+        std::vector<double> values(rules::SolverTable::valueCount(), 1.5);
+        QTemporaryDir saved;
+        QVERIFY(rules::saveTable(*rules::SolverTable::fromValues(values), saved.path()));
+        rules::TableProvider provider(saved.path());
+        QSignalSpy arrived(&provider, &rules::TableProvider::tableReady);
+        QVERIFY(!provider.ready());
+        provider.request();
+        QVERIFY(arrived.wait(20000));
+        QCOMPARE(arrived.count(), 1);
+        QVERIFY(provider.ready());
+        QCOMPARE(provider.table()->expectedScore(), 1.5);
+
+        QTemporaryDir empty;
+        {
+            rules::TableProvider solving(empty.path());
+            solving.request();
+        }
+        QVERIFY(!QFile::exists(rules::tableFilePath(empty.path())));
+    }
+
+    // Player 2 has used everything but "Sexor" and has 45 in the upper section, 230 in all.
+    void adviceText_data()
+    {
+        QTest::addColumn<int>("rollsDone");
+        QTest::addColumn<Dice>("dice");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("first roll") << 1 << Dice{6, 2, 6, 5, 6} << QStringLiteral("Bästa val: håll 6 6 6 (tärning 1, 3 och 5) och kasta om två tärningar. Förväntat slutresultat: 301,7") << 3;
+        QTest::newRow("second roll") << 2 << Dice{6, 2, 6, 5, 6} << QStringLiteral("Bästa val: håll 6 6 6 (tärning 1, 3 och 5) och kasta om två tärningar. Förväntat slutresultat: 300,0") << 3;
+        QTest::newRow("nothing worth keeping") << 2 << Dice{1, 2, 3, 4, 5} << QStringLiteral("Bästa val: kasta om alla fem tärningar. Förväntat slutresultat: 236,8") << 3;
+        QTest::newRow("five sixes") << 1 << Dice{6, 6, 6, 6, 6} << QStringLiteral("Bästa val: behåll alla tärningar och välj kategori Sexor (30 poäng). Förväntat slutresultat: 310,0") << 3;
+        QTest::newRow("last roll") << 3 << Dice{6, 2, 6, 5, 6} << QStringLiteral("Bästa val: Sexor ger 18 poäng nu. Förväntat slutresultat: 298,0") << 1;
+        QTest::newRow("not rolled yet") << 0 << Dice{0, 0, 0, 0, 0} << QStringLiteral("Kasta tärningarna först.") << 1;
+    }
+    void adviceText()
+    {
+        QFETCH(int, rollsDone);
+        QFETCH(Dice, dice);
+        QFETCH(QString, firstLine);
+        QFETCH(int, lines);
+        GameState s;
+        s.NumPlayers = 2;
+        s.Points[2] = {0, 3, 6, 9, 12, 15, GameState::kFree, 12, 22, 18, 16, 15, 0, 28, 50, 24, 0, 230};
+        for (int i = 0; i < 5; ++i)
+            s.DiceValue[i] = std::int16_t(dice[i]);
+        const auto table = rules::SolverTable::solve(usedAllBut({6}));
+        const QStringList text = rules::adviceText(*table, s, 2, rollsDone).split(u'\n');
+        QCOMPARE(text.front(), firstLine);
+        QCOMPARE(text.size(), lines);
+        static const QRegularExpression expectation(QStringLiteral("^(Näst|Tredje) bäst: .*\\. Förväntat slutresultat: \\d+,\\d$"));
+        for (qsizetype k = 1; k < text.size(); ++k)
+            QVERIFY2(expectation.match(text[k]).hasMatch(), qPrintable(text[k]));
     }
 };
 

@@ -1,0 +1,154 @@
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <random>
+
+#include <QTemporaryDir>
+
+#include "game/Solver.h"
+#include "game/SolverCache.h"
+
+namespace {
+
+const rules::SolverTable& wholeTable()
+{
+    static const rules::SolverTable table = *rules::SolverTable::solve();
+    return table;
+}
+
+// A sheet in the middle of a game: upper rows Ettor 3, Treor 9, Femmor 15; Par 10, Lillan 15,
+// Chans 22 used; the dice 6 6 2 5 6.
+GameState midGame()
+{
+    GameState s;
+    s.NumPlayers = 1;
+    s.Points[1].fill(GameState::kFree);
+    s.Points[1][1] = 3;
+    s.Points[1][3] = 9;
+    s.Points[1][5] = 15;
+    s.Points[1][7] = 10;
+    s.Points[1][11] = 15;
+    s.Points[1][15] = 22;
+    s.Points[1][GameState::kBonusRow] = 0;
+    s.Points[1][GameState::kTotalRow] = 74;
+    s.DiceValue = {6, 6, 2, 5, 6};
+    return s;
+}
+
+void BM_SolveWholeTable(benchmark::State& st)
+{
+    for (auto _ : st) {
+        auto table = rules::SolverTable::solve();
+        benchmark::DoNotOptimize(table->expectedScore());
+    }
+    st.counters["MiB"] = double(rules::SolverTable::valueCount() * sizeof(double)) / (1 << 20);
+}
+BENCHMARK(BM_SolveWholeTable)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Reading the cached table instead: what every run after the first pays, off the interface thread.
+void BM_LoadCachedTable(benchmark::State& st)
+{
+    QTemporaryDir dir;
+    rules::saveTable(wholeTable(), dir.path());
+    for (auto _ : st)
+        benchmark::DoNotOptimize(rules::loadTable(dir.path())->expectedScore());
+}
+BENCHMARK(BM_LoadCachedTable)->Unit(benchmark::kMillisecond);
+
+// One query from scratch, as the advice box makes it: the turn's values, then the ranking.
+void BM_HoldQuery(benchmark::State& st)
+{
+    const GameState s = midGame();
+    const auto& table = wholeTable();
+    for (auto _ : st)
+        benchmark::DoNotOptimize(rules::rankHolds(table, s, 1, 2).front().expectedFinal);
+}
+BENCHMARK(BM_HoldQuery)->Unit(benchmark::kMicrosecond);
+
+void BM_CategoryQuery(benchmark::State& st)
+{
+    const GameState s = midGame();
+    const auto& table = wholeTable();
+    for (auto _ : st)
+        benchmark::DoNotOptimize(rules::rankCategories(table, s, 1).front().expectedFinal);
+}
+BENCHMARK(BM_CategoryQuery)->Unit(benchmark::kMicrosecond);
+
+void BM_AdviceText(benchmark::State& st)
+{
+    const GameState s = midGame();
+    const auto& table = wholeTable();
+    for (auto _ : st)
+        benchmark::DoNotOptimize(rules::adviceText(table, s, 1, 1).size());
+}
+BENCHMARK(BM_AdviceText)->Unit(benchmark::kMicrosecond);
+
+// Whole solitaire games played by the advisor; the mean of their scores estimates the
+// table's expected score for an empty sheet.
+struct SelfPlay {
+    double mean = 0;
+    double standardError = 0;
+};
+
+SelfPlay selfPlay(const rules::SolverTable& table, int games, std::uint32_t seed)
+{
+    std::mt19937 generator(seed);
+    std::uniform_int_distribution<int> face(1, 6);
+    double sum = 0;
+    double sumOfSquares = 0;
+    for (int game = 0; game < games; ++game) {
+        rules::SheetPosition position;
+        for (int turn = 0; turn < GameState::kCategories; ++turn) {
+            const rules::TurnPlan plan(table, position);
+            rules::Dice dice;
+            for (int& d : dice)
+                d = face(generator);
+            for (int rollsLeft = 2; rollsLeft >= 1; --rollsLeft) {
+                const std::uint8_t kept = plan.rankHolds(dice, rollsLeft).front().kept;
+                for (int i = 0; i < GameState::kDice; ++i)
+                    if (!(kept & (1u << i)))
+                        dice[std::size_t(i)] = face(generator);
+            }
+            const rules::CategoryChoice choice = plan.rankCategories(dice).front();
+            if (choice.category <= 6) {
+                const bool bonus = position.upperSum < 63 && position.upperSum + choice.pointsNow >= 63;
+                position.upperSum += choice.pointsNow;
+                position.points += bonus ? 50 : 0;
+            }
+            position.points += choice.pointsNow;
+            position.used |= rules::CategoryMask(1u << (choice.category - 1));
+        }
+        sum += position.points;
+        sumOfSquares += double(position.points) * position.points;
+    }
+    SelfPlay result;
+    result.mean = sum / games;
+    const double variance = (sumOfSquares - sum * result.mean) / (games - 1);
+    result.standardError = std::sqrt(variance / games);
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    const auto& table = wholeTable();
+    const double expected = table.expectedScore();
+    std::printf("optimal expected score: %.4f\n", expected);
+    std::printf("table: %zu values, %.2f MiB\n", table.values().size(),
+                double(table.values().size() * sizeof(double)) / (1 << 20));
+
+    constexpr int kGames = 100000;
+    const SelfPlay played = selfPlay(table, kGames, 20240613u);
+    const double off = std::abs(played.mean - expected) / played.standardError;
+    std::printf("self-play of %d games: mean %.4f, standard error %.4f (%.2f standard errors from the table)\n",
+                kGames, played.mean, played.standardError, off);
+    const bool pass = off <= 3;
+    std::printf("%s: self-play mean within three standard errors of the expected score\n", pass ? "PASS" : "FAIL");
+    return pass ? 0 : 1;
+}

@@ -1,0 +1,112 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <stop_token>
+#include <vector>
+#include <QString>
+
+#include "game/GameState.h"
+
+// The best play of one player's sheet, taken as a solitaire game: for every position at the
+// start of a turn the expected points still to come under optimal play, and from that the
+// value of every hold and every category of a turn in progress.
+namespace rules {
+
+// Bit c-1 set: category c (1..15) is used.
+using CategoryMask = std::uint16_t;
+inline constexpr CategoryMask kAllCategories = 0x7fff;
+
+using Dice = std::array<int, GameState::kDice>; // faces 1..6, in the order the player sees them
+
+// What of a sheet matters for the rest of the game.
+struct SheetPosition {
+    CategoryMask used = 0;
+    int upperSum = 0; // of the used upper rows, not capped
+    int points = 0;   // everything on the sheet so far, bonus included
+};
+
+SheetPosition sheetPositionOf(const GameState& state, int player); // player 1..6
+
+// Completed rolls of the turn in progress, 0..3. Only meaningful while no roll animation runs:
+// the third roll resets RollCount to 0, and HasRolled turns true when the animation ends.
+int rollsDoneOf(const GameState& state);
+
+class SolverTable {
+public:
+    // Solves every position whose used set contains alreadyUsed (0: the whole game). Returns
+    // nothing when stop is requested before the end.
+    static std::optional<SolverTable> solve(CategoryMask alreadyUsed = 0, std::stop_token stop = {});
+
+    // A whole-game table from values saved earlier; nothing when the count does not fit.
+    static std::optional<SolverTable> fromValues(std::vector<double> values);
+    static std::size_t valueCount();
+    // Changes whenever the scoring the table is solved for changes, so a table saved under
+    // other rules is never taken for this one.
+    static std::uint64_t rulesFingerprint();
+    std::span<const double> values() const { return values_; }
+
+    bool covers(CategoryMask used) const { return (used & alreadyUsed_) == alreadyUsed_; }
+
+    // Expected points still to come from the start of a turn; NaN for a position no game
+    // reaches (an upper sum the used upper rows cannot make) or one the table does not cover.
+    double expectedRemaining(CategoryMask used, int upperSum) const;
+
+    // The expected final score of the whole game, played perfectly from an empty sheet.
+    double expectedScore() const { return expectedRemaining(0, 0); }
+
+private:
+    SolverTable() = default;
+    std::vector<double> values_; // only the distinct upper-sum lanes of each used set
+    CategoryMask alreadyUsed_ = 0;
+};
+
+struct HoldChoice {
+    std::uint8_t kept = 0; // bit i: die i (0-based) stays; equal faces are kept from the left
+    int keptCount = 0;
+    double expectedFinal = 0;
+    int category = 0;  // keeping all five means scoring now: the best category then
+    int pointsNow = 0; // and its points
+};
+
+struct CategoryChoice {
+    int category = 0;
+    int pointsNow = 0;
+    double expectedFinal = 0;
+};
+
+// Every value of one turn from one sheet position, computed once (a few microseconds) and
+// then asked for as often as the dice change.
+class TurnPlan {
+public:
+    TurnPlan(const SolverTable& table, SheetPosition position);
+
+    // Both rankings are empty for a sheet no game can make, or dice without faces.
+    // Best first; every distinct kept multiset once. rollsLeft is 1 or 2.
+    std::vector<HoldChoice> rankHolds(const Dice& dice, int rollsLeft) const;
+    // Every free category, best first.
+    std::vector<CategoryChoice> rankCategories(const Dice& dice) const;
+    // The expected final score at the start of the turn.
+    double expectedFinal() const;
+
+private:
+    const SolverTable* table_ = nullptr;
+    SheetPosition position_;
+    int upper_ = 0; // capped
+    bool valid_ = false;
+    std::array<double, 252> lastRoll_{};  // best category value per outcome
+    std::array<std::int8_t, 252> lastRollCategory_{};
+    std::array<double, 462> oneRollLeft_{};  // per kept multiset
+    std::array<double, 462> twoRollsLeft_{};
+};
+
+std::vector<HoldChoice> rankHolds(const SolverTable& table, const GameState& state, int player, int rollsLeft);
+std::vector<CategoryChoice> rankCategories(const SolverTable& table, const GameState& state, int player);
+
+// The advice for a player's situation in Swedish, several lines: the best choice, then the two
+// next best, each with its expected final score. rollsDone 0..3 (see rollsDoneOf). Empty for a
+// sheet no game can make.
+QString adviceText(const SolverTable& table, const GameState& state, int player, int rollsDone);
+
+} // namespace rules
