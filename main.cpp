@@ -2,6 +2,7 @@
 
 #include "app/KolvoApp.h"
 #include "app/Translations.h"
+#include "game/SolverCache.h"
 #include "game/arena/ArenaTexts.h"
 #include "game/arena/KolvoArena.h"
 #include "platform/ProgramDirectory.h"
@@ -25,7 +26,8 @@ int main(int argc, char** argv)
                             .random = &random,
                             .settings = &settings,
                             .media = &media,
-                            .programDirectory = executableDirectory};
+                            .programDirectory = executableDirectory,
+                            .cacheDirectory = rules::defaultTableDirectory};
 
     KolvoApp kolvo(services, [](const Services& s, FacePictureSource faces) {
         return new KolvoArena(s, std::move(faces));

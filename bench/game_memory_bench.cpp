@@ -54,6 +54,7 @@ struct AnsweringDialogs : Dialogs {
     {
         return QStringLiteral("Spelare %1").arg(++prompts);
     }
+    void notice(const QString&, const QString&) override { ++messages; }
 };
 
 double peakRssMB()
@@ -168,7 +169,8 @@ void BM_WholeGame(benchmark::State& st)
                             .random = &random,
                             .settings = &settings,
                             .media = &media,
-                            .programDirectory = soundDirectory};
+                            .programDirectory = soundDirectory,
+                            .cacheDirectory = [&config] { return config.path(); }};
 
     Longest handler, paint, startup;
     double gameMs = 0;

@@ -13,4 +13,7 @@ public:
     virtual DialogAnswer message(const QString& text, DialogButtons buttons, const QString& title) = 0;
     // Empty entry field; the entered text on OK, "" on Cancel.
     virtual QString askText(const QString& prompt, const QString& title) = 0;
+    // A box that does not wait for its OK: shown, and returning at once. While a box
+    // with the same title is open, its text is replaced instead.
+    virtual void notice(const QString& text, const QString& title) = 0;
 };

@@ -59,6 +59,21 @@ DialogAnswer QtDialogs::message(const QString& text, DialogButtons buttons, cons
     return box.clickedButton() == ok ? DialogAnswer::Ok : DialogAnswer::Cancel;
 }
 
+void QtDialogs::notice(const QString& text, const QString& title)
+{
+    QPointer<QMessageBox>& box = notices_[title];
+    if (!box) {
+        box = new QMessageBox(QMessageBox::NoIcon, title, QString(), QMessageBox::Ok, activeParent());
+        box->setObjectName(QStringLiteral("KolvoNotice"));
+        box->setTextFormat(Qt::PlainText);
+        box->setWindowModality(Qt::NonModal);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    box->setText(forDisplay(text));
+    box->show();
+    box->raise();
+}
+
 QString QtDialogs::askText(const QString& prompt, const QString& title)
 {
     QDialog dialog(activeParent());

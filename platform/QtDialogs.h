@@ -1,4 +1,8 @@
 #pragma once
+#include <QMap>
+#include <QMessageBox>
+#include <QPointer>
+
 #include "platform/Dialogs.h"
 
 class QWidget;
@@ -8,4 +12,8 @@ class QtDialogs : public Dialogs {
 public:
     DialogAnswer message(const QString& text, DialogButtons buttons, const QString& title) override;
     QString askText(const QString& prompt, const QString& title) override;
+    void notice(const QString& text, const QString& title) override;
+
+private:
+    QMap<QString, QPointer<QMessageBox>> notices_;
 };

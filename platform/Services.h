@@ -15,4 +15,6 @@ struct Services {
     SettingsStore* settings = nullptr;
     Media* media = nullptr;
     std::function<QString()> programDirectory;
+    // Where the program may keep what it can make again (the coach's table).
+    std::function<QString()> cacheDirectory;
 };

@@ -2,6 +2,8 @@
 #include <QAccessible>
 
 #include "fakes/ArenaFixture.h"
+#include "game/Solver.h"
+#include "game/SolverCache.h"
 #include "platform/PictureBox.h"
 
 // Playing without a mouse, and what a screen reader is told.
@@ -71,6 +73,45 @@ private slots:
         QCOMPARE(f.a().lblPlayer[1]->accessibleDescription(),
                  QStringLiteral("Sexor 24\nÖvre 24/63\nBonus 0\nSumma 24"));
         QCOMPARE(f.a().lblSum[2]->toolTip(), QStringLiteral("Övre 0/63\nBonus 0\nSumma 0"));
+    }
+
+    // F2 asks the coach about the current player's sheet; asking changes nothing.
+    void coachNamesTheBestHoldWithoutChangingTheGame()
+    {
+        ArenaFixture f;
+        f.newGame({"Anna"});
+        // Only Kolvo and Chans are left; the table for such sheets is quick to make.
+        const int points[] = {0, 3, 6, 9, 12, 15, 18, 12, 22, 18, 16, 15, 20, 28};
+        for (int c = 1; c <= 13; ++c)
+            f.s().Points[1][c] = std::int16_t(points[c]);
+        f.s().Points[1][GameState::kBonusRow] = 50;
+        f.s().Points[1][GameState::kTotalRow] = 244;
+        const auto table = rules::SolverTable::solve(rules::sheetPositionOf(f.s(), 1).used);
+        QVERIFY(table && rules::saveTable(*table, f.cache.path()));
+        f.a().ShowPlayerSheet();
+
+        // The first time the table is read in the background; the box says so, then answers.
+        QTest::keyClick(&f.a(), Qt::Key_F2);
+        QCOMPARE(f.dialogs.shown.back().kind, FakeDialogs::Shown::Notice);
+        QCOMPARE(f.dialogs.shown.back().title, QStringLiteral("Kolvo Tips"));
+        QVERIFY(f.dialogs.shown.back().text.startsWith(QStringLiteral("Tipsen räknas fram")));
+        QTRY_COMPARE(f.dialogs.shown.back().text, QStringLiteral("Kasta tärningarna först."));
+        f.roll({1, 2, 3, 4, 6});
+        f.roll({5, 5, 5, 2, 1});
+        const GameState before = f.s();
+        const auto shownBefore = f.dialogs.shown.size();
+        QTest::keyClick(&f.a(), Qt::Key_F2);
+        QCOMPARE(f.dialogs.shown.size(), shownBefore + 1);
+        QCOMPARE(f.dialogs.shown.back().kind, FakeDialogs::Shown::Message);
+        const QStringList advice = f.dialogs.shown.back().text.split(QLatin1Char('\n'));
+        QCOMPARE(advice.front(), QStringLiteral("Bästa val: håll 5 5 5 (tärning 1, 2 och 3) och kasta om två "
+                                                "tärningar. Förväntat slutresultat: 270,1"));
+        QCOMPARE(advice.size(), 3);
+        QCOMPARE(f.s().Points, before.Points);
+        QCOMPARE(f.s().DiceValue, before.DiceValue);
+        QCOMPARE(f.s().DiceFree, before.DiceFree);
+        QCOMPARE(f.s().RollCount, before.RollCount);
+        QVERIFY(f.s().HasRolled);
     }
 
     void keysDoNothingBeforeARoll()

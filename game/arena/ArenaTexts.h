@@ -56,6 +56,13 @@ inline constexpr QStringView kKeys =
     u"håller och släpper tärningarna, Tab går till kategorierna, mellanslag väljer en kategori, "
     u"F1 visar hjälpen och F2 ger tips om bästa drag.";
 
+// The coach, on F2. Its advice itself is written by the rules.
+inline constexpr QStringView kCoachTitle = u"Kolvo Tips";
+inline constexpr QStringView kCoachWorking =
+    u"Tipsen räknas fram, det tar några sekunder första gången. Spela vidare: svaret visas här när det är klart.";
+inline constexpr QStringView kCoachNoGame = u"Välj antalet spelare i menyn Nytt spel först.";
+inline constexpr QStringView kCoachRolling = u"Tärningarna rullar ännu. Tryck F2 igen när de har stannat.";
+
 // Sound files, looked up in the program directory.
 inline constexpr QStringView kRollSound = u"Roll.wav";
 inline constexpr QStringView kScratchSound = u"glass.wav";

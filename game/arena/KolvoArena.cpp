@@ -231,6 +231,8 @@ void KolvoArena::keyPressEvent(QKeyEvent* event)
         DicePic_Click(static_cast<std::int16_t>(key - Qt::Key_1));
     } else if (key == Qt::Key_F1) {
         mnuHelp_Click();
+    } else if (key == Qt::Key_F2) {
+        showAdvice();
     } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !qobject_cast<QCheckBox*>(focusWidget())) {
         // Enter rolls, as the button would, unless a category box is where it points.
         if (Roller->isEnabled())

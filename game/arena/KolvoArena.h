@@ -14,6 +14,9 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class PictureBox;
+namespace rules {
+class TableProvider;
+}
 
 // The main game window. It owns the game state; its handlers read the event, change
 // the state and refresh the controls. Face value v of the chosen dice style comes
@@ -74,6 +77,11 @@ public:
 
     void PlaySound(const QString& WavName);
 
+    // F2: the coach's advice for the current player's situation, in a box titled
+    // "Kolvo Tips". The first time, while the table is being made, a box says so and
+    // shows the advice when it is ready.
+    void showAdvice();
+
     // The window's icon: the blank die shown before a turn's first roll.
     const QImage& BlankDie() const { return blankDie_; }
 
@@ -93,6 +101,10 @@ private:
     Services services_;
     FacePictureSource facePicture_;
     QImage blankDie_;
+    QString adviceNow() const;
+
+    rules::TableProvider* coach_ = nullptr; // made at the first request
+    bool adviceWaiting_ = false;
     bool placed_ = false;
     bool scoreClickTaken_ = false; // the player's category click under way reached RecordScore
 };

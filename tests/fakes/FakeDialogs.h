@@ -9,7 +9,7 @@
 class FakeDialogs : public Dialogs {
 public:
     struct Shown {
-        enum Kind { Message, Input } kind = Message;
+        enum Kind { Message, Input, Notice } kind = Message;
         QString text;
         QString title;
         DialogButtons buttons = DialogButtons::Ok;
@@ -37,6 +37,11 @@ public:
         QString s = inputs.front();
         inputs.pop_front();
         return s;
+    }
+
+    void notice(const QString& text, const QString& title) override
+    {
+        shown.push_back({Shown::Notice, text, title, DialogButtons::Ok});
     }
 
     std::vector<QString> messageTexts() const

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QTemporaryDir>
 
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeMedia.h"
@@ -14,6 +15,7 @@ struct FakeServices {
     FakeSettings settings;
     FakeMedia media;
     QString programDirectory = QStringLiteral("/opt/kolvo/");
+    QTemporaryDir cache; // never the user's
 
     Services services()
     {
@@ -21,6 +23,7 @@ struct FakeServices {
                         .random = &random,
                         .settings = &settings,
                         .media = &media,
-                        .programDirectory = [this] { return programDirectory; }};
+                        .programDirectory = [this] { return programDirectory; },
+                        .cacheDirectory = [this] { return cache.path(); }};
     }
 };

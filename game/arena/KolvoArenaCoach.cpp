@@ -1,0 +1,37 @@
+#include <QTimer>
+
+#include "game/Solver.h"
+#include "game/SolverCache.h"
+#include "game/arena/ArenaTexts.h"
+#include "game/arena/KolvoArena.h"
+#include "platform/Dialogs.h"
+
+void KolvoArena::showAdvice()
+{
+    if (!coach_) {
+        // Made at the first request, never at start-up: the table is read or solved on
+        // the provider's own thread while the game goes on.
+        coach_ = new rules::TableProvider(services_.cacheDirectory(), this);
+        connect(coach_, &rules::TableProvider::tableReady, this, [this] {
+            if (std::exchange(adviceWaiting_, false))
+                services_.dialogs->notice(adviceNow(), texts::kCoachTitle.toString());
+        });
+    }
+    if (coach_->ready()) {
+        services_.dialogs->message(adviceNow(), DialogButtons::Ok, texts::kCoachTitle.toString());
+        return;
+    }
+    adviceWaiting_ = true;
+    coach_->request();
+    services_.dialogs->notice(texts::kCoachWorking.toString(), texts::kCoachTitle.toString());
+}
+
+QString KolvoArena::adviceNow() const
+{
+    // The current player's own sheet, as a game of one; reading it changes nothing.
+    if (state.NumPlayers == 0)
+        return texts::kCoachNoGame.toString();
+    if (Timer1->isActive())
+        return texts::kCoachRolling.toString();
+    return rules::adviceText(*coach_->table(), state, state.CurrentPlayer + 1, rules::rollsDoneOf(state));
+}
