@@ -15,7 +15,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(texts::kTitle.toString());
-    InstallSwedishTranslations(app);
+    installSwedishTranslations(app);
 
     // The services outlive the windows, which the chain deletes when it goes.
     QtDialogs dialogs;

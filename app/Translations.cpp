@@ -30,7 +30,7 @@ QString SwedishButtonTexts::translate(const char* context, const char* sourceTex
     return QString();
 }
 
-void InstallSwedishTranslations(QCoreApplication& app)
+void installSwedishTranslations(QCoreApplication& app)
 {
     // Installed first, so any real translation file, asked before it, wins.
     QCoreApplication::installTranslator(new SwedishButtonTexts(&app));

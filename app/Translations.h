@@ -17,4 +17,4 @@ public:
 
 // Installs Qt's Swedish translation (qtbase_sv, or else qt_sv) from Qt's translation
 // directory, with SwedishButtonTexts beneath it. The translators belong to app.
-void InstallSwedishTranslations(QCoreApplication& app);
+void installSwedishTranslations(QCoreApplication& app);

@@ -5,7 +5,7 @@
 
 // Runs the registered benchmarks inside a QApplication; windows are built offscreen
 // unless QT_QPA_PLATFORM names another platform.
-inline int RunWidgetBenchmarks(int argc, char** argv)
+inline int runWidgetBenchmarks(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

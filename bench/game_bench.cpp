@@ -71,5 +71,5 @@ BENCHMARK(BM_AnimationTick)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    return RunWidgetBenchmarks(argc, argv);
+    return runWidgetBenchmarks(argc, argv);
 }

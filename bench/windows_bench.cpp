@@ -47,5 +47,5 @@ BENCHMARK(BM_BitBltCell)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    return RunWidgetBenchmarks(argc, argv);
+    return runWidgetBenchmarks(argc, argv);
 }

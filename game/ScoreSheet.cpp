@@ -4,7 +4,7 @@
 
 namespace rules {
 
-int UpperSum(const GameState& state, int player)
+int upperSum(const GameState& state, int player)
 {
     int sum = 0;
     for (int c = 1; c <= 6; ++c)
@@ -13,7 +13,7 @@ int UpperSum(const GameState& state, int player)
     return sum;
 }
 
-bool AllCategoriesUsed(const GameState& state)
+bool allCategoriesUsed(const GameState& state)
 {
     for (int p = 1; p <= state.NumPlayers; ++p)
         for (int c = 1; c <= GameState::kCategories; ++c)
@@ -22,7 +22,7 @@ bool AllCategoriesUsed(const GameState& state)
     return true;
 }
 
-std::int64_t LeadingNumber(QStringView caption)
+std::int64_t leadingNumber(QStringView caption)
 {
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     std::int64_t value = 0;
@@ -37,7 +37,7 @@ std::int64_t LeadingNumber(QStringView caption)
     return value;
 }
 
-int WinnerAmong(std::span<const std::int64_t> totals)
+int winnerAmong(std::span<const std::int64_t> totals)
 {
     int winner = 1;
     for (std::size_t i = 1; i < totals.size(); ++i)

@@ -11,16 +11,16 @@ inline constexpr int kBonusThreshold = 63;
 inline constexpr int kBonusPoints = 50;
 
 // Sum of a player's upper-section rows (1..6), leaving out the rows not used yet.
-int UpperSum(const GameState& state, int player);
+int upperSum(const GameState& state, int player);
 
 // True when every player of the game has used all fifteen categories.
-bool AllCategoriesUsed(const GameState& state);
+bool allCategoriesUsed(const GameState& state);
 
 // The value of a label: its leading decimal number, 0 when it has none. Saturates
 // instead of overflowing, so an absurd stored record is simply unbeatable.
-std::int64_t LeadingNumber(QStringView caption);
+std::int64_t leadingNumber(QStringView caption);
 
 // Player number (1-based) with the highest total; among equal totals the lowest number.
-int WinnerAmong(std::span<const std::int64_t> totals);
+int winnerAmong(std::span<const std::int64_t> totals);
 
 } // namespace rules

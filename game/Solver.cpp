@@ -323,7 +323,7 @@ SheetPosition sheetPositionOf(const GameState& state, int player)
         p.points += sheet[std::size_t(cat)];
     }
     p.points += sheet[GameState::kBonusRow];
-    p.upperSum = UpperSum(state, player);
+    p.upperSum = upperSum(state, player);
     return p;
 }
 

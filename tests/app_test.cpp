@@ -261,7 +261,7 @@ void AppTest::standardButtonsReadSwedish()
 {
     // Regression: Qt's Swedish catalogue on Debian 12 leaves these buttons in English
     // ("Cancel"), so the message and input boxes showed it.
-    InstallSwedishTranslations(*QCoreApplication::instance());
+    installSwedishTranslations(*QCoreApplication::instance());
     QMessageBox box;
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("OK"));

@@ -180,7 +180,7 @@ private slots:
             QCOMPARE(die, f.a().DicePic[i]);
             // After the load the die shows the 32 x 32 icon without a border.
             QCOMPARE(die->geometry(), QRect(lefts[i] / 15, 4200 / 15, 32, 32));
-            QCOMPARE(die->storedImage(), f.a().BlankDie().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+            QCOMPARE(die->storedImage(), f.a().blankDie().convertToFormat(QImage::Format_ARGB32_Premultiplied));
         }
         // With its border on a die grows by the border on every side, keeping its corner.
         f.a().DicePic[2]->setBorder(true);

@@ -318,7 +318,7 @@ private slots:
     {
         QFETCH(QString, caption);
         QFETCH(qint64, value);
-        QCOMPARE(qint64(rules::LeadingNumber(caption)), value);
+        QCOMPARE(qint64(rules::leadingNumber(caption)), value);
     }
 
     // Small positions solved both ways: the position's value, every hold of one throw with two

@@ -61,7 +61,7 @@ private slots:
     void initTestCase()
     {
         // The program's own Swedish button texts, as main installs them.
-        InstallSwedishTranslations(*qApp);
+        installSwedishTranslations(*qApp);
     }
 
     void drawsStayBelowOneAndAreFair()

@@ -210,7 +210,7 @@ private slots:
         QVERIFY(!f.s().HasRolled);
         QCOMPARE(int(f.s().RollCount), 0);
         QVERIFY(f.s().DiceValue == (std::array<std::int16_t, 5>{}));
-        QCOMPARE(f.a().DicePic[0]->storedImage(), f.a().BlankDie().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        QCOMPARE(f.a().DicePic[0]->storedImage(), f.a().blankDie().convertToFormat(QImage::Format_ARGB32_Premultiplied));
         QCOMPARE(f.a().Roller->text(), QStringLiteral("Tryck"));
         // Bo's first roll is a full animation of its own.
         f.roll({2, 3, 4, 5, 6});

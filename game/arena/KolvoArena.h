@@ -83,7 +83,7 @@ public:
     void showAdvice();
 
     // The window's icon: the blank die shown before a turn's first roll.
-    const QImage& BlankDie() const { return blankDie_; }
+    const QImage& blankDie() const { return blankDie_; }
 
 private:
     SettingsStore::SaveResult saveRecord(const QString& total, const QString& name);

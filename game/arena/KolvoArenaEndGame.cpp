@@ -10,7 +10,7 @@
 
 void KolvoArena::GameFinish()
 {
-    if (rules::AllCategoriesUsed(state))
+    if (rules::allCategoriesUsed(state))
         EndGame();
 }
 
@@ -20,8 +20,8 @@ void KolvoArena::EndGame()
     if (state.NumPlayers > 1) {
         std::vector<std::int64_t> totals;
         for (int i = 1; i <= state.NumPlayers; ++i)
-            totals.push_back(rules::LeadingNumber(lblSum[i]->text()));
-        winner = rules::WinnerAmong(totals);
+            totals.push_back(rules::leadingNumber(lblSum[i]->text()));
+        winner = rules::winnerAmong(totals);
     }
 
     PlaySound(state.AppDir + texts::kGameOverSound.toString());
@@ -30,7 +30,7 @@ void KolvoArena::EndGame()
     lblSpelareTur->setText(texts::kGameOver.toString());
 
     // The comparison is with the record on screen, not the store.
-    if (rules::LeadingNumber(Rekordhållare->text()) < rules::LeadingNumber(lblSum[winner]->text())) {
+    if (rules::leadingNumber(Rekordhållare->text()) < rules::leadingNumber(lblSum[winner]->text())) {
         const SettingsStore::SaveResult saved = saveRecord(lblSum[winner]->text(), lblPlayer[winner]->text());
         LoadHighScore();
         PlaySound(state.AppDir + texts::kRecordSound.toString());
@@ -47,11 +47,11 @@ SettingsStore::SaveResult KolvoArena::saveRecord(const QString& total, const QSt
     // Name and score go in one save, and only while the store's own record is still
     // lower: another game on this account may have stored a higher one since this
     // window loaded the record.
-    const std::int64_t value = rules::LeadingNumber(total);
+    const std::int64_t value = rules::leadingNumber(total);
     return services_.settings->setValuesIf(
         texts::kStoreApplication, texts::kStoreSection, {{texts::kScoreKey.toString(), total}, {texts::kNameKey.toString(), name}},
         texts::kScoreKey, texts::kScoreDefault,
-        [value](const QString& stored) { return rules::LeadingNumber(stored) < value; });
+        [value](const QString& stored) { return rules::leadingNumber(stored) < value; });
 }
 
 void KolvoArena::LoadHighScore()

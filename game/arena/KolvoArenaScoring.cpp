@@ -64,7 +64,7 @@ void KolvoArena::describePlayerSheet(int player)
             if (points != GameState::kFree)
                 lines << texts::kSheetRow.arg(row.caption, QString::number(points));
         }
-        lines << texts::kSheetUpper.arg(QString::number(rules::UpperSum(state, player)),
+        lines << texts::kSheetUpper.arg(QString::number(rules::upperSum(state, player)),
                                         QString::number(rules::kBonusThreshold))
               << texts::kSheetBonus.arg(QString::number(state.Points[player][GameState::kBonusRow]))
               << texts::kSheetTotal.arg(QString::number(state.Points[player][GameState::kTotalRow]));
@@ -102,7 +102,7 @@ void KolvoArena::RecordScore(std::int16_t Index)
         return;
     }
 
-    if (rules::UpperSum(state, p) >= rules::kBonusThreshold && state.Points[p][GameState::kBonusRow] == 0) {
+    if (rules::upperSum(state, p) >= rules::kBonusThreshold && state.Points[p][GameState::kBonusRow] == 0) {
         PlaySound(state.AppDir + texts::kBonusSound.toString());
         services_.dialogs->message(texts::kBonusMessage.toString(), DialogButtons::Ok, texts::kTitle.toString());
         state.Points[p][GameState::kBonusRow] = rules::kBonusPoints;

@@ -13,7 +13,7 @@ void KolvoArena::Form_Load()
 {
     state.AppDir = services_.programDirectory(); // ends in exactly one "/"
     services_.random->seed(secondsSinceMidnight());
-    const QImage& blank = BlankDie();
+    const QImage& blank = blankDie();
     for (PictureBox* die : DicePic)
         die->setPicture(blank);
 

@@ -70,7 +70,7 @@ void KolvoArena::NextPlayer()
     Roller->setEnabled(true);
     state.HasRolled = false;
     state.RollCount = 0;
-    const QImage& blank = BlankDie();
+    const QImage& blank = blankDie();
     for (int i = 0; i < GameState::kDice; ++i) {
         state.DiceValue[i] = 0;
         setDieHeld(i, false);
