@@ -160,6 +160,7 @@ void KolvoArena::buildControls()
         placeholder.fill(Qt::white);
         die->move(arena::kDiceLefts[i], arena::kDiceTop);
         die->setPicture(placeholder);
+        die->setBorderStyle(PictureBox::Border::Hold);
         die->setAutoSize(true);
         die->setToolTip(u8(arena::kDiceDesignToolTip));
         const auto index = static_cast<std::int16_t>(i);
