@@ -4,10 +4,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "Contrast.h"
 #include "fakes/FakeMedia.h"
 #include "platform/PictureBox.h"
-#include "ui/FocusRing.h"
 #include "ui/KolvoRul.h"
 #include "ui/Pictures.h"
 #include "ui/RulDesign.h"
@@ -123,7 +121,6 @@ private slots:
     void keyboardPicksAStyleAndGoesOn();
     void controlsSayWhatTheyDo_data();
     void controlsSayWhatTheyDo();
-    void focusRingFramesTheFocusedControl();
     void facesKeepTheScreensDetail();
     void copiesReadTheHiddenSheet();
     void forwardHidesWithoutClosing();
@@ -345,39 +342,6 @@ void RulTest::controlsSayWhatTheyDo()
     QVERIFY2(description.startsWith(does), qPrintable(description));
     QVERIFY2(description.contains(u"mellanslag", Qt::CaseInsensitive) && description.contains(u"Enter"),
              qPrintable(description));
-    // The caption and the tool tip stay as designed.
-    if (auto* button = qobject_cast<QPushButton*>(widget))
-        QCOMPARE(button->text(), QString::number(control.back().digitValue()));
-    else
-        QCOMPARE(widget->toolTip(), QStringLiteral("Tryck här när all inmatning är klar"));
-}
-
-void RulTest::focusRingFramesTheFocusedControl()
-{
-    Window w;
-    w.rul->Form_Load();
-    w.rul->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.rul.get()));
-    const auto shot = [&] { return w.rul->grab().toImage().convertToFormat(QImage::Format_RGB32); };
-    const auto band = [](const QWidget* control) { return contrast::bandAround(control->geometry(), ui::kFocusRingWidth); };
-
-    QPushButton* three = w.rul->DiceStyle[2];
-    three->setFocus(Qt::TabFocusReason);
-    const QImage ringed = shot();
-    w.rul->DiceStyle[3]->setFocus(Qt::TabFocusReason);
-    const QImage moved = shot();
-    // At least the ring's dark or its light dashes stand out against the grey window.
-    const double share = contrast::shareContrasting(ringed, moved, band(three), 3.0);
-    QVERIFY2(share >= 0.4, qPrintable(QStringLiteral("%1 of the ring contrasts").arg(share)));
-    QCOMPARE(contrast::shareContrasting(moved, shot(), band(three), 1.01), 0.0); // it left with the focus
-
-    // After the pick the ring is on Forward, which took the focus.
-    QTest::keyClick(w.rul->DiceStyle[3], Qt::Key_Space);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.rul->Forward));
-    const QImage onForward = shot();
-    w.rul->Forward->clearFocus();
-    const double forwardShare = contrast::shareContrasting(onForward, shot(), band(w.rul->Forward), 3.0);
-    QVERIFY2(forwardShare >= 0.4, qPrintable(QStringLiteral("%1 of the ring contrasts").arg(forwardShare)));
 }
 
 void RulTest::facesKeepTheScreensDetail()

@@ -48,9 +48,9 @@ void KolvoRul::buildControls()
         connect(DiceStyle[i], &QPushButton::clicked, this, kHandlers[i]);
     }
 
-    // The art is drawn for 1, 2 and 3 device pixels per pixel; the faces are copied
-    // in device pixels, so the sheet and the face boxes share one scale, chosen here
-    // for the screen the window opens on.
+    // The art is drawn for 1, 2 and 3 device pixels per logical pixel; the faces are
+    // copied in device pixels, so the sheet and the face boxes share one scale,
+    // chosen here for the screen the window opens on.
     const int scale = ui::ArtScale(devicePixelRatioF());
 
     Diceholder = new PictureBox(this);

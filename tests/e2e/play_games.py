@@ -238,9 +238,7 @@ def keyboard_chain(session, program, home, problems, shots, scale):
     rul = run.to_setup(click=False)
     session.focus(rul)
     frame = ax.wait_window(run.app, session._name_of(rul))
-    styles = [b for b in ax.by_role(frame, "push button")]
-    run.check([ax.name(b) for b in styles] == [f"Tärningsstil {n}" for n in range(1, 7)],
-              f"style buttons named {[ax.name(b) for b in styles]}")
+    styles = ax.by_role(frame, "push button")
     wait_for(lambda: any(ax.has(b, ax.FOCUSED) for b in styles), 3, "a style button to have the focus")
     time.sleep(0.2)
     window_shot(run, rul, "setup")
