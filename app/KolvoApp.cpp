@@ -62,7 +62,7 @@ void KolvoApp::showArena()
         // The main window reads the faces at every roll; after the set-up window is
         // gone (only during the exit) it gets null pictures rather than a dangling one.
         FacePictureSource faces = [rul = QPointer<KolvoRul>(rul_)](int value) {
-            return rul ? rul->FacePicture(value) : QImage();
+            return rul ? rul->facePicture(value) : QImage();
         };
         arena_ = makeGameWindow_(services_, std::move(faces));
         endWithWindow(arena_);

@@ -1,13 +1,15 @@
 # The pictures are compiled into kolvocore, so every program that links it (the game,
 # installed or not, and the tests) finds them under :/images/.
-# They are made by tools/artgen (kolvo-artgen assets/images) and committed.
+# They are made by tools/artgen (kolvo-artgen assets/images) and committed; each at
+# scale 1 and, for high-density screens, at twice and three times the pixels
+# (name@2x.png, name@3x.png), which ui::LoadPicture and QIcon pick by the screen.
+set(kolvo_images)
+foreach(picture faces title forward icon-kolvo icon-arena)
+  foreach(suffix "" "@2x" "@3x")
+    list(APPEND kolvo_images ${PROJECT_SOURCE_DIR}/assets/images/${picture}${suffix}.png)
+  endforeach()
+endforeach()
 qt_add_resources(kolvocore "kolvo_images"
   PREFIX "/images"
   BASE ${PROJECT_SOURCE_DIR}/assets/images
-  FILES
-    ${PROJECT_SOURCE_DIR}/assets/images/faces.png
-    ${PROJECT_SOURCE_DIR}/assets/images/title.png
-    ${PROJECT_SOURCE_DIR}/assets/images/forward.png
-    ${PROJECT_SOURCE_DIR}/assets/images/icon-intro.png
-    ${PROJECT_SOURCE_DIR}/assets/images/icon-rul.png
-    ${PROJECT_SOURCE_DIR}/assets/images/icon-arena.png)
+  FILES ${kolvo_images})

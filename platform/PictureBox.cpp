@@ -4,6 +4,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+constexpr QRgb kHoldBand = qRgb(255, 255, 0);
+constexpr QRgb kHoldEdge = qRgb(0, 0, 0);
+} // namespace
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 void PictureBox::setAutoSize(bool on)
@@ -18,29 +23,56 @@ void PictureBox::setBorder(bool on)
     if (border_ == on)
         return;
     border_ = on;
+    borderChanged();
+}
+
+void PictureBox::setBorderStyle(Border style)
+{
+    if (borderStyle_ == style)
+        return;
+    borderStyle_ = style;
+    if (border_)
+        borderChanged();
+}
+
+int PictureBox::borderWidth() const
+{
+    if (!border_)
+        return 0;
+    return borderStyle_ == Border::Hold ? kHoldBorderWidth : kPlainBorderWidth;
+}
+
+void PictureBox::borderChanged()
+{
     if (autoSize_)
         fitToPicture();
     else
         setBoxGeometry(geometry()); // a fixed box keeps its outer size
-
     update();
 }
 
 void PictureBox::setPicture(const QImage& picture)
 {
     image_ = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    imageScale_ = qMax(1, qRound(image_.devicePixelRatio()));
     if (autoSize_)
         fitToPicture();
     update();
+}
+
+void PictureBox::setImageScale(int scale)
+{
+    imageScale_ = qMax(1, scale);
 }
 
 void PictureBox::setBoxGeometry(const QRect& outer)
 {
     setGeometry(outer);
     const QSize drawable = drawableSize();
-    if (image_.size() == drawable)
+    if (pictureSize() == drawable && qFuzzyCompare(image_.devicePixelRatio(), qreal(imageScale_)))
         return;
-    QImage grown(drawable.expandedTo(QSize(0, 0)), QImage::Format_ARGB32_Premultiplied);
+    QImage grown(drawable * imageScale_, QImage::Format_ARGB32_Premultiplied);
+    grown.setDevicePixelRatio(imageScale_);
     grown.fill(palette().color(QPalette::Window));
     if (!image_.isNull()) {
         QPainter p(&grown);
@@ -48,6 +80,11 @@ void PictureBox::setBoxGeometry(const QRect& outer)
         p.drawImage(0, 0, image_);
     }
     image_ = grown;
+}
+
+QSize PictureBox::pictureSize() const
+{
+    return image_.deviceIndependentSize().toSize();
 }
 
 QSize PictureBox::drawableSize() const
@@ -59,7 +96,7 @@ QSize PictureBox::drawableSize() const
 void PictureBox::fitToPicture()
 {
     const int b = 2 * borderWidth();
-    setGeometry(QRect(pos(), image_.size() + QSize(b, b)));
+    setGeometry(QRect(pos(), pictureSize() + QSize(b, b)));
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
@@ -68,12 +105,24 @@ void PictureBox::paintEvent(QPaintEvent*)
     const int b = borderWidth();
     if (!autoSize_)
         p.fillRect(rect(), palette().color(QPalette::Window));
-    p.drawImage(b, b, image_);
-    if (border_) {
+    // A picture made for another density than the screen's is scaled smoothly, so
+    // that no row or column of its pixels is doubled or dropped.
+    if (!qFuzzyCompare(image_.devicePixelRatio(), devicePixelRatioF()))
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QPointF(b, b), image_);
+    if (!border_)
+        return;
+    if (borderStyle_ == Border::Plain) {
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::NoBrush);
         p.drawRect(rect().adjusted(0, 0, -1, -1));
+        return;
     }
+    // The band: everything between the outer edge and the picture.
+    const QRect inner = rect().adjusted(b, b, -b, -b);
+    p.setClipRegion(QRegion(rect()).subtracted(QRegion(inner)));
+    p.fillRect(rect(), QColor(kHoldEdge));
+    p.fillRect(rect().adjusted(1, 1, -1, -1), QColor(kHoldBand));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
@@ -92,8 +141,12 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
-    if (focusPolicy() != Qt::NoFocus && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return)) {
-        emit clicked();
+    const int key = event->key();
+    const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (focusPolicy() != Qt::NoFocus && press) {
+        // A key held down presses once: its repeats would click again and again.
+        if (!event->isAutoRepeat())
+            emit clicked();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -5,11 +5,19 @@
 
 // A picture box with a persistent image: what is drawn into it stays, can be drawn
 // and copied while the box is hidden, and can be handed out as a picture.
-// The optional border is a flat one-pixel frame outside the drawable area.
+// The optional border lies outside the drawable area, of constant width on every side.
+//
+// Sizes and positions are logical pixels, as for every widget. The stored image may
+// hold more device pixels than that (its device pixel ratio), so that a picture made
+// for a high-density screen shows at its logical size with all its detail.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kBorderWidth = 1;
+    // Plain: a flat one-pixel black frame. Hold: a bright yellow band with a dark outer
+    // edge, that stands out on every die style and on the blue window.
+    enum class Border { Plain, Hold };
+    static constexpr int kPlainBorderWidth = 1;
+    static constexpr int kHoldBorderWidth = 3;
 
     explicit PictureBox(QWidget* parent = nullptr);
 
@@ -19,17 +27,23 @@ public:
 
     void setBorder(bool on);
     bool hasBorder() const { return border_; }
-    int borderWidth() const { return border_ ? kBorderWidth : 0; }
+    // How the border looks when it is on; a change resizes the box as setBorder does.
+    void setBorderStyle(Border style);
+    Border borderStyle() const { return borderStyle_; }
+    int borderWidth() const;
 
-    // Replaces the stored image. A fixed-size box keeps its size and shows the
-    // picture from its top-left corner.
+    // Replaces the stored image, with the picture's own device pixel ratio. A
+    // fixed-size box keeps its size and shows the picture from its top-left corner.
     void setPicture(const QImage& picture);
     void setPicture(const QPixmap& picture) { setPicture(picture.toImage()); }
 
     // The stored image; drawing into storedImage() must be followed by update().
     const QImage& storedImage() const { return image_; }
     QImage& storedImage() { return image_; }
-    QPixmap picture() const { return QPixmap::fromImage(image_); }
+
+    // Device pixels per logical pixel of the image a fixed-size box makes for itself
+    // in setBoxGeometry: 1 at first, then that of the latest picture or as set here.
+    void setImageScale(int scale);
 
     // Outer size for a fixed-size box; the stored image becomes the drawable area
     // and keeps what it held, filled with the window colour where it grows.
@@ -45,11 +59,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void borderChanged();
     void fitToPicture();
     QSize drawableSize() const;
+    QSize pictureSize() const; // in logical pixels
 
     QImage image_;
+    int imageScale_ = 1;
     bool autoSize_ = false;
     bool border_ = false;
+    Border borderStyle_ = Border::Plain;
     bool pressed_ = false;
 };

@@ -1,6 +1,7 @@
 #include "platform/RasterCopy.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -35,9 +36,14 @@ bool BitBlt(QImage& dest, int x, int y, int width, int height, const QImage& src
 {
     if (rop != SRCCOPY || dest.isNull() || src.isNull() || dest.depth() < 8)
         return false;
+    const qreal ratio = dest.devicePixelRatio();
+    if (!qFuzzyCompare(ratio, src.devicePixelRatio()))
+        return false;
     // 64-bit arithmetic: offsets near the int limits must not wrap into the image.
-    const Span across = clip(x, xSrc, width, dest.width(), src.width());
-    const Span down = clip(y, ySrc, height, dest.height(), src.height());
+    const auto device = [ratio](qint64 v) { return qint64(std::llround(double(v) * ratio)); };
+    const auto length = [&](qint64 start, qint64 extent) { return device(start + extent) - device(start); };
+    const Span across = clip(device(x), device(xSrc), length(x, width), dest.width(), src.width());
+    const Span down = clip(device(y), device(ySrc), length(y, height), dest.height(), src.height());
     if (across.length == 0 || down.length == 0)
         return true;
 

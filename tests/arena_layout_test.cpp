@@ -184,7 +184,7 @@ private slots:
         }
         // With its border on a die grows by the border on every side, keeping its corner.
         f.a().DicePic[2]->setBorder(true);
-        QCOMPARE(f.a().DicePic[2]->geometry(), QRect(208, 280, 34, 34));
+        QCOMPARE(f.a().DicePic[2]->geometry(), QRect(208, 280, 38, 38));
         f.a().DicePic[2]->setBorder(false);
         QCOMPARE(f.a().DicePic[2]->geometry(), QRect(208, 280, 32, 32));
     }

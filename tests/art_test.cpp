@@ -1,8 +1,13 @@
 #include <QHash>
 #include <QSet>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <cmath>
 #include <vector>
+
+#include "Contrast.h"
+#include "platform/PictureBox.h"
+#include "ui/Pictures.h"
 
 namespace {
 
@@ -28,17 +33,18 @@ QRgb mostCommon(const QImage& image)
     return best;
 }
 
-// Pips are the spots inside the die's edge (pixels 2..29 of a 32-pixel cell, or of as
-// many columns as the picture has) whose colour stands clearly apart from the body,
-// counted as 8-connected groups.
-int countPips(const QImage& cell)
+// Pips are the spots well inside the die's bevel (pixels 3..26 of a 30-pixel die at
+// scale 1, or of as many columns as the picture has) whose colour stands clearly apart
+// from the body, counted as 8-connected groups.
+int countPips(const QImage& cell, int scale = 1)
 {
     const QRgb body = mostCommon(cell);
-    const int right = qMin(cell.width() - 1, 29);
+    const int first = 3 * scale, last = 27 * scale - 1;
+    const int right = qMin(cell.width() - 1, last);
     const int w = cell.width(), h = cell.height();
     std::vector<char> spot(size_t(w * h), 0);
-    for (int y = 2; y <= 29; ++y)
-        for (int x = 2; x <= right; ++x)
+    for (int y = first; y <= last; ++y)
+        for (int x = first; x <= right; ++x)
             spot[size_t(y * w + x)] = distance(cell.pixel(x, y), body) > 100.0;
     int groups = 0;
     for (int start = 0; start < w * h; ++start) {
@@ -83,10 +89,43 @@ bool opaque(const QImage& image)
     return true;
 }
 
-const QImage& faces()
+const QImage& faces(int scale = 1)
 {
-    static const QImage sheet(QStringLiteral(":/images/faces.png"));
-    return sheet;
+    static const QImage sheets[] = {ui::loadPicture(u":/images/faces.png", 1),
+                                    ui::loadPicture(u":/images/faces.png", 2),
+                                    ui::loadPicture(u":/images/faces.png", 3)};
+    return sheets[scale - 1];
+}
+
+// Cell (style, value) of the sheet at a scale, in device pixels.
+QImage cell(int style, int value, int scale = 1)
+{
+    const int side = 32 * scale;
+    return faces(scale).copy(side * (style - 1), side * (value - 1), side, side);
+}
+
+void addScaleRows()
+{
+    QTest::addColumn<int>("scale");
+    for (int s : {1, 2, 3})
+        QTest::addRow("scale %d", s) << s;
+}
+
+// Share of the picture's opaque pixels whose hue lies within 25 degrees of hue, with
+// the strong saturation and value of a die's body.
+double shareOfHue(const QImage& image, int hue)
+{
+    int all = 0, match = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = QColor::fromRgba(image.pixel(x, y));
+            if (c.alpha() < 255)
+                continue;
+            ++all;
+            const int d = qAbs(c.hsvHue() - hue);
+            match += c.hsvHue() >= 0 && qMin(d, 360 - d) <= 25 && c.hsvSaturation() > 140 && c.value() > 120;
+        }
+    return all == 0 ? 0.0 : double(match) / all;
 }
 
 } // namespace
@@ -97,37 +136,50 @@ private slots:
     void picturesInTheResources_data();
     void picturesInTheResources();
     void faceSheetFormat();
+    void everyCellIsAnOpaqueDie_data() { addScaleRows(); }
     void everyCellIsAnOpaqueDie();
     void pipsCountTheFaceValue_data();
     void pipsCountTheFaceValue();
+    void theFaceBoxOfThreeLosesNothing_data() { addScaleRows(); }
+    void theFaceBoxOfThreeLosesNothing();
     void stylesDifferInColour();
     void windowIcons_data();
     void windowIcons();
     void blankDieHasNoPips();
     void titleHasTwelveRuleLinesThatFit();
-    void desktopIcons_data();
-    void desktopIcons();
+    void programIconIsColourfulDice_data();
+    void programIconIsColourfulDice();
+    void programIconSvg();
+    void heldDieStandsOut_data();
+    void heldDieStandsOut();
 };
 
 void ArtTest::picturesInTheResources_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("face sheet") << QStringLiteral(":/images/faces.png") << QSize(192, 192);
-    QTest::newRow("title") << QStringLiteral(":/images/title.png") << QSize(512, 216);
-    QTest::newRow("forward") << QStringLiteral(":/images/forward.png") << QSize(73, 20);
-    QTest::newRow("intro icon") << QStringLiteral(":/images/icon-intro.png") << QSize(32, 32);
-    QTest::newRow("set-up icon") << QStringLiteral(":/images/icon-rul.png") << QSize(32, 32);
-    QTest::newRow("main icon") << QStringLiteral(":/images/icon-arena.png") << QSize(32, 32);
+    QTest::addColumn<int>("scale");
+    const std::pair<const char*, QSize> pictures[] = {
+        {":/images/faces.png", QSize(192, 192)},    {":/images/title.png", QSize(512, 216)},
+        {":/images/forward.png", QSize(73, 20)},    {":/images/icon-kolvo.png", QSize(32, 32)},
+        {":/images/icon-arena.png", QSize(32, 32)},
+    };
+    for (const auto& [path, size] : pictures)
+        for (int s : {1, 2, 3})
+            QTest::addRow("%s at scale %d", path, s) << QString::fromLatin1(path) << size << s;
 }
 
 void ArtTest::picturesInTheResources()
 {
     QFETCH(QString, path);
     QFETCH(QSize, size);
-    const QImage image(path);
+    QFETCH(int, scale);
+    const QImage image = ui::loadPicture(path, scale);
     QVERIFY2(!image.isNull(), qPrintable(path)); // compiled into the library this test links
-    QCOMPARE(image.size(), size);
+    // The same logical size at every scale, with as many more pixels as the scale says.
+    QCOMPARE(image.size(), size * scale);
+    QCOMPARE(image.devicePixelRatio(), qreal(scale));
+    QCOMPARE(image.deviceIndependentSize().toSize(), size);
 }
 
 void ArtTest::faceSheetFormat()
@@ -141,30 +193,56 @@ void ArtTest::faceSheetFormat()
 
 void ArtTest::everyCellIsAnOpaqueDie()
 {
-    QVERIFY(opaque(faces()));
+    QFETCH(int, scale);
+    QVERIFY(opaque(faces(scale)));
     // No cell is blank: each has its edge and body.
-    for (int c = 0; c < 6; ++c)
-        for (int r = 0; r < 6; ++r)
-            QVERIFY(distinctColours(faces().copy(32 * c, 32 * r, 32, 32)) >= 3);
+    for (int c = 1; c <= 6; ++c)
+        for (int v = 1; v <= 6; ++v)
+            QVERIFY(distinctColours(cell(c, v, scale)) >= 3);
 }
 
 void ArtTest::pipsCountTheFaceValue_data()
 {
     QTest::addColumn<int>("style");
     QTest::addColumn<int>("value");
-    for (int c = 1; c <= 6; ++c)
-        for (int v = 1; v <= 6; ++v)
-            QTest::addRow("style %d, value %d", c, v) << c << v;
+    QTest::addColumn<int>("scale");
+    for (int s : {1, 2, 3})
+        for (int c = 1; c <= 6; ++c)
+            for (int v = 1; v <= 6; ++v)
+                QTest::addRow("style %d, value %d, scale %d", c, v, s) << c << v << s;
 }
 
 void ArtTest::pipsCountTheFaceValue()
 {
     QFETCH(int, style);
     QFETCH(int, value);
-    const QImage cell = faces().copy(32 * (style - 1), 32 * (value - 1), 32, 32);
-    QCOMPARE(countPips(cell), value);
-    // The face boxes of value 3 show only the left 30 columns: no pip may be lost there.
-    QCOMPARE(countPips(cell.copy(0, 0, 30, 32)), value);
+    QFETCH(int, scale);
+    const QImage face = cell(style, value, scale);
+    QCOMPARE(countPips(face, scale), value);
+    // The face box of value 3 shows only the left 30 columns: no pip may be lost there.
+    QCOMPARE(countPips(face.copy(0, 0, 30 * scale, 32 * scale), scale), value);
+}
+
+void ArtTest::theFaceBoxOfThreeLosesNothing()
+{
+    // Pico(2) is 30 pixels wide: the two right columns of every cell must hold only the
+    // blue ground and the die's shadow, nothing of the die itself (whose darkest
+    // outline, black, and bluest body, the blue style's, both differ from them).
+    QFETCH(int, scale);
+    const auto ground = [](QRgb p) { return qRed(p) == 0 && qGreen(p) == 0 && qBlue(p) >= 120; };
+    for (int c = 1; c <= 6; ++c)
+        for (int v = 1; v <= 6; ++v) {
+            const QImage face = cell(c, v, scale);
+            for (int y = 0; y < face.height(); ++y)
+                for (int x = 30 * scale; x < 32 * scale; ++x) {
+                    const QRgb p = face.pixel(x, y);
+                    QVERIFY2(ground(p),
+                             qPrintable(QStringLiteral("style %1 value %2: (%3, %4) is #%5")
+                                            .arg(c).arg(v).arg(x).arg(y).arg(p, 8, 16, QLatin1Char('0'))));
+                }
+            // The die's own right outline lies in the 30 columns.
+            QVERIFY(!ground(face.pixel(30 * scale - 1, 15 * scale)));
+        }
 }
 
 void ArtTest::stylesDifferInColour()
@@ -181,8 +259,7 @@ void ArtTest::stylesDifferInColour()
 void ArtTest::windowIcons_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::newRow("intro") << QStringLiteral(":/images/icon-intro.png");
-    QTest::newRow("set-up") << QStringLiteral(":/images/icon-rul.png");
+    QTest::newRow("intro and set-up") << QStringLiteral(":/images/icon-kolvo.png");
     QTest::newRow("main") << QStringLiteral(":/images/icon-arena.png");
 }
 
@@ -197,11 +274,19 @@ void ArtTest::windowIcons()
 
 void ArtTest::blankDieHasNoPips()
 {
-    // The main icon doubles as the die before a turn's first roll.
+    // The main icon doubles as the die before a turn's first roll: drawn as the faces
+    // are, so the dice keep their size and place when the first roll shows a face.
     const QImage blank(QStringLiteral(":/images/icon-arena.png"));
     QVERIFY(opaque(blank));
     QCOMPARE(countPips(blank), 0);
-    QCOMPARE(distinctColours(blank.copy(2, 2, 28, 28)), 1);
+    QCOMPARE(distinctColours(blank.copy(2, 2, 26, 26)), 1);
+    const QImage face = cell(1, 2).convertToFormat(QImage::Format_ARGB32);
+    const QImage blankArgb = blank.convertToFormat(QImage::Format_ARGB32);
+    for (int i = 0; i < 32; ++i) {
+        QCOMPARE(blankArgb.pixel(31, i), face.pixel(31, i));
+        QCOMPARE(blankArgb.pixel(i, 31), face.pixel(i, 31));
+        QCOMPARE(blankArgb.pixel(0, i), face.pixel(0, i));
+    }
 }
 
 void ArtTest::titleHasTwelveRuleLinesThatFit()
@@ -230,25 +315,96 @@ void ArtTest::titleHasTwelveRuleLinesThatFit()
             QVERIFY(!dark(x, y));
 }
 
-void ArtTest::desktopIcons_data()
+void ArtTest::programIconIsColourfulDice_data()
 {
+    QTest::addColumn<QString>("path");
     QTest::addColumn<int>("size");
-    for (int s : {48, 64, 128, 256})
-        QTest::addRow("%d", s) << s;
+    for (int s : {16, 22, 24, 32, 48, 64, 128, 256})
+        QTest::addRow("desktop %d", s) << QStringLiteral("../assets/icons/kolvo-%1.png").arg(s) << s;
 }
 
-void ArtTest::desktopIcons()
+void ArtTest::programIconIsColourfulDice()
 {
+    QFETCH(QString, path);
     QFETCH(int, size);
-    const QString path = QFINDTESTDATA(QStringLiteral("../assets/icons/kolvo-%1.png").arg(size));
-    QVERIFY(!path.isEmpty());
-    const QImage icon(path);
+    const QImage icon = QImage(QFINDTESTDATA(path)).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(icon.size(), QSize(size, size));
-    // The blank die's face fills the middle.
-    const QRgb middle = icon.pixel(size / 2, size / 2);
-    QCOMPARE(qAlpha(middle), 255);
-    QCOMPARE(middle, QImage(QStringLiteral(":/images/icon-arena.png")).pixel(16, 16));
+    // A red, a blue and a yellow die, each a good part of the picture (not the blank
+    // off-white die it used to be), standing free: the bottom corners are clear.
+    for (int hue : {355, 222, 47})
+        QVERIFY2(shareOfHue(icon, hue) > 0.08, qPrintable(QStringLiteral("hue %1: %2").arg(hue).arg(shareOfHue(icon, hue))));
+    QCOMPARE(qAlpha(icon.pixel(0, size - 1)) + qAlpha(icon.pixel(size - 1, size - 1)), 0);
 }
 
-QTEST_GUILESS_MAIN(ArtTest)
+void ArtTest::programIconSvg()
+{
+    // Well-formed, on the 32-unit layout of the pixel icons, three dice showing 5, 3 and 4.
+    QFile file(QFINDTESTDATA("../assets/icons/kolvo.svg"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QSet<QString> dieFills;
+    int pips = 0;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement) {
+            const QString fill = xml.attributes().value(QStringLiteral("fill")).toString();
+            if (xml.name() == u"rect" && fill.startsWith(u"url("))
+                dieFills.insert(fill);
+            pips += xml.name() == u"circle";
+            QVERIFY(xml.name() != u"svg" || xml.attributes().value(QStringLiteral("viewBox")) == u"0 0 32 32");
+        }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(dieFills.size(), 3);
+    QCOMPARE(pips, 5 + 3 + 4);
+}
+
+void ArtTest::heldDieStandsOut_data()
+{
+    QTest::addColumn<int>("style");
+    for (int c = 1; c <= 6; ++c)
+        QTest::addRow("style %d", c) << c;
+}
+
+void ArtTest::heldDieStandsOut()
+{
+    // A die on the blue main window, free and then held: the hold border must stand
+    // out from the window around it, from the die inside it and from the free die.
+    QFETCH(int, style);
+    constexpr QRgb kBlue = qRgb(0, 0, 255);
+    QWidget window;
+    window.setFixedSize(60, 60);
+    QPalette blue = window.palette();
+    blue.setColor(QPalette::Window, QColor(kBlue));
+    window.setPalette(blue);
+    window.setAutoFillBackground(true);
+    auto* die = new PictureBox(&window);
+    die->setBorderStyle(PictureBox::Border::Hold);
+    die->setAutoSize(true);
+    die->setPicture(cell(style, 5));
+    // The free die where the held one's picture will be, so that the band compares
+    // the window around a free die with the border around a held one.
+    die->move(13, 13);
+    const QImage free = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    die->move(10, 10);
+    die->setBorder(true);
+    const QImage held = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    // Constant width on every side, the top-left corner kept.
+    QCOMPARE(die->borderWidth(), 3);
+    QCOMPARE(die->geometry(), QRect(10, 10, 38, 38));
+    const QRegion band = contrast::bandAround(QRect(13, 13, 32, 32), 3);
+
+    // Held against free: what surrounds the die, measured as a whole.
+    const double change = contrast::ratio(contrast::meanLuminance(held, band), contrast::meanLuminance(free, band));
+    QVERIFY2(change >= 4.5, qPrintable(QStringLiteral("held/free contrast %1").arg(change)));
+    // The band's bright part against the window, its own dark edge and the die's edge.
+    const int k = int(held.devicePixelRatio());
+    const QRgb bright = held.pixel(12 * k, 30 * k);
+    QVERIFY(contrast::ratio(bright, kBlue) >= 4.5 && contrast::ratio(bright, held.pixel(10 * k, 30 * k)) >= 4.5);
+    double least = 21.0;
+    contrast::forEachPixel(held, contrast::bandAround(QRect(14, 14, 30, 30), 1),
+                           [&](int x, int y) { least = qMin(least, contrast::ratio(bright, held.pixel(x, y))); });
+    QVERIFY2(least >= 3.0, qPrintable(QStringLiteral("die edge contrast %1").arg(least)));
+}
+
+QTEST_MAIN(ArtTest)
 #include "art_test.moc"

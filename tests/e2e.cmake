@@ -17,5 +17,15 @@ set_tests_properties(e2e_games e2e_screen_reader PROPERTIES
   LABELS e2e
   TIMEOUT 180
   SKIP_RETURN_CODE 77)
+# The windows' looks: screenshots of the three windows at scale 1 and 2, reached by
+# keyboard, kept in e2e-shots/looks; held dice measured against free ones on every style.
+add_test(NAME e2e_looks
+  COMMAND /usr/bin/python3 ${KOLVO_E2E_DIR}/play_games.py $<TARGET_FILE:kolvo>
+          --looks --shots ${KOLVO_E2E_SHOTS}/looks)
+set_tests_properties(e2e_looks PROPERTIES
+  LABELS e2e
+  TIMEOUT 180
+  SKIP_RETURN_CODE 77)
+
 # One whole game also runs on the sanitizer build.
 set_property(TEST e2e_games APPEND PROPERTY LABELS sanitize)

@@ -1,10 +1,14 @@
+#include <QAccessible>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "Contrast.h"
 #include "fakes/FakeServices.h"
+#include "ui/FocusRing.h"
 #include "ui/Intro.h"
 #include "ui/IntroDesign.h"
+#include "ui/Pictures.h"
 #include "ui/DesignLook.h"
 
 namespace {
@@ -24,6 +28,7 @@ private slots:
     void buttonFontAndCaption();
     void titlePictureFromTheTopLeft();
     void formLoadShowsThenSeedsOnce();
+    void orderIsFramedAndDescribed();
     void orderHidesWithoutClosing_data();
     void orderHidesWithoutClosing();
 };
@@ -31,11 +36,10 @@ private slots:
 void IntroTest::designTableMatchesTheDesign()
 {
     // Twips of the design, 15 per pixel.
-    QCOMPARE(QRect(intro::kOrder.x, intro::kOrder.y, intro::kOrder.w, intro::kOrder.h),
-             QRect(120 / 15, 2400 / 15, 1095 / 15, 495 / 15));
+    QCOMPARE(intro::kOrder, QRect(120 / 15, 2400 / 15, 1095 / 15, 495 / 15));
     QCOMPARE(QSize(intro::kClientWidth, intro::kClientHeight), QSize(7680 / 15, 3255 / 15));
-    QCOMPARE(QString::fromUtf8(intro::kCaption), QStringLiteral("    Kolvo Introduktion"));
-    QCOMPARE(QString::fromUtf8(intro::kOrderCaption), QStringLiteral("Till inmatningar"));
+    QCOMPARE(intro::kCaption, u"    Kolvo Introduktion");
+    QCOMPARE(intro::kOrderCaption, u"Till inmatningar");
 }
 
 void IntroTest::windowIsBuiltFromTheTable()
@@ -88,16 +92,20 @@ void IntroTest::buttonFontAndCaption()
 
 void IntroTest::titlePictureFromTheTopLeft()
 {
+    // At the screen's scale (QT_SCALE_FACTOR=2 in intro_test_scale2), pixel for pixel
+    // the picture drawn for it.
     Window w;
     w.intro->Order->hide(); // only the picture under it is looked at
+    const int s = ui::artScale(w.intro->devicePixelRatioF());
     const QImage shown = w.intro->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage title = QImage(QStringLiteral(":/images/title.png")).convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(title.size(), QSize(512, 216));
-    QCOMPARE(shown.size(), QSize(512, 217));
-    QCOMPARE(shown.copy(0, 0, 512, 216), title);
+    const QImage title = ui::loadPicture(intro::kPicture, s).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(title.deviceIndependentSize().toSize(), QSize(512, 216));
+    QCOMPARE(shown.deviceIndependentSize().toSize(), QSize(512, 217));
+    QCOMPARE(shown.size(), QSize(512, 217) * s);
+    QCOMPARE(shown.copy(0, 0, 512 * s, 216 * s), title.copy());
     const QRgb window = w.intro->palette().color(QPalette::Window).rgb();
-    for (int x = 0; x < 512; ++x)
-        QCOMPARE(shown.pixel(x, 216), window);
+    for (int x = 0; x < 512 * s; ++x)
+        QCOMPARE(shown.pixel(x, 217 * s - 1), window);
 }
 
 void IntroTest::formLoadShowsThenSeedsOnce()
@@ -109,6 +117,25 @@ void IntroTest::formLoadShowsThenSeedsOnce()
     // Seconds since midnight.
     QVERIFY(w.random.lastSeed >= 0.0f && w.random.lastSeed < 86400.0f);
     QCOMPARE(w.intro->focusWidget(), w.intro->Order);
+}
+
+void IntroTest::orderIsFramedAndDescribed()
+{
+    Window w;
+    w.intro->Form_Load();
+    w.intro->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.intro.get()));
+    // The ring around the focused button stands out on the white title picture.
+    const QImage ringed = w.intro->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    w.intro->Order->clearFocus();
+    const QImage plain = w.intro->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRegion band = contrast::bandAround(w.intro->Order->geometry(), ui::kFocusRingWidth);
+    const double share = contrast::shareContrasting(ringed, plain, band, 3.0);
+    QVERIFY2(share >= 0.4, qPrintable(QStringLiteral("%1 of the ring contrasts").arg(share)));
+    // A screen reader hears the caption and the keys that press it.
+    QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(w.intro->Order);
+    QCOMPARE(a11y->text(QAccessible::Name), QStringLiteral("Till inmatningar"));
+    QVERIFY(a11y->text(QAccessible::Description).contains(u"Enter eller mellanslag"));
 }
 
 void IntroTest::orderHidesWithoutClosing_data()

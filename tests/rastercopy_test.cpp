@@ -13,7 +13,7 @@ QImage numberedSource(int w, int h, QImage::Format format = QImage::Format_ARGB3
     QImage src(w, h, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            src.setPixel(x, y, qRgb(10 + 12 * x, 10 + 12 * y, 200));
+            src.setPixel(x, y, qRgb(x, y, 200));
     return src.convertToFormat(format);
 }
 
@@ -26,10 +26,11 @@ QImage blankDest(int w, int h)
 
 // What the copy must leave at dest (i, j): the source pixel when both it and the
 // target lie in their images and the target lies in the block, else the old pixel.
-QRgb expected(const QImage& src, int i, int j, int x, int y, int w, int h, int xSrc, int ySrc)
+// Everything in device pixels: the logical block times the ratio.
+QRgb expected(const QImage& src, int i, int j, qint64 x, qint64 y, qint64 w, qint64 h, qint64 xSrc, qint64 ySrc)
 {
-    const qint64 si = qint64(i) - x + xSrc, sj = qint64(j) - y + ySrc;
-    const bool inBlock = i >= x && j >= y && qint64(i) < qint64(x) + w && qint64(j) < qint64(y) + h;
+    const qint64 si = i - x + xSrc, sj = j - y + ySrc;
+    const bool inBlock = i >= x && j >= y && i < x + w && j < y + h;
     const bool inSrc = si >= 0 && sj >= 0 && si < src.width() && sj < src.height();
     return inBlock && inSrc ? src.pixel(int(si), int(sj)) : kUntouched;
 }
@@ -56,25 +57,32 @@ void RasterCopyTest::clipping_data()
     QTest::addColumn<int>("h");
     QTest::addColumn<int>("xSrc");
     QTest::addColumn<int>("ySrc");
-    // Destination 10 x 8, source 12 x 9.
-    QTest::newRow("inside") << 2 << 1 << 4 << 3 << 5 << 4;
-    QTest::newRow("past the right edge") << 7 << 0 << 6 << 2 << 0 << 0;
-    QTest::newRow("past the bottom edge") << 0 << 6 << 3 << 5 << 1 << 1;
-    QTest::newRow("left of the left edge") << -3 << 2 << 6 << 2 << 0 << 0;
-    QTest::newRow("above the top edge") << 1 << -4 << 3 << 7 << 2 << 0;
-    QTest::newRow("negative source x") << 2 << 2 << 5 << 3 << -2 << 0;
-    QTest::newRow("negative source y") << 0 << 0 << 4 << 5 << 3 << -3;
-    QTest::newRow("past the source's right edge") << 0 << 0 << 10 << 3 << 8 << 0;
-    QTest::newRow("past the source's bottom edge") << 0 << 0 << 3 << 8 << 0 << 6;
-    QTest::newRow("larger than both") << -1 << -1 << 40 << 40 << 0 << 0;
-    QTest::newRow("outer size of a face box") << 0 << 0 << 34 << 34 << 0 << 0;
-    QTest::newRow("wholly outside the destination") << 10 << 0 << 5 << 5 << 0 << 0;
-    QTest::newRow("wholly outside the source") << 0 << 0 << 5 << 5 << 12 << 0;
-    QTest::newRow("zero width") << 1 << 1 << 0 << 4 << 0 << 0;
-    QTest::newRow("negative height") << 1 << 1 << 4 << -3 << 0 << 0;
+    QTest::addColumn<int>("ratio"); // device pixels per logical pixel of both images
+    // Destination 10 x 8, source 12 x 9, in logical pixels.
+    QTest::newRow("inside") << 2 << 1 << 4 << 3 << 5 << 4 << 1;
+    QTest::newRow("past the right edge") << 7 << 0 << 6 << 2 << 0 << 0 << 1;
+    QTest::newRow("past the bottom edge") << 0 << 6 << 3 << 5 << 1 << 1 << 1;
+    QTest::newRow("left of the left edge") << -3 << 2 << 6 << 2 << 0 << 0 << 1;
+    QTest::newRow("above the top edge") << 1 << -4 << 3 << 7 << 2 << 0 << 1;
+    QTest::newRow("negative source x") << 2 << 2 << 5 << 3 << -2 << 0 << 1;
+    QTest::newRow("negative source y") << 0 << 0 << 4 << 5 << 3 << -3 << 1;
+    QTest::newRow("past the source's right edge") << 0 << 0 << 10 << 3 << 8 << 0 << 1;
+    QTest::newRow("past the source's bottom edge") << 0 << 0 << 3 << 8 << 0 << 6 << 1;
+    QTest::newRow("larger than both") << -1 << -1 << 40 << 40 << 0 << 0 << 1;
+    QTest::newRow("outer size of a face box") << 0 << 0 << 34 << 34 << 0 << 0 << 1;
+    QTest::newRow("wholly outside the destination") << 10 << 0 << 5 << 5 << 0 << 0 << 1;
+    QTest::newRow("wholly outside the source") << 0 << 0 << 5 << 5 << 12 << 0 << 1;
+    QTest::newRow("zero width") << 1 << 1 << 0 << 4 << 0 << 0 << 1;
+    QTest::newRow("negative height") << 1 << 1 << 4 << -3 << 0 << 0 << 1;
     // Regression: with int arithmetic x + width wrapped and copied into the image.
-    QTest::newRow("extents near the int limits") << INT_MAX - 2 << 0 << INT_MAX << 4 << INT_MIN << 0;
-    QTest::newRow("offset far left, huge width") << INT_MIN + 1 << 0 << INT_MAX << 3 << 0 << 0;
+    QTest::newRow("extents near the int limits") << INT_MAX - 2 << 0 << INT_MAX << 4 << INT_MIN << 0 << 1;
+    QTest::newRow("offset far left, huge width") << INT_MIN + 1 << 0 << INT_MAX << 3 << 0 << 0 << 1;
+    // High-density pictures: every logical pixel is ratio x ratio device pixels.
+    QTest::newRow("inside, twice the pixels") << 2 << 1 << 4 << 3 << 5 << 4 << 2;
+    QTest::newRow("outer size of a face box, twice the pixels") << 0 << 0 << 34 << 34 << 0 << 0 << 2;
+    QTest::newRow("past the right edge, twice the pixels") << 7 << 0 << 6 << 2 << 0 << 0 << 2;
+    QTest::newRow("negative source x, three times the pixels") << 2 << 2 << 5 << 3 << -2 << 0 << 3;
+    QTest::newRow("extents near the int limits, twice the pixels") << INT_MAX - 2 << 0 << INT_MAX << 4 << INT_MIN << 0 << 2;
 }
 
 void RasterCopyTest::clipping()
@@ -85,14 +93,18 @@ void RasterCopyTest::clipping()
     QFETCH(int, h);
     QFETCH(int, xSrc);
     QFETCH(int, ySrc);
-    const QImage src = numberedSource(12, 9);
-    QImage dest = blankDest(10, 8);
+    QFETCH(int, ratio);
+    QImage src = numberedSource(12 * ratio, 9 * ratio);
+    QImage dest = blankDest(10 * ratio, 8 * ratio);
+    src.setDevicePixelRatio(ratio);
+    dest.setDevicePixelRatio(ratio);
 
     QVERIFY(BitBlt(dest, x, y, w, h, src, xSrc, ySrc, SRCCOPY));
 
+    const qint64 r = ratio;
     for (int j = 0; j < dest.height(); ++j)
         for (int i = 0; i < dest.width(); ++i)
-            QCOMPARE(dest.pixel(i, j), expected(src, i, j, x, y, w, h, xSrc, ySrc));
+            QCOMPARE(dest.pixel(i, j), expected(src, i, j, r * x, r * y, r * w, r * h, r * xSrc, r * ySrc));
 }
 
 void RasterCopyTest::indexedSource()
@@ -142,13 +154,16 @@ void RasterCopyTest::refusedOperations_data()
     QTest::addColumn<bool>("nullDest");
     QTest::addColumn<bool>("nullSrc");
     QTest::addColumn<bool>("monoDest");
-    QTest::newRow("SRCPAINT") << quint32(0x00EE0086) << false << false << false;
-    QTest::newRow("SRCAND") << quint32(0x008800C6) << false << false << false;
-    QTest::newRow("BLACKNESS") << quint32(0x00000042) << false << false << false;
-    QTest::newRow("zero") << quint32(0) << false << false << false;
-    QTest::newRow("null destination") << SRCCOPY << true << false << false;
-    QTest::newRow("null source") << SRCCOPY << false << true << false;
-    QTest::newRow("one-bit destination") << SRCCOPY << false << false << true;
+    QTest::addColumn<int>("srcRatio");
+    QTest::newRow("SRCPAINT") << quint32(0x00EE0086) << false << false << false << 1;
+    QTest::newRow("SRCAND") << quint32(0x008800C6) << false << false << false << 1;
+    QTest::newRow("BLACKNESS") << quint32(0x00000042) << false << false << false << 1;
+    QTest::newRow("zero") << quint32(0) << false << false << false << 1;
+    QTest::newRow("null destination") << SRCCOPY << true << false << false << 1;
+    QTest::newRow("null source") << SRCCOPY << false << true << false << 1;
+    QTest::newRow("one-bit destination") << SRCCOPY << false << false << true << 1;
+    // The copy would have to resample: a raster copy never does.
+    QTest::newRow("source of another pixel density") << SRCCOPY << false << false << false << 2;
 }
 
 void RasterCopyTest::refusedOperations()
@@ -157,7 +172,10 @@ void RasterCopyTest::refusedOperations()
     QFETCH(bool, nullDest);
     QFETCH(bool, nullSrc);
     QFETCH(bool, monoDest);
-    const QImage src = nullSrc ? QImage() : numberedSource(6, 6);
+    QFETCH(int, srcRatio);
+    QImage src = nullSrc ? QImage() : numberedSource(6, 6);
+    if (!src.isNull())
+        src.setDevicePixelRatio(srcRatio);
     QImage dest = nullDest ? QImage() : blankDest(6, 6);
     if (monoDest) {
         dest = QImage(6, 6, QImage::Format_Mono);

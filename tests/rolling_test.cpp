@@ -107,7 +107,7 @@ private slots:
         QVERIFY(!f.s().DiceFree[0]);
         QVERIFY(f.a().DicePic[0]->hasBorder());
         QCOMPARE(f.a().DicePic[0]->toolTip(), QStringLiteral("Tärningen hålls"));
-        QCOMPARE(f.a().DicePic[0]->geometry(), QRect(128, 280, 34, 34));
+        QCOMPARE(f.a().DicePic[0]->geometry(), QRect(128, 280, 38, 38));
         f.a().Roller_Click();
         f.random.queueFaces({4, 4, 4, 4});
         f.a().Timer1_Timer();

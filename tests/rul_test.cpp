@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -6,6 +7,7 @@
 #include "fakes/FakeServices.h"
 #include "platform/PictureBox.h"
 #include "ui/KolvoRul.h"
+#include "ui/Pictures.h"
 #include "ui/RulDesign.h"
 #include "ui/DesignLook.h"
 
@@ -39,34 +41,44 @@ QRect fromTwips(const Twips& t)
     return QRect(t.left / 15, t.top / 15, t.width / 15, t.height / 15);
 }
 
-QRect tableRect(const char* name)
+QRect tableRect(const QString& name)
 {
-    const auto r = [](const rul::Rect& d) { return QRect(d.x, d.y, d.w, d.h); };
-    const QString n = QString::fromUtf8(name);
-    if (n == QString::fromUtf8(rul::kInfoName))
-        return r(rul::kInfo);
-    if (n == QString::fromUtf8(rul::kHolderName))
-        return r(rul::kHolder);
-    if (n == QString::fromUtf8(rul::kForwardName))
-        return r(rul::kForward);
+    if (name == rul::kInfoName)
+        return rul::kInfo;
+    if (name == rul::kHolderName)
+        return rul::kHolder;
+    if (name == rul::kForwardName)
+        return rul::kForward;
     for (const rul::ButtonDesign& b : rul::kStyleButtons)
-        if (n == QString::fromUtf8(b.name))
-            return r(b.rect);
+        if (name == b.name)
+            return b.rect;
     for (int k = 0; k < 6; ++k)
-        if (n == QString::fromUtf8(rul::kPicoName).arg(k))
-            return r(rul::kPico[k]);
+        if (name == rul::kPicoName.toString().arg(k))
+            return rul::kPico[k];
     return QRect();
+}
+
+// The scale the art is drawn at for this test's screen (QT_SCALE_FACTOR sets it).
+int artScale()
+{
+    return ui::artScale(qApp->devicePixelRatio());
 }
 
 QImage sheet()
 {
-    return QImage(QStringLiteral(":/images/faces.png")).convertToFormat(QImage::Format_ARGB32);
+    return ui::loadPicture(rul::kHolderPicture, artScale()).convertToFormat(QImage::Format_ARGB32);
 }
 
-// Compares a stored face picture with the sheet block at (x, y) of the same size.
+// Compares a stored face picture with the sheet block at logical (x, y) of the same
+// size, device pixel by device pixel.
 bool sameAsSheet(const QImage& face, int x, int y, QString* why)
 {
-    const QImage block = sheet().copy(x, y, face.width(), face.height());
+    const int s = artScale();
+    if (face.devicePixelRatio() != s) {
+        *why = QStringLiteral("device pixel ratio %1, the sheet's is %2").arg(face.devicePixelRatio()).arg(s);
+        return false;
+    }
+    const QImage block = sheet().copy(x * s, y * s, face.width(), face.height());
     const QImage got = face.convertToFormat(QImage::Format_ARGB32);
     for (int j = 0; j < got.height(); ++j)
         for (int i = 0; i < got.width(); ++i)
@@ -98,8 +110,11 @@ private slots:
     void formLoad();
     void pickingAStyle_data();
     void pickingAStyle();
-    void keyboardPicksTheFocusedStyle_data();
-    void keyboardPicksTheFocusedStyle();
+    void keyboardPicksAStyleAndGoesOn_data();
+    void keyboardPicksAStyleAndGoesOn();
+    void controlsSayWhatTheyDo_data();
+    void controlsSayWhatTheyDo();
+    void facesKeepTheScreensDetail();
     void copiesReadTheHiddenSheet();
     void forwardHidesWithoutClosing();
     void facePictureOutsideOneToSix();
@@ -117,7 +132,7 @@ void RulTest::designTableMatchesTheDesign()
 {
     QFETCH(QString, name);
     QFETCH(QRect, design);
-    QCOMPARE(tableRect(name.toUtf8().constData()), design);
+    QCOMPARE(tableRect(name), design);
 }
 
 void RulTest::windowIsBuiltFromTheTable_data()
@@ -165,14 +180,19 @@ void RulTest::windowAttributes()
 
 void RulTest::drawableAreas()
 {
+    // In logical pixels as designed, with as many device pixels as the screen's scale.
     Window w;
-    for (int k = 0; k < 6; ++k) {
-        QVERIFY(w.rul->Pico[k]->hasBorder());
-        QCOMPARE(w.rul->Pico[k]->storedImage().size(), k == 2 ? QSize(30, 32) : QSize(32, 32));
-    }
-    QCOMPARE(w.rul->Diceholder->storedImage().size(), QSize(192, 192));
-    QCOMPARE(w.rul->Forward->storedImage().size(), QSize(73, 20));
-    QVERIFY(w.rul->Diceholder->hasBorder() && w.rul->Forward->hasBorder());
+    const int s = artScale();
+    auto check = [s](const PictureBox* box, QSize logical) {
+        QCOMPARE(box->storedImage().deviceIndependentSize().toSize(), logical);
+        QCOMPARE(box->storedImage().size(), logical * s);
+        QVERIFY(box->hasBorder());
+        QCOMPARE(box->borderWidth(), 1);
+    };
+    for (int k = 0; k < 6; ++k)
+        check(w.rul->Pico[k], k == 2 ? QSize(30, 32) : QSize(32, 32));
+    check(w.rul->Diceholder, QSize(192, 192));
+    check(w.rul->Forward, QSize(73, 20));
 }
 
 void RulTest::fontAndCaptions()
@@ -242,7 +262,7 @@ void RulTest::pickingAStyle()
         QString why;
         QVERIFY2(sameAsSheet(w.rul->Pico[k]->storedImage(), 32 * (style - 1), 32 * k, &why),
                  qPrintable(QStringLiteral("Pico(%1): ").arg(k) + why));
-        QCOMPARE(w.rul->FacePicture(k + 1).convertToFormat(QImage::Format_ARGB32),
+        QCOMPARE(w.rul->facePicture(k + 1).convertToFormat(QImage::Format_ARGB32),
                  w.rul->Pico[k]->storedImage().convertToFormat(QImage::Format_ARGB32));
         QVERIFY(w.rul->Pico[k]->isVisible());
     }
@@ -254,21 +274,95 @@ void RulTest::pickingAStyle()
     QVERIFY(w.rul->isVisible());
 }
 
-void RulTest::keyboardPicksTheFocusedStyle_data()
+void RulTest::keyboardPicksAStyleAndGoesOn_data()
 {
     QTest::addColumn<int>("key");
-    QTest::newRow("space") << int(Qt::Key_Space);
-    QTest::newRow("enter") << int(Qt::Key_Return);
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    QTest::newRow("enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
 }
 
-void RulTest::keyboardPicksTheFocusedStyle()
+void RulTest::keyboardPicksAStyleAndGoesOn()
 {
     QFETCH(int, key);
+    QFETCH(int, modifiers);
     Window w;
     w.rul->Form_Load();
-    QTest::keyClick(w.rul->DiceStyle[4], Qt::Key(key));
+    QSignalSpy asked(w.rul.get(), &KolvoRul::forwardRequested);
+    QTest::keyClick(w.rul->DiceStyle[4], Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(w.rul->ChosenStyle, 4);
     QVERIFY(w.rul->Forward->isVisible());
+
+    // Regression: Forward could not be reached or pressed without a mouse.
+    QCOMPARE(w.rul->focusWidget(), static_cast<QWidget*>(w.rul->Forward));
+    QVERIFY(w.rul->Forward->focusPolicy() & Qt::TabFocus);
+    // The key still held from the pick repeats: that must not go on by itself.
+    QKeyEvent repeat(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(), true);
+    QApplication::sendEvent(w.rul->Forward, &repeat);
+    QCOMPARE(asked.count(), 0);
+    QTest::keyClick(w.rul->Forward, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(asked.count(), 1);
+    QVERIFY(w.rul->isHidden());
+}
+
+void RulTest::controlsSayWhatTheyDo_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("does");
+    for (int n = 1; n <= 6; ++n)
+        QTest::addRow("DiceStyle%d", n) << QStringLiteral("DiceStyle%1").arg(n) << QStringLiteral("Tärningsstil %1").arg(n)
+                                        << QStringLiteral("Väljer tärningar i stil %1.").arg(n);
+    QTest::newRow("Forward") << QStringLiteral("Forward") << QStringLiteral("Vidare")
+                             << QStringLiteral("Tryck här när all inmatning är klar.");
+}
+
+void RulTest::controlsSayWhatTheyDo()
+{
+    // What a screen reader reads: a name that says what the control does (not "1"),
+    // and a description that also tells the keys that press it.
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, does);
+    Window w;
+    QWidget* widget = w.rul->findChild<QWidget*>(control);
+    QVERIFY(widget);
+    QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(a11y);
+    QCOMPARE(a11y->text(QAccessible::Name), name);
+    const QString description = a11y->text(QAccessible::Description);
+    QVERIFY2(description.startsWith(does), qPrintable(description));
+    QVERIFY2(description.contains(u"mellanslag", Qt::CaseInsensitive) && description.contains(u"Enter"),
+             qPrintable(description));
+}
+
+void RulTest::facesKeepTheScreensDetail()
+{
+    // On a screen of scale 2 or 3 the faces are copied from the sheet drawn for it,
+    // device pixel by device pixel: more detail than the scale-1 faces enlarged, whose
+    // scale x scale blocks would all be uniform. Run at QT_SCALE_FACTOR=2 by ctest.
+    const int s = artScale();
+    if (s == 1)
+        QSKIP("the screen's scale is 1 (rul_test_scale2 runs this at 2)");
+    Window w;
+    w.rul->Form_Load();
+    QTest::mouseClick(w.rul->DiceStyle[0], Qt::LeftButton);
+    for (int k = 0; k < 6; ++k) {
+        const QImage face = w.rul->facePicture(k + 1).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(face.devicePixelRatio(), qreal(s));
+        QCOMPARE(face.deviceIndependentSize().toSize(), k == 2 ? QSize(30, 32) : QSize(32, 32));
+        int mixed = 0;
+        for (int by = 0; by < face.height() / s; ++by)
+            for (int bx = 0; bx < face.width() / s; ++bx) {
+                bool uniform = true;
+                for (int y = 0; y < s; ++y)
+                    for (int x = 0; x < s; ++x)
+                        uniform = uniform && face.pixel(s * bx + x, s * by + y) == face.pixel(s * bx, s * by);
+                mixed += !uniform;
+            }
+        QVERIFY2(mixed >= 8, qPrintable(QStringLiteral("Pico(%1): %2 blocks with detail").arg(k).arg(mixed)));
+    }
 }
 
 void RulTest::copiesReadTheHiddenSheet()
@@ -291,24 +385,24 @@ void RulTest::forwardHidesWithoutClosing()
     w.rul->Form_Load();
     QSignalSpy asked(w.rul.get(), &KolvoRul::forwardRequested);
     QTest::mouseClick(w.rul->DiceStyle[3], Qt::LeftButton);
-    const QImage four = w.rul->FacePicture(4);
+    const QImage four = w.rul->facePicture(4);
 
     QTest::mouseClick(w.rul->Forward, Qt::LeftButton);
 
     QCOMPARE(asked.count(), 1);
     QVERIFY(w.rul->isHidden());
     // Still readable for the main window.
-    QCOMPARE(w.rul->FacePicture(4), four);
+    QCOMPARE(w.rul->facePicture(4), four);
     QString why;
-    QVERIFY2(sameAsSheet(w.rul->FacePicture(4), 96, 96, &why), qPrintable(why));
+    QVERIFY2(sameAsSheet(w.rul->facePicture(4), 96, 96, &why), qPrintable(why));
 }
 
 void RulTest::facePictureOutsideOneToSix()
 {
     Window w;
-    QVERIFY(w.rul->FacePicture(0).isNull());
-    QVERIFY(w.rul->FacePicture(7).isNull());
-    QVERIFY(!w.rul->FacePicture(1).isNull());
+    QVERIFY(w.rul->facePicture(0).isNull());
+    QVERIFY(w.rul->facePicture(7).isNull());
+    QVERIFY(!w.rul->facePicture(1).isNull());
 }
 
 QTEST_MAIN(RulTest)

@@ -8,6 +8,8 @@
 namespace arena {
 
 inline constexpr QStringView kCaption = u"Kolvo 2003";
+// The window's icon, which the dice also show before a turn's first roll.
+inline constexpr QStringView kBlankDie = u":/images/icon-arena.png";
 inline constexpr int kClientWidth = 432;
 inline constexpr int kClientHeight = 322;
 inline constexpr QRgb kBlue = qRgb(0, 0, 255);

@@ -5,23 +5,34 @@
 #include <QPushButton>
 
 #include "platform/Random.h"
+#include "ui/FocusRing.h"
 #include "ui/IntroDesign.h"
 #include "ui/DesignLook.h"
+#include "ui/Pictures.h"
 
-Intro::Intro(const Services& services, QWidget* parent)
-    : QWidget(parent), services_(services), picture_(QString::fromUtf8(intro::kPicture))
+Intro::Intro(const Services& services, QWidget* parent) : QWidget(parent), services_(services)
 {
     setObjectName(QStringLiteral("Intro"));
-    ui::setUpFixedWindow(*this, QString::fromUtf8(intro::kCaption), QString::fromUtf8(intro::kIcon),
-                         intro::kClientWidth, intro::kClientHeight);
+    ui::setUpFixedWindow(*this, intro::kCaption.toString(), intro::kIcon.toString(), intro::kClientWidth,
+                         intro::kClientHeight);
+    loadPicture();
 
-    Order = new QPushButton(QString::fromUtf8(intro::kOrderCaption), this);
-    Order->setObjectName(QString::fromUtf8(intro::kOrderName));
-    Order->setGeometry(intro::kOrder.x, intro::kOrder.y, intro::kOrder.w, intro::kOrder.h);
+    Order = new QPushButton(intro::kOrderCaption.toString(), this);
+    Order->setObjectName(intro::kOrderName.toString());
+    Order->setGeometry(intro::kOrder);
     Order->setAutoDefault(true); // Enter presses the focused button, as Space does
+    Order->setAccessibleDescription(intro::kOrderDescription.toString());
     fitOrderCaption();
     connect(Order, &QPushButton::clicked, this, &Intro::Order_Click);
     Order->setFocus();
+    ui::installFocusRing(*this);
+}
+
+void Intro::loadPicture()
+{
+    const int scale = ui::artScale(devicePixelRatioF());
+    if (picture_.isNull() || qRound(picture_.devicePixelRatio()) != scale)
+        picture_ = ui::loadPicture(intro::kPicture, scale);
 }
 
 namespace {
@@ -64,6 +75,9 @@ void Intro::Order_Click()
 
 void Intro::paintEvent(QPaintEvent*)
 {
+    loadPicture(); // the window may have moved to a screen of another density
     QPainter painter(this);
+    if (!qFuzzyCompare(picture_.devicePixelRatio(), devicePixelRatioF()))
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, picture_);
 }

@@ -28,6 +28,8 @@ protected:
 
 private:
     void fitOrderCaption();
+    // The title picture drawn for the window's screen, loaded again when that changes.
+    void loadPicture();
 
     Services services_;
     QImage picture_;

@@ -7,24 +7,27 @@
 #include "platform/RasterCopy.h"
 #include "sound/PlaySound.h"
 #include "ui/DesignLook.h"
+#include "ui/FocusRing.h"
+#include "ui/Pictures.h"
 
 KolvoRul::KolvoRul(const Services& services, QWidget* parent) : QWidget(parent), services_(services)
 {
     setObjectName(QStringLiteral("KolvoRul"));
-    ui::setUpFixedWindow(*this, QString::fromUtf8(rul::kCaption), QString::fromUtf8(rul::kIcon),
-                         rul::kClientWidth, rul::kClientHeight);
+    ui::setUpFixedWindow(*this, rul::kCaption.toString(), rul::kIcon.toString(), rul::kClientWidth,
+                         rul::kClientHeight);
     setFont(ui::designFont(rul::kPointSize, rul::kBold));
     buildControls();
+    ui::installFocusRing(*this);
 }
 
 void KolvoRul::buildControls()
 {
-    auto place = [](QWidget* w, const char* name, const rul::Rect& r) {
-        w->setObjectName(QString::fromUtf8(name));
-        w->setGeometry(r.x, r.y, r.w, r.h);
+    auto place = [](QWidget* w, QStringView name, const QRect& r) {
+        w->setObjectName(name.toString());
+        w->setGeometry(r);
     };
 
-    TärningsInfo = new QLabel(QString::fromUtf8(rul::kInfoCaption), this);
+    TärningsInfo = new QLabel(rul::kInfoCaption.toString(), this);
     place(TärningsInfo, rul::kInfoName, rul::kInfo);
     TärningsInfo->setTextFormat(Qt::PlainText);
     TärningsInfo->setAlignment(Qt::AlignCenter);
@@ -37,34 +40,44 @@ void KolvoRul::buildControls()
     };
     for (int i = 0; i < rul::kStyles; ++i) {
         const rul::ButtonDesign& d = rul::kStyleButtons[i];
-        DiceStyle[i] = new QPushButton(QString::fromUtf8(d.caption), this);
+        DiceStyle[i] = new QPushButton(d.caption.toString(), this);
         place(DiceStyle[i], d.name, d.rect);
         DiceStyle[i]->setAutoDefault(true); // Enter presses the focused button, as Space does
+        DiceStyle[i]->setAccessibleName(rul::kStyleButtonName.toString().arg(i + 1));
+        DiceStyle[i]->setAccessibleDescription(rul::kStyleButtonDescription.toString().arg(i + 1));
         connect(DiceStyle[i], &QPushButton::clicked, this, kHandlers[i]);
     }
+
+    // The art is drawn for 1, 2 and 3 device pixels per logical pixel; the faces are
+    // copied in device pixels, so the sheet and the face boxes share one scale,
+    // chosen here for the screen the window opens on.
+    const int scale = ui::artScale(devicePixelRatioF());
 
     Diceholder = new PictureBox(this);
     place(Diceholder, rul::kHolderName, rul::kHolder);
     Diceholder->setBorder(true);
     Diceholder->setAutoSize(true);
-    Diceholder->setPicture(QImage(QString::fromUtf8(rul::kHolderPicture)));
+    Diceholder->setPicture(ui::loadPicture(rul::kHolderPicture, scale));
 
     Forward = new PictureBox(this);
     place(Forward, rul::kForwardName, rul::kForward);
     Forward->setBorder(true);
     Forward->setAutoSize(true);
-    Forward->setPicture(QImage(QString::fromUtf8(rul::kForwardPicture)));
-    Forward->setToolTip(QString::fromUtf8(rul::kForwardToolTip));
+    Forward->setPicture(ui::loadPicture(rul::kForwardPicture, scale));
+    Forward->setToolTip(rul::kForwardToolTip.toString());
+    Forward->setAccessibleName(rul::kForwardAccessibleName.toString());
+    Forward->setAccessibleDescription(rul::kForwardDescription.toString());
     Forward->setCursor(Qt::PointingHandCursor);
+    Forward->setFocusPolicy(Qt::StrongFocus);
     Forward->hide();
     connect(Forward, &PictureBox::clicked, this, &KolvoRul::Forward_Click);
 
     for (int k = 0; k < rul::kFaces; ++k) {
-        const rul::Rect& r = rul::kPico[k];
         Pico[k] = new PictureBox(this);
-        Pico[k]->setObjectName(QString::fromUtf8(rul::kPicoName).arg(k));
+        Pico[k]->setObjectName(rul::kPicoName.toString().arg(k));
         Pico[k]->setBorder(true);
-        Pico[k]->setBoxGeometry(QRect(r.x, r.y, r.w, r.h));
+        Pico[k]->setImageScale(scale);
+        Pico[k]->setBoxGeometry(rul::kPico[k]);
     }
 }
 
@@ -102,13 +115,16 @@ void KolvoRul::ShowDiceStyle(std::int32_t StyleX)
     for (QPushButton* button : DiceStyle)
         button->hide();
     Forward->setVisible(true);
+    // The style buttons that had the focus are gone; the keyboard goes on from here.
+    Forward->setFocus(Qt::OtherFocusReason);
 }
 
 void KolvoRul::InsertCopy(PictureBox& D, PictureBox& E, std::int32_t X, std::int32_t Y, std::int32_t xSrc,
                           std::int32_t ySrc)
 {
     // The outer size is larger than the stored image; the copy clips it, so a face
-    // box receives at most one cell (Pico(2) its left 30 columns).
+    // box receives at most one cell (Pico(2) its left 30 columns). Both images have
+    // the scale chosen at construction, so the copy keeps every device pixel.
     BitBlt(E.storedImage(), X, Y, E.width(), E.height(), D.storedImage(), xSrc, ySrc, SRCCOPY);
     E.update();
 }
@@ -120,7 +136,7 @@ void KolvoRul::Forward_Click()
     emit forwardRequested();
 }
 
-QImage KolvoRul::FacePicture(int value) const
+QImage KolvoRul::facePicture(int value) const
 {
     if (value < 1 || value > rul::kFaces)
         return QImage();

@@ -45,7 +45,7 @@ public:
 
     // Face value 1..6 in the chosen style, as Pico(value - 1) holds it (shared, not
     // copied); a null image for any other value.
-    QImage FacePicture(int value) const;
+    QImage facePicture(int value) const;
 
 signals:
     // Forward was clicked: the window has hidden itself and the main window is due.

@@ -14,6 +14,8 @@
 #include "platform/PlainText.h"
 #include "ui/ArenaDesign.h"
 #include "ui/ElidedLabel.h"
+#include "ui/FocusRing.h"
+#include "ui/Pictures.h"
 #include "ui/DesignLook.h"
 
 namespace {
@@ -77,15 +79,17 @@ KolvoArena::KolvoArena(const Services& services, FacePictureSource facePicture, 
 {
     setObjectName(QStringLiteral("KolvoArena"));
     setWindowTitle(arena::kCaption.toString());
-    blankDie_ = QImage(QStringLiteral(":/images/icon-arena.png"));
+    // The blank die, drawn for this screen's pixel density like the faces.
+    blankDie_ = ui::loadPicture(arena::kBlankDie, ui::artScale(devicePixelRatioF()));
     if (blankDie_.isNull()) {
         // Without the compiled-in art a plain white die still reads as "not rolled".
         blankDie_ = QImage(32, 32, QImage::Format_ARGB32_Premultiplied);
         blankDie_.fill(Qt::white);
     }
-    setWindowIcon(QIcon(QPixmap::fromImage(blankDie_)));
+    setWindowIcon(QIcon(arena::kBlankDie.toString()));
     buildControls();
     buildMenus();
+    ui::installFocusRing(*this);
     // The client area is fixed; the window is exactly menu bar plus client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -162,6 +166,7 @@ void KolvoArena::buildControls()
         placeholder.fill(Qt::white);
         die->move(arena::kDiceLefts[i], arena::kDiceTop);
         die->setPicture(placeholder);
+        die->setBorderStyle(PictureBox::Border::Hold);
         die->setAutoSize(true);
         die->setToolTip(arena::kDiceDesignToolTip.toString());
         const auto index = static_cast<std::int16_t>(i);

@@ -20,19 +20,26 @@ for f in Roll.wav glass.wav claps.wav clap.wav Congratulations.mid I3IK.MID; do
 done
 
 QT_QPA_PLATFORM=offscreen "$artgen" "$work/images" >/dev/null
-for f in faces.png icon-arena.png icon-intro.png icon-rul.png; do
-  differing=$(compare -metric AE "$assets/images/$f" "$work/images/$f" null: 2>&1 || true)
+# Every picture at every scale, except those with text (the title and Forward).
+pictures=()
+for name in faces icon-arena icon-kolvo; do
+  for suffix in "" @2x @3x; do
+    pictures+=("images/$name$suffix.png")
+  done
+done
+for size in 16 22 24 32 48 64 128 256; do
+  pictures+=("icons/kolvo-$size.png")
+done
+for f in "${pictures[@]}"; do
+  differing=$(compare -metric AE "$assets/$f" "$work/$f" null: 2>&1 || true)
   if [ "$differing" != "0" ]; then
-    echo "FAIL: assets/images/$f differs from kolvo-artgen's output in $differing pixels"
+    echo "FAIL: assets/$f differs from kolvo-artgen's output in $differing pixels"
     status=1
   fi
 done
-for size in 48 64 128 256; do
-  differing=$(compare -metric AE "$assets/icons/kolvo-$size.png" "$work/icons/kolvo-$size.png" null: 2>&1 || true)
-  if [ "$differing" != "0" ]; then
-    echo "FAIL: assets/icons/kolvo-$size.png differs from kolvo-artgen's output in $differing pixels"
-    status=1
-  fi
-done
+if ! cmp -s "$assets/icons/kolvo.svg" "$work/icons/kolvo.svg"; then
+  echo "FAIL: assets/icons/kolvo.svg is not what kolvo-artgen makes"
+  status=1
+fi
 [ $status -eq 0 ] && echo "1 passed, 0 failed"
 exit $status

@@ -56,6 +56,14 @@ def evaluate(dice):
     return v
 
 
+def forward_sign(frame):
+    """The set-up window's Forward sign while it shows, else None."""
+    for d in ax.descendants(frame):
+        if ax.name(d) == "Vidare" and ax.has(d, ax.SHOWING):
+            return d
+    return None
+
+
 class Problems:
     def __init__(self):
         self.items = []
@@ -70,8 +78,9 @@ class Problems:
 class KolvoRun:
     """One start of the program in a session."""
 
-    def __init__(self, session, program, home, problems, shots=None, cwd=None, label="run"):
+    def __init__(self, session, program, home, problems, shots=None, cwd=None, label="run", scale=None):
         self.s = session
+        self.scale = scale  # QT_SCALE_FACTOR of the program's screen, None for none
         self.program = program
         self.home = home
         self.p = problems
@@ -110,12 +119,13 @@ class KolvoRun:
     # ----- start-up chain -----
 
     def start(self):
-        self.proc = self.s.launch(self.program, self.home, cwd=self.cwd, name=self.label)
+        self.proc = self.s.launch(self.program, self.home, cwd=self.cwd, name=self.label, scale=self.scale)
         t0 = time.monotonic()
         intro = self.s.wait_window(INTRO_TITLE, 20)
         self.startup_seconds = time.monotonic() - t0
         x, y, w, h = self.s.xwininfo(intro)
-        self.check((w, h) == (512, 217), f"intro client area {w}x{h}, expected 512x217")
+        k = self.scale or 1
+        self.check((w, h) == (512 * k, 217 * k), f"intro client area {w}x{h}, expected {512 * k}x{217 * k}")
         self.app = ax.find_app(self.proc.pid)
         self.intro_win = intro
         return intro
@@ -131,7 +141,8 @@ class KolvoRun:
         self.check(len(title) == 66 and title.startswith("    Tärningsval"),
                    f"set-up window caption {title!r} ({len(title)} characters)")
         x, y, w, h = self.s.xwininfo(rul)
-        self.check((w, h) == (209, 323), f"set-up client area {w}x{h}, expected 209x323")
+        k = self.scale or 1
+        self.check((w, h) == (209 * k, 323 * k), f"set-up client area {w}x{h}, expected {209 * k}x{323 * k}")
         wait_for(lambda: self.s.find_window(INTRO_TITLE) is None, 5, "the intro window to be hidden")
         self.rul_win = rul
         return rul
@@ -141,17 +152,11 @@ class KolvoRun:
         x, y, _w, _h = self.s.xwininfo(self.rul_win)
         bx = 168 if n == 6 else 16 + 32 * (n - 1)
         frame = ax.wait_window(self.app, self.s._name_of(self.rul_win))
-        styles = [b for b in ax.by_role(frame, "push button") if ax.name(b) == str(n)]
+        styles = [b for b in ax.by_role(frame, "push button") if ax.name(b) == f"Tärningsstil {n}"]
         self.check(len(styles) == 1 and ax.extents(styles[0])[:2] == (x + bx, y + 72),
                    f"style button {n} at {styles and ax.extents(styles[0])}, expected client ({bx}, 72)")
         self.s.click(x + bx + 8, y + 72 + 8)
-
-        def forward_shown():
-            for d in ax.descendants(frame):
-                if ax.description(d) == "Tryck här när all inmatning är klar" and ax.has(d, ax.SHOWING):
-                    return d
-            return None
-        forward = wait_for(forward_shown, 5, "the Forward sign")
+        forward = wait_for(lambda: forward_sign(frame), 5, "the Forward sign")
         fx, fy, fw, fh = ax.extents(forward)
         self.check((fx - x, fy - y, fw, fh) == (56, 296, 75, 22),
                    f"Forward at client ({fx - x}, {fy - y}) {fw}x{fh}, expected (56, 296) 75x22")

@@ -339,10 +339,14 @@ for entry in os.listdir("/proc"):
         os.makedirs(os.path.join(home, ".config"), exist_ok=True)
         return home
 
-    def launch(self, program, home, cwd=None, name="kolvo"):
-        """Starts the program from cwd (by default its own directory)."""
+    def launch(self, program, home, cwd=None, name="kolvo", scale=None):
+        """Starts the program from cwd (by default its own directory); with scale, on a
+        screen of that many device pixels per pixel (QT_SCALE_FACTOR)."""
         cwd = cwd or os.path.dirname(os.path.abspath(program))
-        return self.spawn(name, [program], env=self.program_env(home), cwd=cwd)
+        env = self.program_env(home)
+        if scale:
+            env["QT_SCALE_FACTOR"] = str(scale)
+        return self.spawn(name, [program], env=env, cwd=cwd)
 
     # ----- the X server, from the outside -----
 
@@ -440,10 +444,11 @@ for entry in os.listdir("/proc"):
         """Gives the window the keyboard focus, as a click on it would (no window manager)."""
         self.xdotool("windowfocus", "--sync", win.id)
 
-    def screenshot(self, path):
+    def screenshot(self, path, win=None):
+        """The whole screen, or with win only that window, as a PNG file."""
         os.makedirs(os.path.dirname(path), exist_ok=True)
-        subprocess.run(["import", "-window", "root", path], env=self.env, capture_output=True,
-                       timeout=30)
+        subprocess.run(["import", "-window", hex(win.id) if win is not None else "root", path],
+                       env=self.env, capture_output=True, timeout=30)
         return path
 
 
@@ -477,3 +482,47 @@ def sox_stat(path):
         except ValueError:
             pass
     return out
+
+
+class Picture:
+    """A screenshot's pixels, read through ImageMagick (no imaging module needed)."""
+
+    def __init__(self, path):
+        ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], capture_output=True,
+                             check=True, timeout=30).stdout
+        fields = ppm.split(maxsplit=4)
+        if fields[0] != b"P6" or fields[3] != b"255":
+            raise Failure(f"{path} did not convert to an 8-bit picture")
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.data = fields[4]
+
+    def pixel(self, x, y):
+        at = 3 * (y * self.width + x)
+        return tuple(self.data[at:at + 3])
+
+    def pixels(self, rects):
+        """The pixels of the rectangles (x, y, w, h), clipped to the picture."""
+        for x0, y0, w, h in rects:
+            for y in range(max(0, y0), min(self.height, y0 + h)):
+                for x in range(max(0, x0), min(self.width, x0 + w)):
+                    yield self.pixel(x, y)
+
+
+def band(x, y, w, h, width):
+    """The band width pixels wide just inside the rectangle, as four rectangles."""
+    return [(x, y, w, width), (x, y + h - width, w, width),
+            (x, y + width, width, h - 2 * width), (x + w - width, y + width, width, h - 2 * width)]
+
+
+def luminance(rgb):
+    """Relative luminance of an sRGB colour, as accessibility guidelines (WCAG 2) define it."""
+    def linear(v):
+        s = v / 255.0
+        return s / 12.92 if s <= 0.04045 else ((s + 0.055) / 1.055) ** 2.4
+    r, g, b = rgb
+    return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b)
+
+
+def contrast(a, b):
+    """Contrast ratio of two luminances, 1 to 21; 3 is the least for parts of an interface."""
+    return (max(a, b) + 0.05) / (min(a, b) + 0.05)

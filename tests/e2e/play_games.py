@@ -2,7 +2,7 @@
 """Plays Kolvo under Xvfb as a person would, with real mouse clicks and key presses,
 and checks from the outside what the windows show and what the program stores.
 
-  play_games.py <kolvo executable> [--shots DIR]
+  play_games.py <kolvo executable> [--shots DIR] [--looks]
 
 First start (fresh HOME): intro, Order, dice style 6, Forward; "Nytt spel" -> "En
 spelare"; a whole one-player game with rolls, holds (keys and clicks), a declined and
@@ -12,6 +12,12 @@ ends the program within a second.
 Second start (same HOME): the record is shown; a whole two-player game; the main
 window's close control (WM_DELETE_WINDOW, as a window manager sends it) ends the
 program within a second.
+
+With --looks, instead of the games: the three windows reached by keyboard alone at
+scale 1 and 2 (QT_SCALE_FACTOR), each window's screenshot kept in the shots directory,
+the focus ring on Forward measured; then, on each of the six dice styles, dice 1 and 3
+held after a roll and the screenshot measured: the border of a held die must stand out
+from the blue that surrounds a free one.
 
 Exit 0 when every check held, 1 on any fault, 77 when the environment cannot run here
 (never with CI set: there that is a fault too).
@@ -26,8 +32,9 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import kolvo_a11y as ax  # noqa: E402
-from kolvo_player import CATEGORIES, KolvoRun, Problems, evaluate  # noqa: E402
-from kolvo_session import Failure, Session, sox_stat, start_or_skip  # noqa: E402
+from kolvo_player import ARENA_TITLE, CATEGORIES, INTRO_TITLE, KolvoRun, Problems, evaluate, forward_sign  # noqa: E402
+from kolvo_session import (Failure, Picture, Session, band, contrast, luminance, sox_stat,  # noqa: E402
+                           start_or_skip, wait_for)
 
 DEADLINE = 150  # seconds for the whole script; ctest's own timeout is later
 SCRATCH_ORDER = [14, 1, 11, 12, 10, 2, 9, 8, 13, 3, 7, 4, 5, 6, 15]
@@ -208,19 +215,134 @@ def stored_record(home):
     return section.get("Score"), section.get("Name")
 
 
+BLUE = (0, 0, 255)
+HOLD_BORDER = 3  # pixels of a held die's border on every side
+FOCUS_RING = 2   # pixels of the focus ring, just outside the focused control
+
+
+def window_shot(run, win, what):
+    return run.s.screenshot(os.path.join(run.shots, f"{run.label}-{what}.png"), win)
+
+
+def keyboard_chain(session, program, home, problems, shots, scale):
+    """Intro, set-up and main window reached with Return and Space only, at scale; a
+    screenshot of each window on the way."""
+    run = KolvoRun(session, program, home, problems, shots=shots, label=f"scale{scale}", scale=scale)
+    intro = run.start()
+    order = ax.button(ax.wait_window(run.app, INTRO_TITLE), "Till inmatningar")
+    session.focus(intro)
+    wait_for(lambda: ax.has(order, ax.FOCUSED), 3, "Order to have the keyboard focus")
+    time.sleep(0.2)
+    window_shot(run, intro, "intro")
+    session.key("Return")
+    rul = run.to_setup(click=False)
+    session.focus(rul)
+    frame = ax.wait_window(run.app, session._name_of(rul))
+    styles = ax.by_role(frame, "push button")
+    wait_for(lambda: any(ax.has(b, ax.FOCUSED) for b in styles), 3, "a style button to have the focus")
+    time.sleep(0.2)
+    window_shot(run, rul, "setup")
+    session.key("space")
+    forward = wait_for(lambda: forward_sign(frame), 5, "the Forward sign")
+    wait_for(lambda: ax.has(forward, ax.FOCUSED), 3, "Forward to take the keyboard focus")
+    time.sleep(0.3)
+    shot = window_shot(run, rul, "setup-chosen")
+    if scale == 1:
+        # The ring around Forward against the grey window beside it.
+        picture = Picture(shot)
+        wx, wy, _w, _h = session.xwininfo(rul)
+        fx, fy, fw, fh = ax.extents(forward)
+        ring = list(picture.pixels(band(fx - wx - FOCUS_RING, fy - wy - FOCUS_RING,
+                                        fw + 2 * FOCUS_RING, fh + 2 * FOCUS_RING, FOCUS_RING)))
+        ground = luminance(picture.pixel(4, 316))
+        share = sum(contrast(luminance(p), ground) >= 3 for p in ring) / max(1, len(ring))
+        print(f"focus ring on Forward: {share:.0%} of its pixels contrast 3:1 or more with the window", flush=True)
+        run.check(share >= 0.4, f"the focus ring on Forward hardly shows: {share:.0%} of it contrasts")
+    session.key("Return")
+    arena = session.wait_window(ARENA_TITLE)
+    time.sleep(0.3)
+    window_shot(run, arena, "main")
+    run.exit_by_close_control(arena)
+
+
+def held_dice_stand_out(session, program, home, problems, shots, style):
+    """Dice 1 and 3 held, 2, 4 and 5 free, on dice style; measured in a screenshot."""
+    run = KolvoRun(session, program, home, problems, shots=shots, label=f"style{style}")
+    run.through_chain(style)
+    run.menu("Nytt spel", "En spelare")
+    run.enter_names(["Hilda"])
+    values = run.roll(1)
+    held = (0, 2)
+    for i in held:
+        run.click_die(i)
+    session.xdotool("mousemove", 0, 0)  # no tool tip over the dice
+    time.sleep(0.4)
+    picture = Picture(window_shot(run, run.arena_win, "held"))
+    wx, wy, _w, _h = session.xwininfo(run.arena_win)
+    held_band, free_band = [], []
+    for i, die in enumerate(run.dice):
+        x, y, w, h = ax.extents(die)
+        x, y = x - wx, y - wy
+        size = (30 if values[i] == 3 else 32, 32)  # the face box of the three is 30 wide
+        if i in held:
+            run.check((w, h) == (size[0] + 2 * HOLD_BORDER, size[1] + 2 * HOLD_BORDER),
+                      f"held die {i + 1} showing {values[i]} is {w}x{h}")
+            pixels = list(picture.pixels(band(x, y, w, h, HOLD_BORDER)))
+            held_band += pixels
+            share = sum(contrast(luminance(p), luminance(BLUE)) >= 3 for p in pixels) / len(pixels)
+            run.check(share >= 0.6, f"style {style}: only {share:.0%} of held die {i + 1}'s border "
+                      "contrasts 3:1 with the blue window")
+        else:
+            run.check((w, h) == size, f"free die {i + 1} showing {values[i]} is {w}x{h}")
+            # Where a border would be, had it the picture where it is.
+            free_band += picture.pixels(band(x - HOLD_BORDER, y - HOLD_BORDER, w + 2 * HOLD_BORDER,
+                                             h + 2 * HOLD_BORDER, HOLD_BORDER))
+    # The median, so that the window's yellow frames and a neighbour's border that
+    # reach into a free die's surroundings do not count.
+    median = lambda pixels: sorted(map(luminance, pixels))[len(pixels) // 2]
+    ratio = contrast(median(held_band), median(free_band))
+    print(f"style {style}: held/free surroundings contrast {ratio:.1f}:1", flush=True)
+    run.check(ratio >= 3, f"style {style}: held dice differ from free ones by only {ratio:.1f}:1")
+    run.exit_by_menu()
+
+
+def looks(session, program, problems, shots, started):
+    """The --looks run in a started session; returns the exit code."""
+    try:
+        home = session.new_home("home-looks")
+        for scale in (1, 2):
+            keyboard_chain(session, program, home, problems, shots, scale)
+        for style in range(1, 7):
+            held_dice_stand_out(session, program, home, problems, shots, style)
+    except Failure as e:
+        problems.check(False, str(e))
+        print("screenshot:", session.screenshot(os.path.join(shots, "failure.png")))
+        traceback.print_exc()
+    finally:
+        session.close()
+    print(f"e2e looks: {time.monotonic() - started:.0f} s, {len(problems.items)} problem(s)")
+    for p in problems.items:
+        print("FAIL:", p)
+    return 1 if problems.items else 0
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("kolvo")
     parser.add_argument("--shots", help="directory for screenshots of what is checked")
+    parser.add_argument("--looks", action="store_true",
+                        help="the windows' looks at two scales and held dice on every style, not the games")
     args = parser.parse_args()
     program = os.path.abspath(args.kolvo)
     problems = Problems()
     started = time.monotonic()
-    session = Session(keep=args.shots)
+    session = Session(keep=args.shots, audio=not args.looks)
     skipped = start_or_skip(session)
     if skipped is not None:
         return skipped
 
+    if args.looks:
+        return looks(session, program, problems, args.shots or os.path.join(session.work, "shots"), started)
     try:
         home = session.new_home()
         wav = os.path.join(session.work, "sink.raw")

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QRgb>
@@ -35,21 +36,19 @@ struct TileColours {
     QRgb shade = 0;
 };
 
-// A 32 x 32 die tile without pips at (x, y): outline ring, rounded inner corners,
-// light top and left edge, dark bottom and right edge, flat body inside 2..29.
-void DrawTile(IndexedCanvas& canvas, int x, int y, const TileColours& colours);
+// A size x size die tile without pips at (x, y): outline ring whose four corner
+// pixels are left as they were, rounded inner corners, light top and left edge, dark
+// bottom and right edge, flat body inside 2..size - 3.
+void DrawTile(IndexedCanvas& canvas, int x, int y, int size, const TileColours& colours);
 
-// Maps a picture drawn with at most maxColours distinct colours (alpha included) to
-// Indexed8, palette in order of first appearance. Returns a null image when the
-// picture holds more colours.
-QImage ToIndexed(const QImage& drawn, int maxColours);
-
-QImage MakeFaceSheet();      // 192 x 192, Indexed8, 256 entries
-QImage MakeTitle();          // 512 x 216, RGB888
-QImage MakeForward();        // 73 x 20, RGB888
-QImage MakeIntroIcon();      // 32 x 32, <= 16 colours
-QImage MakeRulIcon();        // 32 x 32, <= 16 colours
-QImage MakeArenaIcon();      // 32 x 32, <= 16 colours, opaque: the blank die
-QImage MakeDesktopIcon(int size); // the blank die drawn smoothly at a larger size
+// Every picture is drawn for a pixel density: scale 1 is the design's size, pixel by
+// pixel where it is small; scales 2 and 3 are the same picture with two and three
+// times as many pixels each way, drawn smoothly, for high-density screens.
+QImage MakeFaceSheet(int scale);  // 192 x 192; at scale 1 Indexed8 with 256 entries
+QImage MakeTitle(int scale);      // 512 x 216, RGB888
+QImage MakeForward(int scale);    // 73 x 20, RGB888
+QImage MakeArenaIcon(int scale);  // 32 x 32, opaque: the blank die; <= 16 colours at scale 1
+QImage MakeProgramIcon(int size); // colourful dice; pixel-exact up to 32, smooth above
+QByteArray ProgramIconSvg();      // the smooth program icon as SVG
 
 } // namespace artgen

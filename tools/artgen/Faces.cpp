@@ -1,7 +1,7 @@
 #include "Art.h"
 
 #include <array>
-#include <QHash>
+#include <QPainter>
 
 namespace artgen {
 
@@ -50,49 +50,36 @@ QImage IndexedCanvas::image(int paletteSize) const
     return out;
 }
 
-void DrawTile(IndexedCanvas& canvas, int x, int y, const TileColours& colours)
+void DrawTile(IndexedCanvas& canvas, int x, int y, int size, const TileColours& colours)
 {
     const int outline = canvas.ink(colours.outline);
     const int highlight = canvas.ink(colours.highlight);
     const int body = canvas.ink(colours.body);
     const int shade = canvas.ink(colours.shade);
-    canvas.fill(x, y, 32, 32, outline);
-    canvas.fill(x + 2, y + 1, 28, 1, highlight);
-    canvas.fill(x + 1, y + 2, 1, 28, highlight);
-    canvas.fill(x + 2, y + 30, 28, 1, shade);
-    canvas.fill(x + 30, y + 2, 1, 28, shade);
-    canvas.fill(x + 2, y + 2, 28, 28, body);
-}
-
-QImage ToIndexed(const QImage& drawn, int maxColours)
-{
-    const QImage argb = drawn.convertToFormat(QImage::Format_ARGB32);
-    QImage out(argb.size(), QImage::Format_Indexed8);
-    QList<QRgb> table;
-    QHash<QRgb, int> index;
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        uchar* line = out.scanLine(y);
-        for (int x = 0; x < argb.width(); ++x) {
-            auto found = index.constFind(in[x]);
-            if (found == index.constEnd()) {
-                if (table.size() == maxColours)
-                    return QImage();
-                found = index.insert(in[x], static_cast<int>(table.size()));
-                table.append(in[x]);
-            }
-            line[x] = static_cast<uchar>(*found);
-        }
-    }
-    out.setColorTable(table);
-    return out;
+    canvas.fill(x + 1, y, size - 2, size, outline);
+    canvas.fill(x, y + 1, size, size - 2, outline);
+    canvas.fill(x + 2, y + 1, size - 4, 1, highlight);
+    canvas.fill(x + 1, y + 2, 1, size - 4, highlight);
+    canvas.fill(x + 2, y + size - 2, size - 4, 1, shade);
+    canvas.fill(x + size - 2, y + 2, 1, size - 4, shade);
+    canvas.fill(x + 2, y + 2, size - 4, size - 4, body);
 }
 
 namespace {
 
+// A cell is 32 x 32. The die is 30 x 30 in its top-left corner, on the blue of the
+// main window, with its shadow two pixels down and right. So the cell's two right
+// columns hold nothing of the die: the face box of the three, 30 pixels wide, shows
+// the whole die.
+constexpr int kCell = 32;
+constexpr int kDie = 30;
+constexpr int kShadowOffset = 2;
+constexpr QRgb kGround = qRgb(0, 0, 255);
+constexpr QRgb kShadow = qRgb(0, 0, 120);
+
 // Pips are 6 x 6 (the large one of style 6 is 10 x 10), placed on a 3 x 3 grid with
-// centres 8, 16 and 24 pixels into the cell: two clear pixels between neighbours,
-// so every pip stays a separate spot.
+// centres 7, 15 and 23 pixels into the die: two clear pixels between neighbours and
+// between a pip and the bevel, so every pip stays a separate spot.
 constexpr const char* kRoundPip[] = {
     ".XXXX.",
     "XXXXXX",
@@ -129,6 +116,8 @@ constexpr const char* kLargeOne[] = {
     ".XXXXXXXX.",
     "...XXXX...",
 };
+constexpr int kPip = 6;
+constexpr int kLargePip = 10;
 
 enum class PipShape { Round, Square, Diamond };
 
@@ -162,19 +151,24 @@ constexpr std::array<DieStyle, 6> kStyles = {{
      qRgb(28, 20, 8), qRgb(204, 16, 24), PipShape::Round, true},
 }};
 
+// The die shown before a turn's first roll: the white style's tile without pips.
+constexpr DieStyle kBlankDie{{qRgb(72, 72, 72), qRgb(255, 255, 255), qRgb(236, 236, 228), qRgb(180, 180, 170)},
+                             0, 0, PipShape::Round, false};
+
 struct Spot {
     int x = 0, y = 0;
 };
 
-// Pip centres of face value v, value 1 first. The two and three run from the top right
-// to the bottom left.
+// Pip centres of face value v, value 1 first, in pixels from the die's corner at
+// scale 1 (the centre of a 6-pixel pip lies between its third and fourth pixel). The
+// two and three run from the top right to the bottom left.
 constexpr std::array<std::array<Spot, 6>, 6> kSpots = {{
-    {{{16, 16}}},
-    {{{24, 8}, {8, 24}}},
-    {{{24, 8}, {16, 16}, {8, 24}}},
-    {{{8, 8}, {24, 8}, {8, 24}, {24, 24}}},
-    {{{8, 8}, {24, 8}, {16, 16}, {8, 24}, {24, 24}}},
-    {{{8, 8}, {24, 8}, {8, 16}, {24, 16}, {8, 24}, {24, 24}}},
+    {{{15, 15}}},
+    {{{23, 7}, {7, 23}}},
+    {{{23, 7}, {15, 15}, {7, 23}}},
+    {{{7, 7}, {23, 7}, {7, 23}, {23, 23}}},
+    {{{7, 7}, {23, 7}, {15, 15}, {7, 23}, {23, 23}}},
+    {{{7, 7}, {23, 7}, {7, 15}, {23, 15}, {7, 23}, {23, 23}}},
 }};
 
 const char* const* pipPattern(PipShape shape)
@@ -190,30 +184,109 @@ const char* const* pipPattern(PipShape shape)
     return kRoundPip;
 }
 
-void drawFace(IndexedCanvas& canvas, int x, int y, const DieStyle& style, int value)
+// Value 0 is a die without pips.
+void drawCellExact(IndexedCanvas& canvas, int x, int y, const DieStyle& style, int value)
 {
-    DrawTile(canvas, x, y, style.tile);
+    canvas.fill(x, y, kCell, kCell, canvas.ink(kGround));
+    canvas.fill(x + kShadowOffset, y + kShadowOffset, kDie, kDie, canvas.ink(kShadow));
+    DrawTile(canvas, x, y, kDie, style.tile);
+    if (value == 0)
+        return;
     const bool accented = value == 1 || value == 4;
     const int ink = canvas.ink(accented ? style.accent : style.pip);
     if (value == 1 && style.largeOne) {
-        canvas.stamp(kLargeOne, 10, x + 11, y + 11, ink);
+        canvas.stamp(kLargeOne, kLargePip, x + 15 - kLargePip / 2, y + 15 - kLargePip / 2, ink);
         return;
     }
     for (int k = 0; k < value; ++k) {
         const Spot s = kSpots[value - 1][k];
-        canvas.stamp(pipPattern(style.shape), 6, x + s.x - 3, y + s.y - 3, ink);
+        canvas.stamp(pipPattern(style.shape), kPip, x + s.x - kPip / 2, y + s.y - kPip / 2, ink);
     }
+}
+
+// The same cell in cell units, for a painter scaled to the density wanted: the same
+// places and sizes as the exact cell, with rounded corners and smooth pip edges.
+void paintCell(QPainter& p, const DieStyle& style, int value)
+{
+    p.fillRect(QRectF(0, 0, kCell, kCell), QColor(kGround));
+    p.setPen(Qt::NoPen);
+    auto rounded = [&](QRectF r, qreal radius, QRgb colour) {
+        p.setBrush(QColor(colour));
+        p.drawRoundedRect(r, radius, radius);
+    };
+    rounded(QRectF(kShadowOffset, kShadowOffset, kDie, kDie), 2, kShadow);
+    rounded(QRectF(0, 0, kDie, kDie), 2, style.tile.outline);
+    rounded(QRectF(1, 1, kDie - 2, kDie - 2), 1.5, style.tile.shade);
+    rounded(QRectF(1, 1, kDie - 3, kDie - 3), 1.5, style.tile.highlight);
+    rounded(QRectF(2, 2, kDie - 4, kDie - 4), 1, style.tile.body);
+    if (value == 0)
+        return;
+    const bool accented = value == 1 || value == 4;
+    p.setBrush(QColor(accented ? style.accent : style.pip));
+    if (value == 1 && style.largeOne) {
+        p.drawEllipse(QPointF(15, 15), kLargePip / 2.0, kLargePip / 2.0);
+        return;
+    }
+    for (int k = 0; k < value; ++k) {
+        const QPointF c(kSpots[value - 1][k].x, kSpots[value - 1][k].y);
+        switch (style.shape) {
+        case PipShape::Round:
+            p.drawEllipse(c, kPip / 2.0, kPip / 2.0);
+            break;
+        case PipShape::Square:
+            p.drawRoundedRect(QRectF(c.x() - 3, c.y() - 3, kPip, kPip), 0.75, 0.75);
+            break;
+        case PipShape::Diamond: {
+            const QPointF corners[] = {{c.x() - 1, c.y() - 3}, {c.x() + 1, c.y() - 3}, {c.x() + 3, c.y() - 1},
+                                       {c.x() + 3, c.y() + 1}, {c.x() + 1, c.y() + 3}, {c.x() - 1, c.y() + 3},
+                                       {c.x() - 3, c.y() + 1}, {c.x() - 3, c.y() - 1}};
+            p.drawPolygon(corners, int(std::size(corners)));
+            break;
+        }
+        }
+    }
+}
+
+// columns x rows cells at scale >= 2; cell (c, r) shows what draw(c, r) paints.
+template <typename Draw>
+QImage paintCells(int columns, int rows, int scale, Draw draw)
+{
+    QImage out(kCell * columns * scale, kCell * rows * scale, QImage::Format_RGB32);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+    for (int c = 0; c < columns; ++c)
+        for (int r = 0; r < rows; ++r) {
+            p.save();
+            p.translate(kCell * c, kCell * r);
+            p.setClipRect(QRectF(0, 0, kCell, kCell));
+            draw(p, c, r);
+            p.restore();
+        }
+    p.end();
+    return out.convertToFormat(QImage::Format_RGB888);
 }
 
 } // namespace
 
-QImage MakeFaceSheet()
+QImage MakeFaceSheet(int scale)
 {
-    IndexedCanvas canvas(192, 192);
+    if (scale > 1)
+        return paintCells(6, 6, scale, [](QPainter& p, int c, int r) { paintCell(p, kStyles[size_t(c)], r + 1); });
+    IndexedCanvas canvas(6 * kCell, 6 * kCell);
     for (int c = 0; c < 6; ++c)
         for (int r = 0; r < 6; ++r)
-            drawFace(canvas, 32 * c, 32 * r, kStyles[c], r + 1);
+            drawCellExact(canvas, kCell * c, kCell * r, kStyles[size_t(c)], r + 1);
     return canvas.image(256);
+}
+
+QImage MakeArenaIcon(int scale)
+{
+    if (scale > 1)
+        return paintCells(1, 1, scale, [](QPainter& p, int, int) { paintCell(p, kBlankDie, 0); });
+    IndexedCanvas canvas(kCell, kCell);
+    drawCellExact(canvas, 0, 0, kBlankDie, 0);
+    return canvas.image(canvas.colourCount());
 }
 
 } // namespace artgen

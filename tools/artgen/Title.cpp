@@ -155,13 +155,14 @@ QPointF drawMouse(QPainter& p, QPointF centre, qreal angle)
 
 } // namespace
 
-QImage MakeTitle()
+QImage MakeTitle(int scale)
 {
-    QImage out(512, 216, QImage::Format_RGB32);
+    QImage out(512 * scale, 216 * scale, QImage::Format_RGB32);
     out.fill(Qt::white);
     QPainter p(&out);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(scale, scale);
 
     // Left: name, slogan and the picture. The button of the window lies over the
     // area x 8..81, y 160..193, so that corner stays empty.
@@ -199,7 +200,7 @@ QImage MakeTitle()
     for (int i = 0; i < int(std::size(kRules)); ++i) {
         const QString line = QString::fromUtf8(kRules[i].text);
         const qreal baseline = first + i * step;
-        if (textX + metrics.horizontalAdvance(line) > right)
+        if (scale == 1 && textX + metrics.horizontalAdvance(line) > right)
             std::fprintf(stderr, "kolvo-artgen: rule line too long: %s\n", kRules[i].text);
         if (kRules[i].bullet) {
             p.setPen(Qt::NoPen);
@@ -213,14 +214,15 @@ QImage MakeTitle()
     return out.convertToFormat(QImage::Format_RGB888);
 }
 
-QImage MakeForward()
+QImage MakeForward(int scale)
 {
-    QImage out(73, 20, QImage::Format_RGB32);
+    QImage out(73 * scale, 20 * scale, QImage::Format_RGB32);
     QPainter p(&out);
+    p.scale(scale, scale);
     QLinearGradient ground(0, 0, 0, 20);
     ground.setColorAt(0, QColor(250, 252, 240));
     ground.setColorAt(1, QColor(220, 236, 200));
-    p.fillRect(out.rect(), ground);
+    p.fillRect(QRectF(0, 0, 73, 20), ground);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(font(12, true));

@@ -1,7 +1,9 @@
 // kolvo-artgen <assets/images dir>: draws every picture of the game and writes it
-// there; the desktop icons go to the sibling directory "icons".
+// there, each also at two and three times the pixels as name@2x.png and name@3x.png;
+// the desktop icons go to the sibling directory "icons".
 #include <cstdio>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 
 #include "Art.h"
@@ -16,6 +18,19 @@ bool save(const QImage& image, const QString& path)
     }
     std::printf("%s  %dx%d\n", qPrintable(path), image.width(), image.height());
     return true;
+}
+
+// name.png at scale 1, name@2x.png and name@3x.png, the names Qt looks for on
+// high-density screens.
+bool saveScaled(QImage (*make)(int), const QDir& dir, const QString& name)
+{
+    bool ok = true;
+    for (int scale : {1, 2, 3}) {
+        const QString file = scale == 1 ? name + QStringLiteral(".png")
+                                        : QStringLiteral("%1@%2x.png").arg(name).arg(scale);
+        ok = save(make(scale), dir.filePath(file)) && ok;
+    }
+    return ok;
 }
 
 } // namespace
@@ -35,13 +50,20 @@ int main(int argc, char** argv)
     }
 
     using namespace artgen;
-    bool ok = save(MakeFaceSheet(), images.filePath(QStringLiteral("faces.png")));
-    ok = save(MakeTitle(), images.filePath(QStringLiteral("title.png"))) && ok;
-    ok = save(MakeForward(), images.filePath(QStringLiteral("forward.png"))) && ok;
-    ok = save(MakeIntroIcon(), images.filePath(QStringLiteral("icon-intro.png"))) && ok;
-    ok = save(MakeRulIcon(), images.filePath(QStringLiteral("icon-rul.png"))) && ok;
-    ok = save(MakeArenaIcon(), images.filePath(QStringLiteral("icon-arena.png"))) && ok;
-    for (int size : {48, 64, 128, 256})
-        ok = save(MakeDesktopIcon(size), icons.filePath(QStringLiteral("kolvo-%1.png").arg(size))) && ok;
+    bool ok = saveScaled(MakeFaceSheet, images, QStringLiteral("faces"));
+    ok = saveScaled(MakeTitle, images, QStringLiteral("title")) && ok;
+    ok = saveScaled(MakeForward, images, QStringLiteral("forward")) && ok;
+    ok = saveScaled(MakeArenaIcon, images, QStringLiteral("icon-arena")) && ok;
+    // The intro and set-up windows show the program's own picture.
+    ok = saveScaled([](int scale) { return MakeProgramIcon(32 * scale); }, images, QStringLiteral("icon-kolvo")) && ok;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        ok = save(MakeProgramIcon(size), icons.filePath(QStringLiteral("kolvo-%1.png").arg(size))) && ok;
+    QFile svg(icons.filePath(QStringLiteral("kolvo.svg")));
+    if (svg.open(QIODevice::WriteOnly | QIODevice::Truncate) && svg.write(ProgramIconSvg()) > 0) {
+        std::printf("%s\n", qPrintable(svg.fileName()));
+    } else {
+        std::fprintf(stderr, "kolvo-artgen: cannot write %s\n", qPrintable(svg.fileName()));
+        ok = false;
+    }
     return ok ? 0 : 1;
 }

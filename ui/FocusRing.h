@@ -1,0 +1,19 @@
+#pragma once
+
+class QWidget;
+
+namespace ui {
+
+// The ring's width; it lies just outside the focused control.
+inline constexpr int kFocusRingWidth = 2;
+
+// From now on, whichever control of window has the keyboard focus is framed by a
+// ring kFocusRingWidth pixels wide just outside it, of dashes alternately black and
+// white: one of the two stands out on any background (the blue window, the grey one,
+// the white title picture, a die of any style), and the dashes tell it apart from the
+// solid border of a held die. The ring follows the control when it moves, resizes or
+// hides, shows only while the window is active, lies above the control's siblings and
+// takes no clicks. Call it once per window, after or before its controls are made.
+void installFocusRing(QWidget& window);
+
+} // namespace ui
