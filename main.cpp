@@ -13,6 +13,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kolvo"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.kolvo.kolvo"));
     InstallSwedishTranslations(app);
 
     // The services outlive the windows, which the chain deletes when it goes.
