@@ -68,10 +68,10 @@ install(CODE "
 install(CODE "
   set(KOLVO_COMMAND \"\${CMAKE_INSTALL_PREFIX}/games/kolvo\")
   set(KOLVO_APP_ID ${KOLVO_APP_ID})
-  configure_file(\"${KOLVO_PACKAGING_DIR}/${KOLVO_APP_ID}.desktop.in\"
-                 \"${CMAKE_BINARY_DIR}/packaging/${KOLVO_APP_ID}.desktop\" @ONLY)
-  file(INSTALL \"${CMAKE_BINARY_DIR}/packaging/${KOLVO_APP_ID}.desktop\"
-       DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/applications\")
+  set(entry \"\${CMAKE_INSTALL_PREFIX}/share/applications/${KOLVO_APP_ID}.desktop\")
+  message(STATUS \"Installing: \$ENV{DESTDIR}\${entry}\")
+  configure_file(\"${KOLVO_PACKAGING_DIR}/${KOLVO_APP_ID}.desktop.in\" \"\$ENV{DESTDIR}\${entry}\" @ONLY)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${entry}\")
 ")
 
 # The desktop icon at whichever of the freedesktop sizes the generator has made.
