@@ -1,29 +1,23 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Two commands: `make run` and `make test`. Both install what is missing first.
-# `make run` installs and builds only what it takes to play: the program, its sounds
-# and its pictures. `make test` installs and builds everything.
+# `make run` installs and builds only what it takes to play: the program, with its
+# pictures compiled in and its sounds beside it. `make test` installs and builds
+# everything. All share one build directory, so `make test` after `make run` builds
+# only what is still missing.
 BUILD ?= build
 JOBS ?= 2
+CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
-.PHONY: deps-play deps-test configure-play configure-test build-play build run test bench package clean
+.PHONY: build-play build run test bench package clean
 
-deps-play:
+build-play:
 	@bash tools/install-deps.sh play
-
-deps-test:
-	@bash tools/install-deps.sh test
-
-configure-play: deps-play
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-
-configure-test: deps-test
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-
-# The program's target brings its sounds and its compiled-in pictures along.
-build-play: configure-play
+	@$(CONFIGURE)
 	@cmake --build $(BUILD) -j$(JOBS) --target kolvo
 
-build: configure-test
+build:
+	@bash tools/install-deps.sh test
+	@$(CONFIGURE)
 	@cmake --build $(BUILD) -j$(JOBS)
 
 # The game is started in its own directory, where the set-up tune lies.
@@ -36,8 +30,10 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
 
-# kolvo_<version>_<arch>.deb in $(BUILD)/; see the README for installing it.
-package: configure-test
+# $(BUILD)/kolvo_<version>_<arch>.deb; the README tells how to install it.
+package:
+	@bash tools/install-deps.sh package
+	@$(CONFIGURE)
 	@cmake --build $(BUILD) -j$(JOBS) --target kolvo
 	cd $(BUILD) && cpack -G DEB
 

@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Kolvo needs.
 #
-#   install-deps.sh play   what it takes to build the game and play it (`make run`)
-#   install-deps.sh test   that, and what the tests, benchmarks and the package need
-#                          (`make test`, `make package`); also the default
+#   install-deps.sh play     what it takes to build the game and play it (`make run`)
+#   install-deps.sh package  that, and what CPack needs to make the .deb (`make package`)
+#   install-deps.sh test     all of it, and what the tests and benchmarks need
+#                            (`make test`); also the default
 #
 # Quick when everything is present: apt is only touched for what is missing.
 set -euo pipefail
@@ -23,14 +24,16 @@ TEST=(
   pulseaudio pulseaudio-utils sox
   at-spi2-core python3 python3-pyatspi python3-gi python3-xlib
   imagemagick fonts-noto-color-emoji
-  # the package and its checks
-  dpkg-dev file lintian desktop-file-utils appstream man-db
+  # the package's checks
+  lintian desktop-file-utils appstream man-db
 )
+PACKAGE=(dpkg-dev file)
 
 case "${1:-test}" in
   play) PACKAGES=("${PLAY[@]}") ;;
-  test) PACKAGES=("${PLAY[@]}" "${TEST[@]}") ;;
-  *) echo "usage: $0 [play|test]" >&2; exit 2 ;;
+  package) PACKAGES=("${PLAY[@]}" "${PACKAGE[@]}") ;;
+  test) PACKAGES=("${PLAY[@]}" "${PACKAGE[@]}" "${TEST[@]}") ;;
+  *) echo "usage: $0 [play|package|test]" >&2; exit 2 ;;
 esac
 
 missing=()
