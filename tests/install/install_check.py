@@ -20,7 +20,7 @@ without CI that part is skipped (exit 77) and nothing is installed.
 
 Both then start the installed command from another working directory under their own
 Xvfb (with AT-SPI and a PulseAudio null sink): the set-up tune is found and heard, a roll
-plays with no failure box, and the window's class is the desktop entry's
+raises no failure box, and the window's class is the desktop entry's
 StartupWMClass.
 
 Exit 0 when every check held, 1 on any fault, 77 when a part could not run here (never
@@ -124,12 +124,13 @@ def play_installed(session, p, command, entry):
     """Starts the command from a directory that holds no sound file."""
     home = session.new_home()
     elsewhere = tempfile.mkdtemp(prefix="kolvo-elsewhere.", dir=session.work)
-    failures = lambda: [(t, x) for t, x, _ in ax.dialogs(run.app)
-                        if x.startswith(("Ljudfilen", "Mediekommandot", "Ljudbanken"))]
-
     wav = os.path.join(session.work, "tune.raw")
     recorder = session.record_sink(wav)
     run = KolvoRun(session, command, home, p, shots=session.keep, cwd=elsewhere, label="installed")
+
+    def failures():
+        return [(t, x) for t, x, _ in ax.dialogs(run.app)
+                if x.startswith(("Ljudfilen", "Mediekommandot", "Ljudbanken"))]
     intro = run.start()
     print(f"installed command {command}: intro after {run.startup_seconds * 1000:.0f} ms", flush=True)
     wm_class = intro.get_wm_class()
