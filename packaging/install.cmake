@@ -19,8 +19,8 @@
 #
 # Nothing here needs more than the program's target to be built, so `cmake --install`
 # (and cpack) works after `cmake --build build --target kolvo`, and does not build the
-# tests and tools first. The desktop entry names the command
-# by its absolute path, so it is written at install time, when the prefix is known.
+# tests and tools first. The desktop entry names the command by its absolute path, so
+# it is written at install time, when the prefix is known.
 # The Debian package (package.cmake) is this tree under /usr.
 
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
