@@ -1,27 +1,46 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two commands: `make run` and `make test`. Both install what is missing first.
+# `make run` installs and builds only what it takes to play: the program, with its
+# pictures compiled in and its sounds beside it. `make test` installs and builds
+# everything. All share one build directory, so `make test` after `make run` builds
+# only what is still missing.
 BUILD ?= build
 JOBS ?= 2
+CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
-.PHONY: deps configure build run test bench clean
+.PHONY: build-play build run test bench package clean
 
-deps:
-	@bash tools/install-deps.sh
+build-play:
+	@bash tools/install-deps.sh play
+	@$(CONFIGURE)
+	@cmake --build $(BUILD) -j$(JOBS) --target kolvo
 
-configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-
-build: configure
+build:
+	@bash tools/install-deps.sh test
+	@$(CONFIGURE)
 	@cmake --build $(BUILD) -j$(JOBS)
 
 # The game is started in its own directory, where the set-up tune lies.
-run: build
+run: build-play
 	cd $(BUILD) && ./kolvo
 
+# Then the Qt Test suites and one whole game once more on the sanitizer build, where
+# any AddressSanitizer or UndefinedBehaviorSanitizer report fails the run.
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	ctest --preset asan
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+
+# $(BUILD)/kolvo_<version>_<arch>.deb; the README tells how to install it.
+package:
+	@bash tools/install-deps.sh package
+	@$(CONFIGURE)
+	@cmake --build $(BUILD) -j$(JOBS) --target kolvo
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

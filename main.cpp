@@ -15,6 +15,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(texts::kTitle.toString());
+    // Docks match the window to the installed desktop entry, and its icon, by this name.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.kolvo.kolvo"));
     installSwedishTranslations(app);
 
     // The services outlive the windows, which the chain deletes when it goes.

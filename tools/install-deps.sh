@@ -1,21 +1,41 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kolvo needs to build, run and test.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the Debian packages Kolvo needs.
+#
+#   install-deps.sh play     what it takes to build the game and play it (`make run`)
+#   install-deps.sh package  that, and what CPack needs to make the .deb (`make package`)
+#   install-deps.sh test     all of it, and what the tests and benchmarks need
+#                            (`make test`); also the default
+#
 # Quick when everything is present: apt is only touched for what is missing.
 set -euo pipefail
 
-PACKAGES=(
-  # build
+PLAY=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+  qt6-base-dev qt6-translations-l10n
   libsdl2-dev libsdl2-mixer-dev libfluidsynth3 timgm6mb-soundfont
+  # the faces the windows fall back on, in the design's order
+  fonts-liberation2 fonts-dejavu-core
+)
+TEST=(
   libbenchmark-dev
   # headless tests: X server, input, audio sink, inspection
   xvfb xdotool x11-utils x11-apps xauth dbus dbus-x11
   pulseaudio pulseaudio-utils sox
   at-spi2-core python3 python3-pyatspi python3-gi python3-xlib
-  desktop-file-utils appstream
-  imagemagick fonts-liberation2 fonts-dejavu-core fonts-noto-color-emoji
+  imagemagick fonts-noto-color-emoji
+  # the package's checks
+  lintian desktop-file-utils appstream man-db
+  clang-format
 )
+PACKAGE=(dpkg-dev file)
+
+case "${1:-test}" in
+  play) PACKAGES=("${PLAY[@]}") ;;
+  package) PACKAGES=("${PLAY[@]}" "${PACKAGE[@]}") ;;
+  test) PACKAGES=("${PLAY[@]}" "${PACKAGE[@]}" "${TEST[@]}") ;;
+  *) echo "usage: $0 [play|package|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${PACKAGES[@]}"; do
