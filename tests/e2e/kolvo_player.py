@@ -290,12 +290,16 @@ class KolvoRun:
             out[c] = int(m.group(1)) if m else None
         return out
 
-    def roll(self, expect_count):
-        """Presses Roller and waits until the dice lie still and the hints are theirs."""
+    def roll(self, expect_count, key=None):
+        """Presses Roller, or the key given, and waits until the dice lie still and the
+        hints are theirs."""
         self.require_alive()
         before = self.read_dice()
         pressed = time.monotonic()
-        self.s.click(*ax.centre(self.roller))
+        if key:
+            self.s.key(key)
+        else:
+            self.s.click(*ax.centre(self.roller))
         wait_for(lambda: ax.name(self.roller) == f"Kast {expect_count} av 3", 3,
                  f"Roller to read 'Kast {expect_count} av 3'")
         time.sleep(max(0.0, 0.42 - (time.monotonic() - pressed)))
@@ -333,6 +337,27 @@ class KolvoRun:
     def pick(self, category):
         """Clicks a category box; what follows is for collect_boxes to answer."""
         self.s.click(*ax.centre(self.boxes[category]))
+
+    def return_to_boxes(self, until, timeout=8):
+        """Answers every message box with Return, its default button, until until() holds
+        with no box on screen; the boxes answered."""
+        seen = []
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            self.require_alive()
+            found = ax.dialogs(self.app)
+            if found:
+                title, text, _acc = found[0]
+                seen.append((title, text))
+                win = self.s.wait_window(title, 5)
+                self.s.focus(win)
+                self.s.key("Return")
+                self.s.wait_gone(win, 5)
+                continue
+            if until():
+                return seen
+            time.sleep(0.05)
+        raise Failure(f"the boxes did not end; seen: {seen}")
 
     def collect_boxes(self, until, answers=None, timeout=8):
         """Answers message boxes until until() holds with no box on screen."""

@@ -32,7 +32,8 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import kolvo_a11y as ax  # noqa: E402
-from kolvo_player import ARENA_TITLE, CATEGORIES, INTRO_TITLE, KolvoRun, Problems, evaluate, forward_sign  # noqa: E402
+from kolvo_player import (ARENA_TITLE, CATEGORIES, INTRO_TITLE, ROW_ORDER, KolvoRun, Problems, evaluate,  # noqa: E402
+                          forward_sign)
 from kolvo_session import (Failure, Picture, Session, band, contrast, luminance, sox_stat,  # noqa: E402
                            start_or_skip, wait_for)
 
@@ -259,10 +260,42 @@ def keyboard_chain(session, program, home, problems, shots, scale):
         print(f"focus ring on Forward: {share:.0%} of its pixels contrast 3:1 or more with the window", flush=True)
         run.check(share >= 0.4, f"the focus ring on Forward hardly shows: {share:.0%} of it contrasts")
     session.key("Return")
-    arena = session.wait_window(ARENA_TITLE)
-    time.sleep(0.3)
-    window_shot(run, arena, "main")
+    if scale == 1:
+        arena = run.to_arena()
+        game_by_keyboard(run, session)
+        time.sleep(0.3)
+        window_shot(run, arena, "main")
+    else:
+        arena = session.wait_window(ARENA_TITLE)
+        time.sleep(0.3)
+        window_shot(run, arena, "main")
     run.exit_by_close_control(arena)
+
+
+def game_by_keyboard(run, session):
+    """A whole game with keys alone: Alt+N and E start it, the name is typed and entered,
+    then each turn starts at Kasta, Enter rolls, Tab reaches the first free category and
+    Space takes it; Return answers every box, down to "Spelet är slut"."""
+    session.focus(run.arena_win)
+    session.key("alt+n")
+    time.sleep(0.2)
+    session.key("e")
+    run.wait_dialog(text="Vad heter spelare nr 1 ?")
+    session.type_text("Tangent")
+    session.key("Return")
+    wait_for(lambda: not ax.dialogs(run.app), 5, "the name prompt to close")
+    for turn in range(1, 16):
+        session.focus(run.arena_win)  # as a window manager gives it back when a box closes
+        wait_for(lambda: ax.has(run.roller, ax.FOCUSED), 3, f"Kasta to have the focus at turn {turn}")
+        run.roll(1, key="Return")
+        free = next(c for c in ROW_ORDER if not ax.has(run.boxes[c], ax.CHECKED))
+        session.key("Tab")
+        wait_for(lambda: ax.has(run.boxes[free], ax.FOCUSED), 3, f"Tab to reach {CATEGORIES[free]}")
+        session.key("space")
+        run.return_to_boxes(lambda: ax.name(run.roller) == "Tryck" or ax.name(run.lbl_turn) == "Spelet är slut")
+    run.check(ax.name(run.lbl_turn) == "Spelet är slut", f"after 15 turns by keyboard: {ax.name(run.lbl_turn)!r}")
+    run.check(all(ax.has(b, ax.CHECKED) for b in run.boxes.values()), "a category left free after 15 turns")
+    print(f"a whole game by keyboard alone: {ax.name(run.lbl_sum[1])} points", flush=True)
 
 
 def held_dice_stand_out(session, program, home, problems, shots, style):
