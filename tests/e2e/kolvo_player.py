@@ -338,29 +338,9 @@ class KolvoRun:
         """Clicks a category box; what follows is for collect_boxes to answer."""
         self.s.click(*ax.centre(self.boxes[category]))
 
-    def return_to_boxes(self, until, timeout=8):
-        """Answers every message box with Return, its default button, until until() holds
-        with no box on screen; the boxes answered."""
-        seen = []
-        end = time.monotonic() + timeout
-        while time.monotonic() < end:
-            self.require_alive()
-            found = ax.dialogs(self.app)
-            if found:
-                title, text, _acc = found[0]
-                seen.append((title, text))
-                win = self.s.wait_window(title, 5)
-                self.s.focus(win)
-                self.s.key("Return")
-                self.s.wait_gone(win, 5)
-                continue
-            if until():
-                return seen
-            time.sleep(0.05)
-        raise Failure(f"the boxes did not end; seen: {seen}")
-
-    def collect_boxes(self, until, answers=None, timeout=8):
-        """Answers message boxes until until() holds with no box on screen."""
+    def collect_boxes(self, until, answers=None, timeout=8, by_keyboard=False):
+        """Answers message boxes until until() holds with no box on screen; by_keyboard,
+        each with Return, its default button, instead of a click on a button."""
         seen = []
         answers = list(answers or [])
         end = time.monotonic() + timeout
@@ -371,7 +351,13 @@ class KolvoRun:
                 title, text, acc = found[0]
                 seen.append((title, text))
                 self.messages.append((title, text))
-                self.answer(found[0], answers.pop(0) if answers else "OK")
+                if by_keyboard:
+                    win = self.s.wait_window(title, 5)
+                    self.s.focus(win)
+                    self.s.key("Return")
+                    self.s.wait_gone(win, 5)
+                else:
+                    self.answer(found[0], answers.pop(0) if answers else "OK")
                 continue
             if until():
                 return seen

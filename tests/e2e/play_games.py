@@ -292,7 +292,8 @@ def game_by_keyboard(run, session):
         session.key("Tab")
         wait_for(lambda: ax.has(run.boxes[free], ax.FOCUSED), 3, f"Tab to reach {CATEGORIES[free]}")
         session.key("space")
-        run.return_to_boxes(lambda: ax.name(run.roller) == "Tryck" or ax.name(run.lbl_turn) == "Spelet är slut")
+        run.collect_boxes(lambda: ax.name(run.roller) == "Tryck" or ax.name(run.lbl_turn) == "Spelet är slut",
+                          by_keyboard=True)
     run.check(ax.name(run.lbl_turn) == "Spelet är slut", f"after 15 turns by keyboard: {ax.name(run.lbl_turn)!r}")
     run.check(all(ax.has(b, ax.CHECKED) for b in run.boxes.values()), "a category left free after 15 turns")
     print(f"a whole game by keyboard alone: {ax.name(run.lbl_sum[1])} points", flush=True)
