@@ -19,7 +19,8 @@ int main(int argc, char** argv)
     QtDialogs dialogs;
     StdRandom random;
     QtSettingsStore settings;
-    SdlMedia media;
+    // Sound failures are the media back-end's to word and the dialogs' to show.
+    SdlMedia media([&dialogs](const MediaFailure& failure) { dialogs.showFailure(failure.text()); });
     Services services;
     services.dialogs = &dialogs;
     services.random = &random;

@@ -54,6 +54,7 @@ struct AnsweringDialogs : Dialogs {
     {
         return QStringLiteral("Spelare %1").arg(++prompts);
     }
+    void showFailure(const QString&) override {}
 };
 
 double peakRssMB()

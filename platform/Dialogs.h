@@ -13,4 +13,6 @@ public:
     virtual DialogAnswer message(const QString& text, DialogButtons buttons, const QString& title) = 0;
     // Empty entry field; the entered text on OK, "" on Cancel.
     virtual QString askText(const QString& prompt, const QString& title) = 0;
+    // A failure the program only reports, shown without blocking: returns at once.
+    virtual void showFailure(const QString& text) = 0;
 };

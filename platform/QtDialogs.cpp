@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/FailureBox.h"
+
 namespace {
 
 // Texts use CR LF between lines; a plain-text label wants bare line feeds.
@@ -70,4 +72,9 @@ QString QtDialogs::askText(const QString& prompt, const QString& title)
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return edit->text();
+}
+
+void QtDialogs::showFailure(const QString& text)
+{
+    ShowFailureBox(text);
 }

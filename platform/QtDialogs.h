@@ -8,4 +8,6 @@ class QtDialogs : public Dialogs {
 public:
     DialogAnswer message(const QString& text, DialogButtons buttons, const QString& title) override;
     QString askText(const QString& prompt, const QString& title) override;
+    // See ShowFailureBox: one box at a time, never over a modal box.
+    void showFailure(const QString& text) override;
 };
