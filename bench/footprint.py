@@ -173,7 +173,8 @@ class Bench:
                 self.click_client(rul, 56 + 37, 296 + 11)  # Forward, once it shows
                 return self.s.find_window(ARENA_TITLE) or (time.sleep(0.3) or None)
             arena = wait_for(arena_up, 10, "the main window")
-            time.sleep(max(0.0, tune_started + tune_seconds + 1.5 - time.monotonic()))
+            # The player ends a little after the file's last event; four seconds cover it.
+            time.sleep(max(0.0, tune_started + tune_seconds + 4.0 - time.monotonic()))
             after_tune = memory_kb(proc.pid, "VmRSS") / 1024.0
 
             _x, _y, _w, h = self.s.xwininfo(arena)
@@ -240,6 +241,10 @@ def roll_latencies(session, player, sounds, rolls):
         # The server's mixing may round a loud sample by one; a gap or a repeat is far more.
         if begin < 0 or len(got) < len(original) or any(abs(x - y) > 2 for x, y in zip(got, original)):
             broken += 1
+            if os.environ.get("FOOTPRINT_DEBUG"):
+                bad = [i for i, (x, y) in enumerate(zip(got, original)) if abs(x - y) > 2]
+                print(f"roll {len(latencies)}: {len(bad)} samples differ, first at {bad[:3]}, "
+                      f"length {len(got)}/{len(original)}, latency {latencies[-1]:.1f} ms")
     return latencies, broken
 
 
