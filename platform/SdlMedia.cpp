@@ -271,8 +271,12 @@ struct SdlMedia::Worker {
             const std::optional<QByteArray> data = readFile(path);
             if (!data)
                 return;
+            // Closed here: SDL_mixer leaves the stream open on some of its failures.
             SDL_RWops* stream = lib->SDL_RWFromConstMem(data->constData(), int(data->size()));
-            chunk = stream ? lib->Mix_LoadWAV_RW(stream, 1) : nullptr;
+            if (stream) {
+                chunk = lib->Mix_LoadWAV_RW(stream, 0);
+                lib->SDL_RWclose(stream);
+            }
             if (!chunk) {
                 fail(path, QStringLiteral("Filen är ingen WAV-ljudfil som kan spelas upp."));
                 return;

@@ -14,6 +14,7 @@
     X(SDL_Quit)                                                                                    \
     X(SDL_GetNumAudioDevices)                                                                      \
     X(SDL_RWFromConstMem)                                                                          \
+    X(SDL_RWclose)                                                                                 \
     X(SDL_TLSCleanup)
 
 #define KOLVO_MIXER_FUNCTIONS(X)                                                                   \

@@ -490,7 +490,8 @@ private slots:
         write("Roll.wav", "inte ljud\n");
         write("glass.wav", QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16)); // cut short
         write("claps.wav", QByteArray(4000, '\x7f'));
-        write("Congratulations.mid", QByteArray("MThd\0\0\0\6\0\0\0\1\0\x60MTrk\0\0\1\0\0\x90", 28));
+        static constexpr char kCutTune[] = "MThd\0\0\0\6\0\0\0\1\0\x60MTrk\0\0\1\0\0\x90";
+        write("Congratulations.mid", QByteArray(kCutTune, sizeof kCutTune - 1));
         // clap.wav is missing
 
         QtDialogs dialogs;
