@@ -132,7 +132,7 @@ struct SdlMedia::Worker {
         }
         settled.notify_all();
         for (;;) {
-            Job job;
+            std::optional<Job> job;
             bool tuneOver = false;
             {
                 std::unique_lock lock(mutex);
@@ -141,26 +141,24 @@ struct SdlMedia::Worker {
                 if (!jobs.empty()) {
                     job = std::move(jobs.front());
                     jobs.pop_front();
-                    busy = job.kind != JobKind::Quit;
-                } else {
-                    job.kind = JobKind::Wave; // no job: only the finished tune to free
+                    busy = job->kind != JobKind::Quit;
                 }
             }
             if (tuneOver)
                 freeTune();
-            if (job.kind == JobKind::Quit)
+            if (!job)
+                continue;
+            if (job->kind == JobKind::Quit)
                 break;
-            if (!job.path.isEmpty()) {
-                if (ensureOutput()) {
-                    if (job.kind == JobKind::Wave)
-                        playWave(job.path);
-                    else
-                        playTune(job.path);
-                } else {
-                    fail(job.path, QStringLiteral("Ljudutgången kunde inte öppnas."));
-                }
-                countDevices();
+            if (ensureOutput()) {
+                if (job->kind == JobKind::Wave)
+                    playWave(job->path);
+                else
+                    playTune(job->path);
+            } else {
+                fail(job->path, QStringLiteral("Ljudutgången kunde inte öppnas."));
             }
+            countDevices();
             {
                 std::lock_guard lock(mutex);
                 busy = false;

@@ -1,11 +1,13 @@
 // The SDL media service without a sound server: SDL's dummy output mixes in real time
-// but plays nothing, and the mixer probe tells whether a command made sound.
+// but plays nothing, and the mixer probe tells whether a command made sound. Also the
+// failure box its failures are shown in, through the real dialogs: alone, and over a
+// whole game played with broken sound files.
 #include <QtTest>
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
