@@ -7,7 +7,7 @@ PACKAGES=(
   # build
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
-  libsdl2-dev libsdl2-mixer-dev libfluidsynth3 timgm6mb-soundfont
+  libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev libfluidsynth3 timgm6mb-soundfont
   libbenchmark-dev
   # headless tests: X server, input, audio sink, inspection
   xvfb xdotool x11-utils x11-apps xauth dbus dbus-x11
