@@ -23,7 +23,8 @@ int main(int argc, char** argv)
     QtDialogs dialogs;
     StdRandom random;
     QtSettingsStore settings;
-    SdlMedia media;
+    // Sound failures are the media back-end's to word and the dialogs' to show.
+    SdlMedia media([&dialogs](const MediaFailure& failure) { dialogs.showFailure(failure.text()); });
     const Services services{.dialogs = &dialogs,
                             .random = &random,
                             .settings = &settings,

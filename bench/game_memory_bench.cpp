@@ -55,6 +55,7 @@ struct AnsweringDialogs : Dialogs {
         return QStringLiteral("Spelare %1").arg(++prompts);
     }
     void notice(const QString&, const QString&) override { ++messages; }
+    void showFailure(const QString&) override {}
 };
 
 double peakRssMB()

@@ -54,8 +54,9 @@ void BM_PlaySoundWarm(benchmark::State& state)
 }
 BENCHMARK(BM_PlaySoundWarm)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-// The first sound of a service that has just started: the call waits for the worker
-// to have opened the audio output, since the device count depends on it.
+// The first sound of a service that has just been made: the device count waits (at
+// most SdlMedia::kFirstCountWait) for the worker to have opened the audio libraries and
+// started SDL's audio, which nothing before the first sound does.
 void BM_PlaySoundFirstAfterStart(benchmark::State& state)
 {
     const QString roll = soundFile("Roll.wav");

@@ -16,4 +16,6 @@ public:
     // A box that does not wait for its OK: shown, and returning at once. While a box
     // with the same title is open, its text is replaced instead.
     virtual void notice(const QString& text, const QString& title) = 0;
+    // A failure the program only reports, shown without blocking: returns at once.
+    virtual void showFailure(const QString& text) = 0;
 };

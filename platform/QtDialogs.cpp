@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "platform/FailureBox.h"
+
 namespace {
 
 // Texts use CR LF between lines; a plain-text label wants bare line feeds.
@@ -97,4 +99,9 @@ QString QtDialogs::askText(const QString& prompt, const QString& title)
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return edit->text();
+}
+
+void QtDialogs::showFailure(const QString& text)
+{
+    ShowFailureBox(text);
 }

@@ -6,32 +6,41 @@
 #include <cstdio>
 #include <deque>
 #include <mutex>
-#include <thread>
 #include <unordered_map>
+#include <utility>
 
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QMessageBox>
 #include <QObject>
-#include <QPointer>
-#include <QSet>
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "platform/SdlMediaLibrary.h"
+#include "platform/SdlMediaTune.h"
 
 namespace {
 
-// 512 frames are 12 ms at 44.1 kHz: the longest a started sound waits for the mixer.
+// 384 frames are 8.7 ms at 44.1 kHz. The buffer is also all the sound server keeps of
+// ours: with it a roll reaches a PulseAudio sink about 17 ms after the command (23 ms
+// at the 90th percentile); 512 frames made that 25 ms, and 256 left so little in the
+// server that a busy machine made it run dry.
 constexpr int kRate = 44100;
 constexpr int kOutputChannels = 2;
-constexpr int kFramesPerBuffer = 512;
+constexpr int kFramesPerBuffer = 384;
 // Below this a 16-bit sample counts as silence (rounding noise of the synthesiser).
 constexpr int kAudibleLevel = 4;
 
 bool endsWithNoCase(const QByteArray& text, const char* suffix)
 {
     return text.toLower().endsWith(suffix);
+}
+
+// SDL's audio is process-wide. A worker that a bounded shutdown left behind still owns
+// it until it has closed; the next worker starts only then.
+std::mutex& sdlOwner()
+{
+    static auto* owner = new std::mutex; // never destroyed: a left-behind worker may hold it at exit
+    return *owner;
 }
 
 } // namespace
@@ -44,24 +53,6 @@ QString MediaFailure::text() const
     return heading + u'\n' + subject + QStringLiteral("\n\n") + reason;
 }
 
-void ShowMediaFailureBox(const MediaFailure& failure)
-{
-    // Subjects whose box is on screen; a box removes its subject when it is deleted.
-    static QSet<QString> open;
-    const QString key = QString::number(int(failure.kind)) + u'\n' + failure.subject;
-    if (open.contains(key))
-        return;
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Kolvo"), failure.text(),
-                                QMessageBox::Ok);
-    box->setTextFormat(Qt::PlainText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::NonModal);
-    box->setAttribute(Qt::WA_QuitOnClose, false); // an open box does not keep the program running
-    open.insert(key);
-    QObject::connect(box, &QObject::destroyed, [key] { open.remove(key); });
-    box->show();
-}
-
 struct SdlMedia::Worker {
     enum class JobKind { Wave, Tune, Quit };
     struct Job {
@@ -69,32 +60,21 @@ struct SdlMedia::Worker {
         QByteArray path;
     };
 
-    Worker(Reporter report, std::string font)
-        : reporter(std::move(report)), soundFont(std::move(font)),
-          relay(std::make_unique<QObject>())
-    {
-        thread = std::thread([this] { run(); });
-    }
+    Worker(Reporter report, std::string font) : reporter(std::move(report)), soundFont(std::move(font)) {}
 
-    ~Worker()
-    {
-        {
-            std::lock_guard lock(mutex);
-            jobs.clear();
-            jobs.push_back(Job{});
-        }
-        wake.notify_one();
-        thread.join();
-    }
+    // ---- any thread ----
 
-    // Any thread. The reporter runs later on the thread that created the relay.
+    // The reporter runs later on the relay's thread, unless the service is gone by then.
     void report(MediaFailure failure)
     {
+        std::lock_guard lock(relayMutex);
+        if (!relay)
+            return;
         QMetaObject::invokeMethod(
-            relay.get(),
-            [this, failure] {
-                if (reporter)
-                    reporter(failure);
+            relay,
+            [report = reporter, failure] {
+                if (report)
+                    report(failure);
             },
             Qt::QueuedConnection);
     }
@@ -108,46 +88,75 @@ struct SdlMedia::Worker {
         wake.notify_one();
     }
 
-    void waitReady()
+    // The device count once the audio has started, or nothing if that is not by the deadline.
+    std::optional<unsigned> countBy(std::chrono::steady_clock::time_point deadline)
     {
         std::unique_lock lock(mutex);
-        settled.wait(lock, [this] { return ready; });
+        if (!settled.wait_until(lock, deadline, [this] { return counted; }))
+            return std::nullopt;
+        return devices.load();
     }
 
     void waitIdle()
     {
         std::unique_lock lock(mutex);
-        settled.wait(lock, [this] { return ready && jobs.empty() && !busy; });
+        settled.wait(lock, [this] { return finished || (counted && jobs.empty() && !busy); });
+    }
+
+    // Drops the commands not yet begun and asks the thread to end.
+    void quit()
+    {
+        {
+            std::lock_guard lock(mutex);
+            jobs.clear();
+            jobs.push_back(Job{});
+        }
+        wake.notify_one();
+    }
+
+    bool waitFinished(std::chrono::milliseconds timeout)
+    {
+        std::unique_lock lock(mutex);
+        return settled.wait_for(lock, timeout, [this] { return finished; });
     }
 
     // ---- worker thread from here on ----
 
     void run()
     {
+        std::lock_guard owner(sdlOwner());
         start();
         {
             std::lock_guard lock(mutex);
-            ready = true;
+            counted = true;
         }
         settled.notify_all();
         for (;;) {
-            Job job;
+            std::optional<Job> job;
+            bool tuneOver = false;
             {
                 std::unique_lock lock(mutex);
-                wake.wait(lock, [this] { return !jobs.empty(); });
-                job = std::move(jobs.front());
-                jobs.pop_front();
-                busy = job.kind != JobKind::Quit;
+                wake.wait(lock, [this] { return !jobs.empty() || tuneEnded; });
+                tuneOver = std::exchange(tuneEnded, false);
+                if (!jobs.empty()) {
+                    job = std::move(jobs.front());
+                    jobs.pop_front();
+                    busy = job->kind != JobKind::Quit;
+                }
             }
-            if (job.kind == JobKind::Quit)
+            if (tuneOver)
+                freeTune();
+            if (!job)
+                continue;
+            if (job->kind == JobKind::Quit)
                 break;
             if (ensureOutput()) {
-                if (job.kind == JobKind::Wave)
-                    playWave(job.path);
+                if (job->kind == JobKind::Wave)
+                    playWave(job->path);
                 else
-                    playTune(job.path);
+                    playTune(job->path);
             } else {
-                fail(job.path, QStringLiteral("Ljudutgången kunde inte öppnas."));
+                fail(job->path, QStringLiteral("Ljudutgången kunde inte öppnas."));
             }
             countDevices();
             {
@@ -157,29 +166,34 @@ struct SdlMedia::Worker {
             settled.notify_all();
         }
         stop();
-        SDL_TLSCleanup(); // SDL keeps per-thread data for threads it did not start
+        if (lib)
+            lib->SDL_TLSCleanup(); // SDL keeps per-thread data for threads it did not start
+        {
+            std::lock_guard lock(mutex);
+            finished = true;
+        }
+        settled.notify_all();
     }
 
     void start()
     {
-        // SDL's event subsystem would catch SIGINT and SIGTERM; they are the window system's to handle.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Kolvo");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            devices = 0;
+        lib = SdlMediaLibrary::get();
+        if (!lib) // no audio libraries: no device
             return;
-        }
+        // SDL's event subsystem would catch SIGINT and SIGTERM; they are the window system's to handle.
+        lib->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        lib->SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Kolvo");
+        if (lib->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            return;
         sdlUp = true;
-        midiFlags = Mix_Init(MIX_INIT_MID);
-        Mix_SetSoundFonts(soundFont.c_str());
-        if (SDL_GetNumAudioDevices(0) != 0)
+        if (lib->SDL_GetNumAudioDevices(0) != 0)
             openOutput();
         countDevices();
     }
 
     void countDevices()
     {
-        int n = sdlUp ? SDL_GetNumAudioDevices(0) : 0;
+        int n = sdlUp ? lib->SDL_GetNumAudioDevices(0) : 0;
         if (n < 0) // the driver cannot list its devices; an open output is one
             n = outputOpen ? 1 : 0;
         devices = unsigned(n);
@@ -187,17 +201,19 @@ struct SdlMedia::Worker {
 
     void openOutput()
     {
-        if (Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, kOutputChannels, kFramesPerBuffer, nullptr, 0)
-            != 0)
+        if (lib->Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, kOutputChannels, kFramesPerBuffer, nullptr, 0) != 0)
             return;
-        Mix_AllocateChannels(kEffectChannels);
-        Mix_SetPostMix(&Worker::postMix, this);
+        lib->Mix_QuerySpec(&rate, nullptr, nullptr);
+        lib->Mix_AllocateChannels(kEffectChannels);
+        lib->Mix_SetPostMix(&Worker::postMix, this);
         outputOpen = true;
     }
 
     // A failed start is tried again at the next command, not remembered.
     bool ensureOutput()
     {
+        if (!lib)
+            return false;
         if (!sdlUp)
             start();
         else if (!outputOpen)
@@ -210,32 +226,37 @@ struct SdlMedia::Worker {
         report(MediaFailure{MediaFailure::Kind::File, QString::fromLocal8Bit(path), reason});
     }
 
-    // The file opened for SDL, or nothing when it cannot be read (reported).
-    SDL_RWops* openFile(const QByteArray& path)
+    // The whole file, or nothing when it cannot be read (reported).
+    std::optional<QByteArray> readFile(const QByteArray& path)
     {
         struct stat info {};
         if (::stat(path.constData(), &info) != 0) {
-            fail(path, errno == ENOENT || errno == ENOTDIR
-                           ? QStringLiteral("Filen finns inte.")
-                           : QStringLiteral("Filen kan inte läsas."));
-            return nullptr;
+            fail(path, errno == ENOENT || errno == ENOTDIR ? QStringLiteral("Filen finns inte.")
+                                                           : QStringLiteral("Filen kan inte läsas."));
+            return std::nullopt;
         }
         if (!S_ISREG(info.st_mode)) {
             fail(path, QStringLiteral("Det är ingen vanlig fil."));
-            return nullptr;
+            return std::nullopt;
         }
         FILE* file = std::fopen(path.constData(), "rb");
         if (!file) {
             fail(path, errno == EACCES ? QStringLiteral("Behörighet saknas för att läsa filen.")
                                        : QStringLiteral("Filen kan inte läsas."));
-            return nullptr;
+            return std::nullopt;
         }
-        SDL_RWops* stream = SDL_RWFromFP(file, SDL_TRUE);
-        if (!stream) {
-            std::fclose(file);
+        QByteArray data;
+        char block[16384];
+        std::size_t got = 0;
+        while ((got = std::fread(block, 1, sizeof block, file)) > 0)
+            data.append(block, qsizetype(got));
+        const bool failed = std::ferror(file);
+        std::fclose(file);
+        if (failed) {
             fail(path, QStringLiteral("Filen kan inte läsas."));
+            return std::nullopt;
         }
-        return stream;
+        return data;
     }
 
     void playWave(const QByteArray& path)
@@ -245,22 +266,27 @@ struct SdlMedia::Worker {
         if (auto cached = waves.find(key); cached != waves.end()) {
             chunk = cached->second;
         } else {
-            SDL_RWops* file = openFile(path);
-            if (!file)
+            const std::optional<QByteArray> data = readFile(path);
+            if (!data)
                 return;
-            chunk = Mix_LoadWAV_RW(file, 1);
+            // Closed here: SDL_mixer leaves the stream open on some of its failures.
+            SDL_RWops* stream = lib->SDL_RWFromConstMem(data->constData(), int(data->size()));
+            if (stream) {
+                chunk = lib->Mix_LoadWAV_RW(stream, 0);
+                lib->SDL_RWclose(stream);
+            }
             if (!chunk) {
                 fail(path, QStringLiteral("Filen är ingen WAV-ljudfil som kan spelas upp."));
                 return;
             }
             waves.emplace(key, chunk);
         }
-        int channel = Mix_PlayChannel(-1, chunk, 0);
+        int channel = lib->Mix_PlayChannel(-1, chunk, 0);
         if (channel < 0) { // every channel busy: the sound that began first gives way
-            const int oldest = Mix_GroupOldest(-1);
+            const int oldest = lib->Mix_GroupOldest(-1);
             if (oldest >= 0) {
-                Mix_HaltChannel(oldest);
-                channel = Mix_PlayChannel(oldest, chunk, 0);
+                lib->Mix_HaltChannel(oldest);
+                channel = lib->Mix_PlayChannel(oldest, chunk, 0);
             }
         }
         if (channel < 0)
@@ -269,53 +295,76 @@ struct SdlMedia::Worker {
 
     void playTune(const QByteArray& path)
     {
-        SDL_RWops* file = openFile(path);
-        if (!file)
+        // The tune before goes first, so that two synthesizers are never alive at once.
+        freeTune();
+        const std::optional<QByteArray> midi = readFile(path);
+        if (!midi)
             return;
-        if (!(midiFlags & MIX_INIT_MID)) {
-            SDL_RWclose(file);
+        if (!lib->hasFluidSynth) {
             fail(path, QStringLiteral("MIDI kan inte spelas upp: FluidSynth saknas."));
             return;
         }
         if (::access(soundFont.c_str(), R_OK) != 0) {
-            SDL_RWclose(file);
-            fail(path, QStringLiteral("Ljudbanken för MIDI saknas: ")
-                           + QString::fromStdString(soundFont));
+            fail(path, QStringLiteral("Ljudbanken för MIDI saknas: ") + QString::fromStdString(soundFont));
             return;
         }
-        // Loading reads the whole soundfont: tens of milliseconds, which is why it is done here.
-        Mix_Music* next = Mix_LoadMUS_RW(file, 1);
-        if (!next) {
-            fail(path, QStringLiteral("Filen är ingen MIDI-fil som kan spelas upp."));
+        // Loading reads the soundfont: tens of milliseconds, which is why it is done here.
+        QString reason;
+        tune = SdlMediaTune::load(*lib, soundFont, *midi, rate, reason);
+        if (!tune) {
+            fail(path, reason);
             return;
         }
-        Mix_HaltMusic();
-        if (tune)
-            Mix_FreeMusic(tune);
-        tune = next;
-        if (Mix_PlayMusic(tune, 0) != 0)
-            fail(path, QStringLiteral("Låten kunde inte startas."));
+        tunePlaying = true;
+        lib->Mix_HookMusic(&Worker::mixTune, this);
+    }
+
+    void freeTune()
+    {
+        if (!tune)
+            return;
+        lib->Mix_HookMusic(nullptr, nullptr); // returns once the audio thread is out of the tune
+        tune.reset();
+        // The synthesizer's memory goes back to the system rather than to malloc's free lists.
+        ::malloc_trim(0);
     }
 
     void stop()
     {
         if (outputOpen) {
-            Mix_SetPostMix(nullptr, nullptr);
-            Mix_HaltChannel(-1);
-            Mix_HaltMusic();
+            lib->Mix_SetPostMix(nullptr, nullptr);
+            lib->Mix_HaltChannel(-1);
         }
-        if (tune)
-            Mix_FreeMusic(tune);
+        if (tune) {
+            lib->Mix_HookMusic(nullptr, nullptr);
+            tune.reset();
+        }
         for (auto& [path, chunk] : waves)
-            Mix_FreeChunk(chunk);
+            lib->Mix_FreeChunk(chunk);
         waves.clear();
         if (outputOpen)
-            Mix_CloseAudio();
+            lib->Mix_CloseAudio();
         if (sdlUp) {
-            Mix_Quit();
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            SDL_Quit();
+            lib->Mix_Quit();
+            lib->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            lib->SDL_Quit();
         }
+    }
+
+    // SDL's audio thread, with the audio locked: the music stream, before the effects.
+    static void SDLCALL mixTune(void* self, Uint8* stream, int length)
+    {
+        auto* worker = static_cast<Worker*>(self);
+        if (!worker->tunePlaying)
+            return;
+        if (worker->tune->render(reinterpret_cast<Sint16*>(stream), length / int(kOutputChannels * sizeof(Sint16))))
+            return;
+        worker->tunePlaying = false;
+        {
+            std::lock_guard lock(worker->mutex);
+            worker->tuneEnded = true;
+        }
+        worker->wake.notify_one();
     }
 
     // SDL's audio thread, after each buffer is mixed.
@@ -338,16 +387,20 @@ struct SdlMedia::Worker {
         }
     }
 
-    Reporter reporter;
+    const Reporter reporter;
     const std::string soundFont;
-    std::unique_ptr<QObject> relay; // lives on the creating thread, which runs the reporter
+
+    std::mutex relayMutex;
+    QObject* relay = nullptr; // cleared when the service goes
 
     std::mutex mutex;
-    std::condition_variable wake;    // jobs were posted
-    std::condition_variable settled; // started, or a job was finished
+    std::condition_variable wake;    // jobs were posted, or the tune ended
+    std::condition_variable settled; // started, a job was finished, or the thread is done
     std::deque<Job> jobs;
-    bool ready = false;
+    bool counted = false;
     bool busy = false;
+    bool tuneEnded = false;
+    bool finished = false;
     std::atomic<unsigned> devices{0};
 
     std::mutex probeMutex;
@@ -356,26 +409,52 @@ struct SdlMedia::Worker {
     std::optional<std::chrono::steady_clock::time_point> probeHit;
 
     // Worker thread only.
+    const SdlMediaLibrary* lib = nullptr;
     bool sdlUp = false;
     bool outputOpen = false;
-    int midiFlags = 0;
+    int rate = kRate;
     std::unordered_map<std::string, Mix_Chunk*> waves;
-    Mix_Music* tune = nullptr;
-
-    std::thread thread; // started in the constructor body, when every member above exists
+    // Set while the music hook is off; read by the audio thread while it is on.
+    std::unique_ptr<SdlMediaTune> tune;
+    bool tunePlaying = false;
 };
 
 SdlMedia::SdlMedia(Reporter reporter, std::string soundFont)
-    : worker_(std::make_unique<Worker>(std::move(reporter), std::move(soundFont)))
+    : worker_(std::make_shared<Worker>(std::move(reporter), std::move(soundFont))),
+      relay_(std::make_unique<QObject>())
 {
+    worker_->relay = relay_.get();
 }
 
-SdlMedia::~SdlMedia() = default;
+SdlMedia::~SdlMedia()
+{
+    {
+        std::lock_guard lock(worker_->relayMutex);
+        worker_->relay = nullptr;
+    }
+    relay_.reset(); // reports still queued are dropped with it
+    if (!thread_.joinable())
+        return;
+    worker_->quit();
+    if (worker_->waitFinished(kCloseWait))
+        thread_.join();
+    else
+        thread_.detach(); // held up by the sound server; it keeps its own share of the worker
+}
+
+void SdlMedia::startWorker()
+{
+    if (thread_.joinable())
+        return;
+    thread_ = std::thread([worker = worker_] { worker->run(); });
+}
 
 unsigned SdlMedia::waveOutGetNumDevs()
 {
-    worker_->waitReady();
-    return worker_->devices;
+    startWorker();
+    if (!countDeadline_)
+        countDeadline_ = std::chrono::steady_clock::now() + kFirstCountWait;
+    return worker_->countBy(*countDeadline_).value_or(0);
 }
 
 bool SdlMedia::mciExecute(const QByteArray& command)
@@ -398,13 +477,15 @@ bool SdlMedia::mciExecute(const QByteArray& command)
     else if (!endsWithNoCase(path, ".wav"))
         return refuse(MediaFailure::Kind::File, path,
                       QStringLiteral("Filtypen kan inte spelas upp (bara .wav och .mid)."));
+    startWorker();
     worker_->post(std::move(job));
     return true;
 }
 
 void SdlMedia::waitUntilIdle()
 {
-    worker_->waitIdle();
+    if (thread_.joinable())
+        worker_->waitIdle();
 }
 
 void SdlMedia::armAudibleProbe()

@@ -4,11 +4,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include <QByteArray>
 #include <QString>
 
 #include "platform/Media.h"
+
+class QObject;
 
 // Why a media command could not be carried out, in the user's language.
 struct MediaFailure {
@@ -22,41 +25,44 @@ struct MediaFailure {
     bool operator==(const MediaFailure&) const = default;
 };
 
-// Shows a failure in a non-modal box (title "Kolvo", plain text, no icon, OK) and
-// returns at once. While a box for a subject is open, further failures of that
-// subject show nothing. User-interface thread only.
-void ShowMediaFailureBox(const MediaFailure& failure);
-
-// The media service over SDL2_mixer. One per process (SDL_mixer is process-wide);
-// create it on the user-interface thread after the Q(Core)Application.
+// The media service over SDL2_mixer, with FluidSynth for MIDI. One per process (SDL is
+// process-wide); create it on the user-interface thread after the Q(Core)Application.
 //
-// A worker thread owns every SDL call: it starts the audio subsystem and opens the
-// output as soon as the object exists, then carries out commands one after the
-// other. mciExecute only parses the command and hands it over, so the calling thread
-// never waits on audio. Failures come back to the creating thread as queued calls of
-// the reporter, so they need that thread's event loop to be seen.
+// Nothing is loaded until a sound is first asked for (the first call of either
+// method): then a worker thread opens the audio libraries, starts SDL's audio, opens
+// the output when there is a device, and from then on carries out the commands one
+// after the other. mciExecute only parses the command and hands it over, so the
+// calling thread never waits on audio. Failures come back to the creating thread as
+// queued calls of the reporter, so they need that thread's event loop to be seen.
 //
 // "Play <path>": the verb in any case, one blank, the rest is the path exactly, as
 // 8-bit local text. A ".wav" file plays on a free effect channel, overlapping
-// whatever else sounds; ".mid" plays as music through FluidSynth with the General
-// MIDI soundfont and replaces a tune that is playing. Decoded waves are kept by path.
+// whatever else sounds; ".mid" plays through FluidSynth with the General MIDI
+// soundfont and replaces a tune that is playing. Decoded waves are kept by path; a
+// tune's synthesizer is freed when the tune ends.
 class SdlMedia : public Media {
 public:
     using Reporter = std::function<void(const MediaFailure&)>;
 
     static constexpr char kDefaultSoundFont[] = "/usr/share/sounds/sf2/TimGM6mb.sf2";
     static constexpr int kEffectChannels = 16;
+    // The longest the first device count waits for the audio to start; a sound server
+    // that has not answered by then means no device for that call.
+    static constexpr std::chrono::milliseconds kFirstCountWait{300};
+    // The longest the destructor waits for the audio to close. A worker still held up
+    // by the sound server after that is left to finish on its own.
+    static constexpr std::chrono::milliseconds kCloseWait{250};
 
-    explicit SdlMedia(Reporter reporter = ShowMediaFailureBox,
-                      std::string soundFont = kDefaultSoundFont);
-    // Stops every sound and closes the audio output; waits for a load in progress.
+    explicit SdlMedia(Reporter reporter, std::string soundFont = kDefaultSoundFont);
+    // Stops every sound and closes the audio output, waiting at most kCloseWait.
     ~SdlMedia() override;
 
     SdlMedia(const SdlMedia&) = delete;
     SdlMedia& operator=(const SdlMedia&) = delete;
 
-    // The number of playback devices SDL sees. The first call waits for the worker
-    // to have started the audio subsystem if it has not yet done so.
+    // The number of playback devices SDL sees. Until the audio has started, calls
+    // wait for it, kFirstCountWait in all at most, and answer 0 when it is still not
+    // known.
     unsigned waveOutGetNumDevs() override;
     // False when the command was refused before any audio work (its failure is
     // reported all the same); true when it was handed to the worker.
@@ -74,5 +80,10 @@ public:
 
 private:
     struct Worker;
-    std::unique_ptr<Worker> worker_;
+    void startWorker();
+
+    std::shared_ptr<Worker> worker_; // shared with its thread, which may outlive this
+    std::unique_ptr<QObject> relay_; // lives on the creating thread, which runs the reporter
+    std::thread thread_;
+    std::optional<std::chrono::steady_clock::time_point> countDeadline_;
 };

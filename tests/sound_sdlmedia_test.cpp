@@ -1,13 +1,32 @@
 // The SDL media service without a sound server: SDL's dummy output mixes in real time
-// but plays nothing, and the mixer probe tells whether a command made sound.
+// but plays nothing, and the mixer probe tells whether a command made sound. Also the
+// failure box its failures are shown in, through the real dialogs: alone, and over a
+// whole game played with broken sound files.
 #include <QtTest>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 
+#include <dlfcn.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "fakes/FakeRandom.h"
+#include "fakes/FakeSettings.h"
+#include "game/arena/KolvoArena.h"
+#include "platform/QtDialogs.h"
 #include "platform/SdlMedia.h"
+#include "platform/Services.h"
 
 using namespace std::chrono_literals;
 
@@ -43,14 +62,41 @@ bool audibleAfter(SdlMedia& media, const QByteArray& command, std::chrono::milli
     return media.waitAudible(within).has_value();
 }
 
-QList<QMessageBox*> openBoxes()
+QList<QMessageBox*> failureBoxes()
 {
     QList<QMessageBox*> boxes;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+        if (auto* box = qobject_cast<QMessageBox*>(w);
+            box && box->isVisible() && box->objectName() == QLatin1String("KolvoFailureBox"))
             boxes.append(box);
     return boxes;
 }
+
+void closeFailureBoxes()
+{
+    for (QMessageBox* box : failureBoxes())
+        box->button(QMessageBox::Ok)->click();
+    QTRY_VERIFY(failureBoxes().isEmpty());
+}
+
+// Counts the failure boxes as they open: how many, how many at once, how many over a modal box.
+struct FailureWatch : QObject {
+    int shown = 0;
+    int mostOpen = 0;
+    int overModal = 0;
+
+    void check() { mostOpen = std::max(mostOpen, int(failureBoxes().size())); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("KolvoFailureBox")) {
+            ++shown;
+            overModal += QApplication::activeModalWidget() ? 1 : 0;
+            check();
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -63,6 +109,17 @@ private slots:
         QVERIFY(QFile::exists(kSounds + "/Roll.wav"));
     }
     void init() { qputenv("SDL_AUDIODRIVER", "dummy"); }
+
+    // A run that plays nothing loads no audio library; the first sound asked for does.
+    void nothingLoadedBeforeTheFirstSound()
+    {
+        const auto loaded = [] { return ::dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_NOLOAD) != nullptr; };
+        SdlMedia media([](const MediaFailure&) {});
+        media.mciExecute("Stop all"); // refused before any audio work
+        QVERIFY(!loaded());
+        QCOMPARE(media.waveOutGetNumDevs(), 1u);
+        QVERIFY(loaded());
+    }
 
     void dummyOutputCountsAsOneDevice()
     {
@@ -308,7 +365,7 @@ private slots:
             media.mciExecute(play(kSounds + "/Congratulations.mid")); // may still be loading
             clock.start();
         }
-        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed()) + " ms"));
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed()) + " ms"));
     }
 
     // A report that arrives after the service is gone is dropped, not delivered to a dead reporter.
@@ -324,13 +381,50 @@ private slots:
         QVERIFY(failures.seen.empty());
     }
 
+    // A sound server that takes the connection and never answers: the first count gives
+    // up after its bound, and the service still closes within its own.
+    void stalledServer()
+    {
+        QTemporaryDir dir;
+        const QByteArray path = dir.filePath("stalled").toLocal8Bit();
+        const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+        QVERIFY(::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+        QVERIFY(::listen(server, 4) == 0); // connections wait in the backlog, unanswered
+        qputenv("SDL_AUDIODRIVER", "pulseaudio");
+        qputenv("PULSE_SERVER", "unix:" + path);
+        QElapsedTimer clock;
+        qint64 first = 0, second = 0;
+        {
+            SdlMedia media([](const MediaFailure&) {});
+            clock.start();
+            const unsigned devices = media.waveOutGetNumDevs();
+            first = clock.restart();
+            QCOMPARE(devices, 0u);
+            QCOMPARE(media.waveOutGetNumDevs(), 0u); // the bound is spent: no second wait
+            second = clock.restart();
+        }
+        const qint64 closed = clock.elapsed();
+        ::close(server); // the worker left behind gets its error and ends
+        qunsetenv("PULSE_SERVER");
+        QVERIFY2(first >= 250 && first < 1000, qPrintable(QString::number(first) + " ms"));
+        QVERIFY2(second < 50, qPrintable(QString::number(second) + " ms"));
+        QVERIFY2(closed < 500, qPrintable(QString::number(closed) + " ms"));
+    }
+
+    // Through the dialogs service: one failure box in the whole program, never over a modal box.
     void failureBox()
     {
-        const MediaFailure missing{MediaFailure::Kind::File, "/k/Roll.wav", "Filen finns inte."};
-        ShowMediaFailureBox(missing);
-        QList<QMessageBox*> boxes = openBoxes();
+        QtDialogs dialogs;
+        const MediaFailure roll{MediaFailure::Kind::File, "/k/Roll.wav", "Filen finns inte."};
+        const MediaFailure glass{MediaFailure::Kind::File, "/k/glass.wav", "Filen finns inte."};
+        const MediaFailure clap{MediaFailure::Kind::File, "/k/clap.wav", "Filen finns inte."};
+        dialogs.showFailure(roll.text());
+        QList<QMessageBox*> boxes = failureBoxes();
         QCOMPARE(boxes.size(), 1);
-        QMessageBox* box = boxes[0];
+        QPointer<QMessageBox> box = boxes[0];
         QCOMPARE(box->windowTitle(), QStringLiteral("Kolvo"));
         QCOMPARE(box->text(), QStringLiteral("Ljudfilen kunde inte spelas upp:\n/k/Roll.wav\n\nFilen finns inte."));
         QCOMPARE(box->textFormat(), Qt::PlainText);
@@ -339,38 +433,135 @@ private slots:
         QCOMPARE(box->buttons().size(), 1);
         QVERIFY(box->button(QMessageBox::Ok));
 
-        ShowMediaFailureBox(missing); // the same file again while its box is open
-        QCOMPARE(openBoxes().size(), 1);
-        ShowMediaFailureBox(MediaFailure{MediaFailure::Kind::File, "/k/glass.wav", "Filen finns inte."});
-        QCOMPARE(openBoxes().size(), 2);
-
-        QPointer<QMessageBox> first = box;
+        dialogs.showFailure(glass.text()); // another failure while the box is open is dropped
+        QCOMPARE(failureBoxes(), QList<QMessageBox*>{box.data()});
+        QCOMPARE(box->text(), roll.text());
         box->button(QMessageBox::Ok)->click();
-        QTRY_VERIFY(first.isNull());
-        ShowMediaFailureBox(missing); // closed: the next failure shows again
-        QCOMPARE(openBoxes().size(), 2);
-        for (QMessageBox* b : openBoxes())
-            b->button(QMessageBox::Ok)->click();
-        QTRY_COMPARE(openBoxes().size(), 0);
+        QTRY_VERIFY(box.isNull());
+
+        // Failures during a modal box wait for it; the first of them shows once it has closed.
+        int shownDuringModal = -1;
+        QTimer::singleShot(0, this, [&] {
+            dialogs.showFailure(clap.text());
+            dialogs.showFailure(glass.text());
+        });
+        QTimer::singleShot(300, this, [&] {
+            shownDuringModal = int(failureBoxes().size());
+            if (auto* modal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                modal->defaultButton()->click();
+        });
+        dialogs.message(QStringLiteral("Segrare"), DialogButtons::Ok, QString());
+        QCOMPARE(shownDuringModal, 0);
+        QTRY_COMPARE(failureBoxes().size(), 1);
+        QCOMPARE(failureBoxes()[0]->text(), clap.text());
+        QTest::qWait(200);
+        QCOMPARE(failureBoxes().size(), 1);
+        closeFailureBoxes();
     }
 
     // Closing the game's last window ends the program even with a failure on screen.
     void openBoxDoesNotKeepTheProgramRunning()
     {
+        QtDialogs dialogs;
         QWidget window;
         window.show();
-        ShowMediaFailureBox(MediaFailure{MediaFailure::Kind::File, "/k/clap.wav", "Filen finns inte."});
-        QCOMPARE(openBoxes().size(), 1);
+        dialogs.showFailure(MediaFailure{MediaFailure::Kind::File, "/k/clap.wav", "Filen finns inte."}.text());
+        QCOMPARE(failureBoxes().size(), 1);
         QTimer::singleShot(0, &window, &QWidget::close);
         QTimer safety;
         safety.setSingleShot(true);
         connect(&safety, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
         safety.start(3000);
         const int code = QApplication::exec(); // quitting closes the box as well
-        for (QMessageBox* box : openBoxes())
-            box->button(QMessageBox::Ok)->click();
+        closeFailureBoxes();
         QCOMPARE(code, 0);
-        QTRY_COMPARE(openBoxes().size(), 0);
+    }
+
+    // Broken sound files through a whole game on the real dialogs: failures keep coming
+    // (every roll, every scratch, the end, the record), some while the game's own boxes
+    // are up. At no moment is more than one failure box open, none opens while a modal
+    // box is up, and the failure that came during the winner's message shows after it.
+    void failureBoxesDuringAWholeGame()
+    {
+        QTemporaryDir dir;
+        const auto write = [&](const char* name, const QByteArray& content) {
+            QFile file(dir.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        };
+        write("Roll.wav", "inte ljud\n");
+        write("glass.wav", QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16)); // cut short
+        write("claps.wav", QByteArray(4000, '\x7f'));
+        static constexpr char kCutTune[] = "MThd\0\0\0\6\0\0\0\1\0\x60MTrk\0\0\1\0\0\x90";
+        write("Congratulations.mid", QByteArray(kCutTune, sizeof kCutTune - 1));
+        // clap.wav is missing
+
+        QtDialogs dialogs;
+        FakeRandom random; // every die a one: nine scratches, a record
+        FakeSettings settings;
+        SdlMedia media([&dialogs](const MediaFailure& failure) { dialogs.showFailure(failure.text()); });
+        const Services services{.dialogs = &dialogs,
+                                .random = &random,
+                                .settings = &settings,
+                                .media = &media,
+                                .programDirectory = [&dir] { return dir.path() + u'/'; },
+                                .cacheDirectory = [&dir] { return dir.path(); }};
+        KolvoArena arena(services, [](int) {
+            QImage face(32, 32, QImage::Format_ARGB32_Premultiplied);
+            face.fill(Qt::white);
+            return face;
+        });
+        arena.Form_Load();
+        arena.show();
+
+        FailureWatch watch;
+        qApp->installEventFilter(&watch);
+        QStringList answered;
+        QTimer player; // answers the game's modal boxes, once the failures begun before them are in
+        connect(&player, &QTimer::timeout, this, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            media.waitUntilIdle();
+            QCoreApplication::processEvents();
+            watch.check();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                answered << box->text();
+                box->defaultButton()->click();
+            } else if (auto* name = modal->findChild<QLineEdit*>()) {
+                answered << QStringLiteral("name");
+                name->setText(QStringLiteral("Åsa"));
+                modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            }
+        });
+        player.start(20);
+
+        arena.SpelarNummer_Click(1);
+        for (int category = 1; category <= 15; ++category) {
+            arena.Roller_Click();
+            arena.Timer1->stop();
+            do
+                arena.Timer1_Timer();
+            while (arena.state.TickCount != 0);
+            settle(media);
+            watch.check();
+            closeFailureBoxes(); // so that the next failure may show
+            arena.ScoreVal[category]->click();
+            settle(media);
+            watch.check();
+        }
+        QTRY_COMPARE(failureBoxes().size(), 1);
+        const QString last = failureBoxes()[0]->text();
+        player.stop();
+        qApp->removeEventFilter(&watch);
+        closeFailureBoxes();
+
+        QCOMPARE(answered.size(), 1 + 9 + 2);
+        QVERIFY(answered.contains(QStringLiteral("Nytt rekord !!")));
+        QCOMPARE(watch.overModal, 0);
+        QCOMPARE(watch.mostOpen, 1);
+        QVERIFY2(watch.shown >= 15, qPrintable(QString::number(watch.shown)));
+        QVERIFY2(last.contains(QStringLiteral("clap.wav")), qPrintable(last));
     }
 };
 

@@ -316,6 +316,14 @@ for entry in os.listdir("/proc"):
         finally:
             self.stop(probe)
 
+    def idle_sink(self):
+        """Stops the silent stream: the null sink goes back to rendering long blocks, as a
+        sink that nothing played to for a while does, and a stream started then waits up
+        to such a block for its first request."""
+        for name, proc in self.procs:
+            if name == "pulse-silence":
+                self.stop(proc)
+
     def record_sink(self, path):
         """Starts recording the null sink's monitor into a raw file (signed 16-bit,
         44.1 kHz, stereo: RAW_FORMAT); stop it with stop(). Raw, because a WAV header

@@ -8,10 +8,14 @@ First start (fresh HOME): intro, Order, dice style 6, Forward; "Nytt spel" -> "E
 spelare"; a whole one-player game with rolls, holds (keys and clicks), a declined and
 a confirmed scratch, every message box answered; the winner's message, "Spelet är
 slut", the record in the per-user store and on screen; sound at the null sink; "Exit"
-ends the program within a second.
+ends the program within half a second.
 Second start (same HOME): the record is shown; a whole two-player game; the main
 window's close control (WM_DELETE_WINDOW, as a window manager sends it) ends the
-program within a second.
+program within half a second.
+Then starts that are closed soon: the intro window as soon as it shows, and the
+set-up window at once, 0.2 s and 0.5 s after it shows (while the audio starts and the
+set-up tune loads), with the null sink idle. Each ends the program within half a
+second of the close, with exit status 0 and the record store as it was.
 
 With --looks, instead of the games: the three windows reached by keyboard alone at
 scale 1 and 2 (QT_SCALE_FACTOR), each window's screenshot kept in the shots directory,
@@ -32,8 +36,8 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import kolvo_a11y as ax  # noqa: E402
-from kolvo_player import (ARENA_TITLE, CATEGORIES, INTRO_TITLE, ROW_ORDER, KolvoRun, Problems, evaluate,  # noqa: E402
-                          forward_sign)
+from kolvo_player import (ARENA_TITLE, CATEGORIES, INTRO_TITLE, ROW_ORDER, RUL_TITLE, KolvoRun, Problems,  # noqa: E402
+                          evaluate, forward_sign)
 from kolvo_session import (Failure, Picture, Session, band, contrast, luminance, sox_stat,  # noqa: E402
                            start_or_skip, wait_for)
 
@@ -360,6 +364,37 @@ def looks(session, program, problems, shots, started):
     return 1 if problems.items else 0
 
 
+def store_bytes(home):
+    path = os.path.join(home, ".config", "Kolvo", "Kolvo.conf")
+    if not os.path.exists(path):
+        return None
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def close_soon(session, program, home, problems, shots):
+    """Closes a window of a fresh start soon after it shows; the program must end within
+    half a second of the close (checked by exit_by_close_control), the store untouched.
+    The sink is idle first: closing while the output waits for its first request is what
+    used to keep the program alive for more than a second."""
+    session.idle_sink()
+    before = store_bytes(home)
+    for label, delay in (("close-intro", None), ("close-setup", 0.0), ("close-setup-0.2", 0.2),
+                         ("close-setup-0.5", 0.5)):
+        run = KolvoRun(session, program, home, problems, shots=shots, label=label)
+        run.proc = session.launch(program, home, name=label)
+        win = session.wait_window(INTRO_TITLE, 20)
+        if delay is not None:
+            x, y, _w, _h = session.xwininfo(win)
+            session.click(x + 8 + 36, y + 160 + 16)  # Order: the set-up window loads and starts its tune
+            win = session.wait_window(RUL_TITLE, 10)
+            time.sleep(delay)
+        took = run.exit_by_close_control(win)
+        print(f"{label}: the program ended {took * 1000:.0f} ms after the close", flush=True)
+    after = store_bytes(home)
+    problems.check(after == before, "closing soon after the start changed the record store")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("kolvo")
@@ -439,6 +474,9 @@ def main():
         print(f"the close control ended the program in {took * 1000:.0f} ms", flush=True)
         for w, title in session.top_windows():
             run2.check(False, f"window {title!r} still on screen after the end")
+
+        # ----- starts closed soon after their windows show -----
+        close_soon(session, program, home, problems, args.shots)
     except Failure as e:
         problems.check(False, str(e))
         if args.shots:

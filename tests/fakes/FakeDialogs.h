@@ -18,6 +18,7 @@ public:
     std::deque<DialogAnswer> answers;
     std::deque<QString> inputs;
     std::vector<Shown> shown;
+    std::vector<QString> failures; // texts given to showFailure
 
     DialogAnswer message(const QString& text, DialogButtons buttons, const QString& title) override
     {
@@ -43,6 +44,7 @@ public:
     {
         shown.push_back({Shown::Notice, text, title, DialogButtons::Ok});
     }
+    void showFailure(const QString& text) override { failures.push_back(text); }
 
     std::vector<QString> messageTexts() const
     {

@@ -204,7 +204,8 @@ def check_deb(p, deb, source):
 
     depends = re.split(r",\s*", control_field(deb, "Depends"))
     names = {re.split(r"[\s(]", d, maxsplit=1)[0] for d in depends}
-    for need in ("libsdl2-mixer-2.0-0", "timgm6mb-soundfont", "libqt6widgets6", "libqt6gui6", "libc6"):
+    for need in ("libsdl2-2.0-0", "libsdl2-mixer-2.0-0", "libfluidsynth3", "timgm6mb-soundfont", "libqt6widgets6",
+                 "libqt6gui6", "libc6"):
         p.check(need in names, f"Depends does not name {need}: {depends}")
     p.check(control_field(deb, "Section") == "games", f"Section {control_field(deb, 'Section')!r}")
 
