@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
 #include "app/KolvoApp.h"
@@ -32,9 +33,8 @@ int main(int argc, char** argv)
                             .programDirectory = executableDirectory,
                             .cacheDirectory = rules::defaultTableDirectory};
 
-    KolvoApp kolvo(services, [](const Services& s, FacePictureSource faces) {
-        return new KolvoArena(s, std::move(faces));
-    });
+    KolvoApp kolvo(services,
+                   [](const Services& s, FacePictureSource faces) { return new KolvoArena(s, std::move(faces)); });
     kolvo.start();
     return app.exec();
 }

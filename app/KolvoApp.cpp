@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/KolvoApp.h"
 
 #include <QCoreApplication>
@@ -14,8 +15,7 @@ KolvoApp::~KolvoApp()
 {
     exiting_ = true;
     // The windows are top-level, so nothing else deletes them.
-    for (QWidget* w : {static_cast<QWidget*>(arena_), static_cast<QWidget*>(rul_),
-                       static_cast<QWidget*>(intro_)}) {
+    for (QWidget* w : {static_cast<QWidget*>(arena_), static_cast<QWidget*>(rul_), static_cast<QWidget*>(intro_)}) {
         if (w) {
             disconnect(w, nullptr, this, nullptr);
             delete w;
@@ -23,9 +23,18 @@ KolvoApp::~KolvoApp()
     }
 }
 
-Intro* KolvoApp::intro() const { return intro_; }
-KolvoRul* KolvoApp::setup() const { return rul_; }
-GameWindow* KolvoApp::arena() const { return arena_; }
+Intro* KolvoApp::intro() const
+{
+    return intro_;
+}
+KolvoRul* KolvoApp::setup() const
+{
+    return rul_;
+}
+GameWindow* KolvoApp::arena() const
+{
+    return arena_;
+}
 
 void KolvoApp::start()
 {
@@ -61,9 +70,8 @@ void KolvoApp::showArena()
     if (!arena_) {
         // The main window reads the faces at every roll; after the set-up window is
         // gone (only during the exit) it gets null pictures rather than a dangling one.
-        FacePictureSource faces = [rul = QPointer<KolvoRul>(rul_)](int value) {
-            return rul ? rul->facePicture(value) : QImage();
-        };
+        FacePictureSource faces
+            = [rul = QPointer<KolvoRul>(rul_)](int value) { return rul ? rul->facePicture(value) : QImage(); };
         arena_ = makeGameWindow_(services_, std::move(faces));
         endWithWindow(arena_);
         connect(arena_, &GameWindow::exitRequested, this, &KolvoApp::exitProgram);
@@ -87,8 +95,7 @@ void KolvoApp::exitProgram()
     QCoreApplication::quit();
 }
 
-template <class Window>
-void KolvoApp::endWithWindow(QPointer<Window>& slot)
+template <class Window> void KolvoApp::endWithWindow(QPointer<Window>& slot)
 {
     slot->setAttribute(Qt::WA_DeleteOnClose);
     // By the time destroyed arrives the window is past its own class: the slot is

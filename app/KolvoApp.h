@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <functional>
 #include <QObject>
@@ -44,8 +45,7 @@ public:
 private:
     // Closing the window in slot by any means (its close control, or the exit) ends
     // the program.
-    template <class Window>
-    void endWithWindow(QPointer<Window>& slot);
+    template <class Window> void endWithWindow(QPointer<Window>& slot);
 
     Services services_;
     GameWindowFactory makeGameWindow_;

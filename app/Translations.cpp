@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Translations.h"
 
 #include <cstring>
@@ -14,8 +15,7 @@ struct ButtonText {
 
 // Qt looks these up in the context "QPlatformTheme".
 constexpr ButtonText kButtons[] = {
-    {"OK", "OK"},     {"Cancel", "Avbryt"}, {"Close", "Stäng"},
-    {"&Yes", "&Ja"}, {"&No", "&Nej"},
+    {"OK", "OK"}, {"Cancel", "Avbryt"}, {"Close", "Stäng"}, {"&Yes", "&Ja"}, {"&No", "&Nej"},
 };
 
 } // namespace

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up, memory and sound latency of the game against the floor of its stack.
 
   bench/footprint.py <kolvo> <kolvo-floor> [--player kolvo-sound-player]

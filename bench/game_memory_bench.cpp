@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game played in one process through the real windows: the start-up chain
 // (Intro, KolvoRul, KolvoArena with its load handler), then every roll, animation tick,
 // hold and category click of a game through the window's handlers, with the real
@@ -50,10 +51,7 @@ struct AnsweringDialogs : Dialogs {
         ++messages;
         return DialogAnswer::Ok;
     }
-    QString askText(const QString&, const QString&) override
-    {
-        return QStringLiteral("Spelare %1").arg(++prompts);
-    }
+    QString askText(const QString&, const QString&) override { return QStringLiteral("Spelare %1").arg(++prompts); }
     void notice(const QString&, const QString&) override { ++messages; }
     void showFailure(const QString&) override {}
 };
@@ -131,9 +129,9 @@ public:
 
     static std::int16_t candidate(const GameState& s, int n)
     {
-        const std::int16_t v[] = {0, s.valEttor, s.valTvaor, s.valTreor, s.valFyror, s.valFemmor, s.valSexor,
-                                  s.valPar, s.valTvaPar, s.valTriss, s.valFyrtal, s.valLillan, s.valStoran,
-                                  s.valKak, s.valKolvo, s.valChans};
+        const std::int16_t v[]
+            = {0,           s.valEttor, s.valTvaor,  s.valTreor,  s.valFyror,  s.valFemmor, s.valSexor, s.valPar,
+               s.valTvaPar, s.valTriss, s.valFyrtal, s.valLillan, s.valStoran, s.valKak,    s.valKolvo, s.valChans};
         return v[n];
     }
 
@@ -148,7 +146,8 @@ public:
         const int p = a.state.CurrentPlayer + 1;
         int best = 0;
         for (int c = 1; c <= GameState::kCategories; ++c)
-            if (a.state.Points[p][c] == GameState::kFree && (best == 0 || candidate(a.state, c) > candidate(a.state, best)))
+            if (a.state.Points[p][c] == GameState::kFree
+                && (best == 0 || candidate(a.state, c) > candidate(a.state, best)))
                 best = c;
         // The click the player makes: toggled -> ScoreVal_Click -> RecordScore -> NextPlayer -> GameFinish.
         run("ScoreVal click", [&] { a.ScoreVal[best]->click(); });
@@ -178,9 +177,8 @@ void BM_WholeGame(benchmark::State& st)
     for (auto _ : st) {
         QElapsedTimer t;
         t.start();
-        KolvoApp app(services, [](const Services& s, FacePictureSource faces) {
-            return new KolvoArena(s, std::move(faces));
-        });
+        KolvoApp app(services,
+                     [](const Services& s, FacePictureSource faces) { return new KolvoArena(s, std::move(faces)); });
         app.start();
         app.showSetup();
         app.setup()->DiceStyle6_Click();
@@ -227,15 +225,15 @@ void BM_EndOfGameParts(benchmark::State& st)
         switch (part) {
         case 0:
             settings.setValue(QStringLiteral("Kolvo"), QStringLiteral("KolvoHighscore"), QStringLiteral("Score"),
-                                 QString::number(100 + n++));
+                              QString::number(100 + n++));
             settings.setValue(QStringLiteral("Kolvo"), QStringLiteral("KolvoHighscore"), QStringLiteral("Name"),
-                                 QStringLiteral("Spelare 1"));
+                              QStringLiteral("Spelare 1"));
             break;
         case 1:
             benchmark::DoNotOptimize(settings.value(QStringLiteral("Kolvo"), QStringLiteral("KolvoHighscore"),
-                                                         QStringLiteral("Score"), QStringLiteral("0")));
+                                                    QStringLiteral("Score"), QStringLiteral("0")));
             benchmark::DoNotOptimize(settings.value(QStringLiteral("Kolvo"), QStringLiteral("KolvoHighscore"),
-                                                         QStringLiteral("Name"), QStringLiteral("Nobody")));
+                                                    QStringLiteral("Name"), QStringLiteral("Nobody")));
             break;
         case 2:
             media.mciExecute(("Play " + dir + QStringLiteral("clap.wav")).toLocal8Bit());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -146,8 +147,8 @@ int main(int argc, char** argv)
     constexpr int kGames = 100000;
     const SelfPlay played = selfPlay(table, kGames, 20240613u);
     const double off = std::abs(played.mean - expected) / played.standardError;
-    std::printf("self-play of %d games: mean %.4f, standard error %.4f (%.2f standard errors from the table)\n",
-                kGames, played.mean, played.standardError, off);
+    std::printf("self-play of %d games: mean %.4f, standard error %.4f (%.2f standard errors from the table)\n", kGames,
+                played.mean, played.standardError, off);
     const bool pass = off <= 3;
     std::printf("%s: self-play mean within three standard errors of the expected score\n", pass ? "PASS" : "FAIL");
     return pass ? 0 : 1;

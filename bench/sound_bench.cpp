@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of a sound to the user-interface thread, and how soon it is heard.
 //
 // PlaySound* time the call alone (microseconds): what a click or a timer tick pays.
@@ -31,12 +32,14 @@ QString soundFile(const char* name)
 
 std::unique_ptr<SdlMedia> quietMedia()
 {
-    return std::make_unique<SdlMedia>([](const MediaFailure& failure) {
-        std::fprintf(stderr, "sound_bench: %s\n", qPrintable(failure.text()));
-    });
+    return std::make_unique<SdlMedia>(
+        [](const MediaFailure& failure) { std::fprintf(stderr, "sound_bench: %s\n", qPrintable(failure.text())); });
 }
 
-double seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+double seconds(Clock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
 
 // A roll sound the service has played before: decoded and waiting.
 void BM_PlaySoundWarm(benchmark::State& state)
@@ -84,8 +87,13 @@ void BM_PlaySoundCold(benchmark::State& state)
         media->waitUntilIdle();
     }
 }
-BENCHMARK(BM_PlaySoundCold)->Arg(0)->Arg(1)->ArgName("midi")
-    ->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(20);
+BENCHMARK(BM_PlaySoundCold)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("midi")
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(20);
 
 // From the call to the first sound mixed, on a freshly started service each time,
 // so nothing is still sounding: the file is read and decoded first (for MIDI with
@@ -107,8 +115,14 @@ void latencyCold(benchmark::State& state, const char* name)
         state.SetIterationTime(seconds(*heard - start));
     }
 }
-void BM_LatencyWaveCold(benchmark::State& state) { latencyCold(state, "Roll.wav"); }
-void BM_LatencyMidi(benchmark::State& state) { latencyCold(state, "Congratulations.mid"); }
+void BM_LatencyWaveCold(benchmark::State& state)
+{
+    latencyCold(state, "Roll.wav");
+}
+void BM_LatencyMidi(benchmark::State& state)
+{
+    latencyCold(state, "Congratulations.mid");
+}
 BENCHMARK(BM_LatencyWaveCold)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_LatencyMidi)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 

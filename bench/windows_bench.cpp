@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The set-up window: building it, picking a style, and the raster copy behind a pick.
 #include "bench/BenchMain.h"
 #include <QApplication>

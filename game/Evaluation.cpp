@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Evaluation.h"
 
 namespace rules {
@@ -7,10 +8,21 @@ namespace {
 // from the category order (Kolvo is category 14, Chans 15), so go through this.
 constexpr std::int16_t GameState::*kCandidates[GameState::kCategories + 1] = {
     nullptr,
-    &GameState::valEttor,  &GameState::valTvaor,  &GameState::valTreor,   &GameState::valFyror,
-    &GameState::valFemmor, &GameState::valSexor,  &GameState::valPar,     &GameState::valTvaPar,
-    &GameState::valTriss,  &GameState::valFyrtal, &GameState::valLillan,  &GameState::valStoran,
-    &GameState::valKak,    &GameState::valKolvo,  &GameState::valChans,
+    &GameState::valEttor,
+    &GameState::valTvaor,
+    &GameState::valTreor,
+    &GameState::valFyror,
+    &GameState::valFemmor,
+    &GameState::valSexor,
+    &GameState::valPar,
+    &GameState::valTvaPar,
+    &GameState::valTriss,
+    &GameState::valFyrtal,
+    &GameState::valLillan,
+    &GameState::valStoran,
+    &GameState::valKak,
+    &GameState::valKolvo,
+    &GameState::valChans,
 };
 
 } // namespace
@@ -63,8 +75,8 @@ void EvaluateDice(GameState& s)
     // No face on two dice means five different faces: without a six they are 1..5,
     // without a one 2..6. Dice without a face (0) never make a straight, since the
     // counts then add up to less than five.
-    const int counted = s.FaceCount[1] + s.FaceCount[2] + s.FaceCount[3] + s.FaceCount[4]
-                        + s.FaceCount[5] + s.FaceCount[6];
+    const int counted
+        = s.FaceCount[1] + s.FaceCount[2] + s.FaceCount[3] + s.FaceCount[4] + s.FaceCount[5] + s.FaceCount[6];
     const bool noneRepeated = s.valPar == 0 && s.valTriss == 0 && s.valFyrtal == 0 && s.valKolvo == 0;
     if (counted == GameState::kDice && noneRepeated) {
         if (s.FaceCount[6] == 0)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstdint>
 
@@ -8,7 +9,7 @@ namespace rules {
 // Works out from DiceValue what each of the fifteen categories would score now.
 void ClearEvaluation(GameState& state);
 void CountFaces(GameState& state);
-void EvaluateDice(GameState& state);                          // ClearEvaluation, CountFaces, then the rules in order
+void EvaluateDice(GameState& state);                            // ClearEvaluation, CountFaces, then the rules in order
 std::int16_t CandidateOf(const GameState& state, int category); // 1..15 -> its candidate
 
 } // namespace rules

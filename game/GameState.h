@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <array>
 #include <cstdint>
@@ -21,9 +22,9 @@ struct GameState {
     bool HasRolled = false;
     bool IgnoreScoreClick = false;
 
-    std::array<bool, kDice> DiceFree{};             // 0..4
-    std::array<std::int16_t, kDice> DiceValue{};    // 0..4; 0 = no face yet this turn
-    std::array<std::int16_t, 7> FaceCount{};        // 1..6; [0] unused
+    std::array<bool, kDice> DiceFree{};          // 0..4
+    std::array<std::int16_t, kDice> DiceValue{}; // 0..4; 0 = no face yet this turn
+    std::array<std::int16_t, 7> FaceCount{};     // 1..6; [0] unused
 
     std::int16_t valEttor = 0;
     std::int16_t valTvaor = 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Solver.h"
 
 #include <algorithm>
@@ -20,12 +21,15 @@ constexpr int kUpperRows = 6;
 constexpr int kMultisets = 462; // of 0..5 dice: the holds; those of five dice are the outcomes
 constexpr int kOutcomes = 252;
 constexpr int kFirstOutcome = kMultisets - kOutcomes; // multisets are ordered by size
-constexpr int kCap = kBonusThreshold;                  // upper sums from here on are all alike
+constexpr int kCap = kBonusThreshold;                 // upper sums from here on are all alike
 constexpr int kLanes = kCap + 1;
 constexpr int kUpperSets = 1 << kUpperRows;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-constexpr CategoryMask bitOf(int category) { return CategoryMask(1u << (category - 1)); }
+constexpr CategoryMask bitOf(int category)
+{
+    return CategoryMask(1u << (category - 1));
+}
 
 int keyOf(const std::array<std::uint8_t, kFaces>& counts)
 {
@@ -59,7 +63,8 @@ struct Layout {
 
     std::size_t offset(CategoryMask used) const
     {
-        return std::size_t(used >> kUpperRows) * std::size_t(lanesPerLowerSet) + std::size_t(laneBase[used & (kUpperSets - 1)]);
+        return std::size_t(used >> kUpperRows) * std::size_t(lanesPerLowerSet)
+            + std::size_t(laneBase[used & (kUpperSets - 1)]);
     }
 
     int indexOf(const std::array<std::uint8_t, kFaces>& c) const { return indexOfKey[std::size_t(keyOf(c))]; }
@@ -168,8 +173,7 @@ const Layout& layout()
 // fills h for every smaller hold (the value of keeping it and rolling the rest) and best with
 // the value of the best hold within each multiset. Adding the rerolled dice one at a time gives
 // the multinomial average exactly, with 6 additions per hold instead of one per outcome.
-template <typename V>
-[[gnu::always_inline]] inline void rollStage(const Layout& l, V* h, V* best)
+template <typename V> [[gnu::always_inline]] inline void rollStage(const Layout& l, V* h, V* best)
 {
     for (int k = kFirstOutcome - 1; k >= 0; --k) {
         const auto& m = l.withOneMore[std::size_t(k)];
@@ -421,7 +425,8 @@ TurnPlan::TurnPlan(const SolverTable& table, SheetPosition position)
         for (int k = 0; k <= GameState::kDice; ++k) {
             const int points = cat * k;
             const int bonus = upper_ < kCap && upper_ + points >= kCap ? kBonusPoints : 0;
-            upperExit[std::size_t(cat)][std::size_t(k)] = points + bonus + table.expectedRemaining(after, upper_ + points);
+            upperExit[std::size_t(cat)][std::size_t(k)]
+                = points + bonus + table.expectedRemaining(after, upper_ + points);
         }
     }
     for (int o = 0; o < kOutcomes; ++o) {
@@ -431,8 +436,8 @@ TurnPlan::TurnPlan(const SolverTable& table, SheetPosition position)
             if (position.used & bitOf(cat))
                 continue;
             const double c = cat > kUpperRows
-                                 ? lowerExit[std::size_t(cat)] + l.score[std::size_t(o)][std::size_t(cat)]
-                                 : upperExit[std::size_t(cat)][l.counts[std::size_t(kFirstOutcome + o)][std::size_t(cat - 1)]];
+                ? lowerExit[std::size_t(cat)] + l.score[std::size_t(o)][std::size_t(cat)]
+                : upperExit[std::size_t(cat)][l.counts[std::size_t(kFirstOutcome + o)][std::size_t(cat - 1)]];
             if (c > v) {
                 v = c;
                 chosen = cat;
@@ -517,7 +522,7 @@ std::vector<CategoryChoice> TurnPlan::rankCategories(const Dice& dice) const
         const int upperAfter = upper ? upper_ + c.pointsNow : upper_;
         const int bonus = upper && upper_ < kCap && upperAfter >= kCap ? kBonusPoints : 0;
         c.expectedFinal = position_.points + c.pointsNow + bonus
-                          + table_->expectedRemaining(position_.used | bitOf(cat), upperAfter);
+            + table_->expectedRemaining(position_.used | bitOf(cat), upperAfter);
         ranked.push_back(c);
     }
     std::sort(ranked.begin(), ranked.end(), [](const CategoryChoice& a, const CategoryChoice& b) {
@@ -557,7 +562,7 @@ constexpr QStringView kLastOfList = u"%1 och %2";
 constexpr QStringView kListSeparator = u", ";
 constexpr QStringView kNumberWords[] = {u"", u"en", u"två", u"tre", u"fyra", u"fem"};
 constexpr QStringView kCategoryNames[] = {
-    u"",      u"Ettor", u"Tvåor",  u"Treor",  u"Fyror",  u"Femmor", u"Sexor", u"Par",
+    u"",        u"Ettor", u"Tvåor",  u"Treor",  u"Fyror",  u"Femmor", u"Sexor", u"Par",
     u"Två par", u"Triss", u"Fyrtal", u"Lillan", u"Storan", u"Kåk",    u"Kolvo", u"Chans",
 };
 

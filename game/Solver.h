@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <array>
 #include <cstdint>
@@ -95,9 +96,9 @@ private:
     SheetPosition position_;
     int upper_ = 0; // capped
     bool valid_ = false;
-    std::array<double, 252> lastRoll_{};  // best category value per outcome
+    std::array<double, 252> lastRoll_{}; // best category value per outcome
     std::array<std::int8_t, 252> lastRollCategory_{};
-    std::array<double, 462> oneRollLeft_{};  // per kept multiset
+    std::array<double, 462> oneRollLeft_{}; // per kept multiset
     std::array<double, 462> twoRollsLeft_{};
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/SolverCache.h"
 
 #include <bit>
@@ -32,15 +33,13 @@ quint64 checksumOf(const char* bytes, qsizetype size)
     return hash;
 }
 
-template <typename T>
-void put(char*& at, T value)
+template <typename T> void put(char*& at, T value)
 {
     qToLittleEndian(value, at);
     at += sizeof(T);
 }
 
-template <typename T>
-T take(const char*& at)
+template <typename T> T take(const char*& at)
 {
     const T value = qFromLittleEndian<T>(at);
     at += sizeof(T);
@@ -113,7 +112,9 @@ std::optional<SolverTable> loadTable(const QString& directory)
     return SolverTable::fromValues(std::move(values));
 }
 
-TableProvider::TableProvider(QString directory, QObject* parent) : QObject(parent), directory_(std::move(directory)) {}
+TableProvider::TableProvider(QString directory, QObject* parent) : QObject(parent), directory_(std::move(directory))
+{
+}
 
 TableProvider::~TableProvider()
 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FailureBox.h"
 
 #include <QApplication>
@@ -11,7 +12,7 @@ namespace {
 constexpr int kModalCheckMs = 50;
 
 QPointer<QMessageBox> openBox; // deleted a little after it is closed
-QPointer<QTimer> waiting; // holds the waiting text; dies with the application
+QPointer<QTimer> waiting;      // holds the waiting text; dies with the application
 
 void open(const QString& text)
 {

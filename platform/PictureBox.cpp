@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PictureBox.h"
 
 #include <QKeyEvent>
@@ -9,7 +10,9 @@ constexpr QRgb kHoldBand = qRgb(255, 255, 0);
 constexpr QRgb kHoldEdge = qRgb(0, 0, 0);
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
+{
+}
 
 void PictureBox::setAutoSize(bool on)
 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtSettingsStore.h"
 
 #include <QDir>
@@ -47,8 +48,7 @@ QString failureReason(const QString& file, QSettings::Status status)
 
 } // namespace
 
-QString QtSettingsStore::value(QStringView application, QStringView section, QStringView key,
-                               QStringView defaultValue)
+QString QtSettingsStore::value(QStringView application, QStringView section, QStringView key, QStringView defaultValue)
 {
     const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application.toString(),
                              application.toString());
@@ -57,8 +57,7 @@ QString QtSettingsStore::value(QStringView application, QStringView section, QSt
 
 void QtSettingsStore::setValue(QStringView application, QStringView section, QStringView key, QStringView value)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application.toString(),
-                       application.toString());
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application.toString(), application.toString());
     writeAll(settings, section, {{key.toString(), value.toString()}});
 }
 
@@ -81,12 +80,12 @@ SettingsStore::SaveResult QtSettingsStore::setValuesIf(QStringView application, 
     if (!lock.tryLock(kLockWaitMs)) {
         if (lock.error() == QLockFile::LockFailedError)
             return {Outcome::Failed, QStringLiteral("Ett annat Kolvo sparade samtidigt och blev inte klart.")};
-        return {Outcome::Failed, QStringLiteral("Mappen %1 går inte att skriva i.")
-                                     .arg(QDir::toNativeSeparators(QFileInfo(file).absolutePath()))};
+        return {Outcome::Failed,
+                QStringLiteral("Mappen %1 går inte att skriva i.")
+                    .arg(QDir::toNativeSeparators(QFileInfo(file).absolutePath()))};
     }
     // Made under the lock, so it reads what the last save left.
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application.toString(),
-                       application.toString());
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application.toString(), application.toString());
     if (!stillWanted(read(settings, section, guardKey, guardDefault)))
         return {Outcome::Kept, QString()};
     const QSettings::Status status = writeAll(settings, section, entries);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Uniform single-precision numbers for the dice.
@@ -13,4 +14,7 @@ public:
 float secondsSinceMidnight();
 
 // The face a die shows for a draw r in [0, 1).
-inline int faceFromDraw(float r) { return static_cast<int>(6.0f * r + 1.0f); }
+inline int faceFromDraw(float r)
+{
+    return static_cast<int>(6.0f * r + 1.0f);
+}

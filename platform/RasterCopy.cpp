@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/RasterCopy.h"
 
 #include <algorithm>
@@ -31,8 +32,7 @@ Span clip(qint64 dest, qint64 src, qint64 length, qint64 destSize, qint64 srcSiz
 
 } // namespace
 
-bool BitBlt(QImage& dest, int x, int y, int width, int height, const QImage& src, int xSrc, int ySrc,
-            quint32 rop)
+bool BitBlt(QImage& dest, int x, int y, int width, int height, const QImage& src, int xSrc, int ySrc, quint32 rop)
 {
     if (rop != SRCCOPY || dest.isNull() || src.isNull() || dest.depth() < 8)
         return false;
@@ -50,8 +50,8 @@ bool BitBlt(QImage& dest, int x, int y, int width, int height, const QImage& src
     // A detached copy of the block, so a copy within one image reads the old pixels.
     QImage block = src.copy(int(across.src), int(down.src), int(across.length), int(down.length));
     block = dest.format() == QImage::Format_Indexed8
-                ? block.convertToFormat(QImage::Format_Indexed8, dest.colorTable(), Qt::ThresholdDither)
-                : block.convertToFormat(dest.format());
+        ? block.convertToFormat(QImage::Format_Indexed8, dest.colorTable(), Qt::ThresholdDither)
+        : block.convertToFormat(dest.format());
     const qsizetype bytesPerPixel = dest.depth() / 8;
     const auto rowBytes = static_cast<size_t>(bytesPerPixel * across.length);
     for (int row = 0; row < int(down.length); ++row) {

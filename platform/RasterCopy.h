@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QImage>
 #include <QtGlobal>
@@ -14,5 +15,4 @@ inline constexpr quint32 SRCCOPY = 0x00CC0020;
 // destination of fewer than 8 bits per pixel or images of different device pixel
 // ratios (a raster copy never resamples); true otherwise, also when clipping leaves
 // nothing to copy.
-bool BitBlt(QImage& dest, int x, int y, int width, int height, const QImage& src, int xSrc, int ySrc,
-            quint32 rop);
+bool BitBlt(QImage& dest, int x, int y, int width, int height, const QImage& src, int xSrc, int ySrc, quint32 rop);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <functional>
 #include <QList>
@@ -19,8 +20,7 @@ public:
 
     virtual ~SettingsStore() = default;
     // The stored text, or defaultValue when the key (or the whole store) is missing.
-    virtual QString value(QStringView application, QStringView section, QStringView key,
-                          QStringView defaultValue) = 0;
+    virtual QString value(QStringView application, QStringView section, QStringView key, QStringView defaultValue) = 0;
     // Creates or replaces the key.
     virtual void setValue(QStringView application, QStringView section, QStringView key, QStringView value) = 0;
 
@@ -30,5 +30,6 @@ public:
     // not approve; Failed, with the reason, when the store could not be locked or written.
     virtual SaveResult setValuesIf(QStringView application, QStringView section, const Entries& entries,
                                    QStringView guardKey, QStringView guardDefault,
-                                   const std::function<bool(const QString& stored)>& stillWanted) = 0;
+                                   const std::function<bool(const QString& stored)>& stillWanted)
+        = 0;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Contrast as accessibility guidelines measure it (WCAG 2: relative luminance, ratio
 // (L1 + 0.05) / (L2 + 0.05), 3 the least for parts of the interface), over pictures
@@ -35,8 +36,7 @@ inline QRegion bandAround(const QRect& r, int width)
 }
 
 // Calls f(x, y) for every device pixel of image inside the logical region.
-template <typename F>
-void forEachPixel(const QImage& image, const QRegion& region, F f)
+template <typename F> void forEachPixel(const QImage& image, const QRegion& region, F f)
 {
     const double dpr = image.devicePixelRatio();
     for (const QRect& r : region) {

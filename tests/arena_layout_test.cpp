@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 #include <QMenuBar>
 
@@ -44,8 +45,8 @@ private slots:
         QTest::newRow("lblHighscoreHolder") << "lblHighscoreHolder" << twips(3840, 3120, 2055, 255) << "Högsta poäng";
         QTest::newRow("RekordHållareNamn") << "RekordHållareNamn" << twips(3840, 3420, 1575, 255) << "";
         QTest::newRow("Rekordhållare") << "Rekordhållare" << twips(5460, 3420, 435, 255) << "";
-        const char* categories[] = {"Ettor", "Tvåor", "Treor", "Fyror", "Femmor", "Sexor", "Par", "Två par",
-                                    "Triss", "Fyrtal", "Lillan", "Storan", "Kåk", "Kolvo", "Chans"};
+        const char* categories[] = {"Ettor", "Tvåor",  "Treor",  "Fyror",  "Femmor", "Sexor", "Par",  "Två par",
+                                    "Triss", "Fyrtal", "Lillan", "Storan", "Kåk",    "Kolvo", "Chans"};
         for (int i = 1; i <= 15; ++i) {
             // Chans (15) is on the 14th row, Kolvo (14) on the 15th.
             const int row = i == 14 ? 15 : i == 15 ? 14 : i;
@@ -56,10 +57,10 @@ private slots:
         }
         const int playerTops[] = {480, 840, 1200, 1560, 1920, 2310};
         for (int i = 1; i <= 6; ++i) {
-            QTest::addRow("lblPlayer(%d)", i) << QStringLiteral("lblPlayer(%1)").arg(i)
-                                              << twips(2520, playerTops[i - 1], 2295, 255) << "";
-            QTest::addRow("lblSum(%d)", i) << QStringLiteral("lblSum(%1)").arg(i)
-                                           << twips(5040, playerTops[i - 1], 915, 255) << "";
+            QTest::addRow("lblPlayer(%d)", i)
+                << QStringLiteral("lblPlayer(%1)").arg(i) << twips(2520, playerTops[i - 1], 2295, 255) << "";
+            QTest::addRow("lblSum(%d)", i)
+                << QStringLiteral("lblSum(%1)").arg(i) << twips(5040, playerTops[i - 1], 915, 255) << "";
         }
     }
     void controls()
@@ -91,19 +92,32 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("roll count") << "Roller" << "Kast 3 av 3";
-        QTest::newRow("Femmor") << "ScoreVal(5)" << "Femmor";
-        QTest::newRow("Två par") << "ScoreVal(8)" << "Två par";
-        QTest::newRow("Fyrtal") << "ScoreVal(10)" << "Fyrtal";
-        QTest::newRow("Storan") << "ScoreVal(12)" << "Storan";
-        QTest::newRow("Högsta poäng") << "lblHighscoreHolder" << "Högsta poäng";
-        QTest::newRow("Nu kastar") << "Label1" << "Nu kastar";
-        QTest::newRow("Spelare") << "Label2" << "Spelare";
-        QTest::newRow("Poäng") << "Label3" << "Poäng";
-        QTest::newRow("Spelet är slut") << "lblSpelareTur" << "Spelet är slut";
-        QTest::newRow("a total") << "lblSum(1)" << "374";
-        QTest::newRow("a score") << "Score(14)" << "50";
-        QTest::newRow("a record") << "Rekordhållare" << "374";
+        QTest::newRow("roll count") << "Roller"
+                                    << "Kast 3 av 3";
+        QTest::newRow("Femmor") << "ScoreVal(5)"
+                                << "Femmor";
+        QTest::newRow("Två par") << "ScoreVal(8)"
+                                 << "Två par";
+        QTest::newRow("Fyrtal") << "ScoreVal(10)"
+                                << "Fyrtal";
+        QTest::newRow("Storan") << "ScoreVal(12)"
+                                << "Storan";
+        QTest::newRow("Högsta poäng") << "lblHighscoreHolder"
+                                      << "Högsta poäng";
+        QTest::newRow("Nu kastar") << "Label1"
+                                   << "Nu kastar";
+        QTest::newRow("Spelare") << "Label2"
+                                 << "Spelare";
+        QTest::newRow("Poäng") << "Label3"
+                               << "Poäng";
+        QTest::newRow("Spelet är slut") << "lblSpelareTur"
+                                        << "Spelet är slut";
+        QTest::newRow("a total") << "lblSum(1)"
+                                 << "374";
+        QTest::newRow("a score") << "Score(14)"
+                                 << "50";
+        QTest::newRow("a record") << "Rekordhållare"
+                                  << "374";
     }
     void captionsAreNotClipped()
     {
@@ -114,14 +128,19 @@ private slots:
         QVERIFY(w);
         if (auto* b = qobject_cast<QAbstractButton*>(w)) {
             b->setText(text);
-            QVERIFY2(b->sizeHint().width() <= w->width(),
-                     qPrintable(QStringLiteral("%1 needs %2 px, has %3").arg(name).arg(b->sizeHint().width()).arg(w->width())));
+            QVERIFY2(
+                b->sizeHint().width() <= w->width(),
+                qPrintable(
+                    QStringLiteral("%1 needs %2 px, has %3").arg(name).arg(b->sizeHint().width()).arg(w->width())));
         } else {
             auto* l = qobject_cast<QLabel*>(w);
             l->setText(text);
             const QFontMetrics fm(l->font());
             QVERIFY2(fm.horizontalAdvance(text) <= w->width() && fm.height() <= w->height(),
-                     qPrintable(QStringLiteral("%1 needs %2 px, has %3").arg(name).arg(fm.horizontalAdvance(text)).arg(w->width())));
+                     qPrintable(QStringLiteral("%1 needs %2 px, has %3")
+                                    .arg(name)
+                                    .arg(fm.horizontalAdvance(text))
+                                    .arg(w->width())));
         }
     }
 
@@ -200,8 +219,8 @@ private slots:
         QCOMPARE(bar[0]->menu()->actions()[0]->text(), QStringLiteral("&Exit"));
         QCOMPARE(bar[0]->menu()->actions()[0]->objectName(), QStringLiteral("mnuExit"));
         QCOMPARE(bar[1]->text(), QStringLiteral("&Nytt spel"));
-        const QStringList players = {"&En spelare", "&Två spelare", "T&re spelare",
-                                     "&Fyra spelare", "Fe&m spelare", "Se&x spelare"};
+        const QStringList players
+            = {"&En spelare", "&Två spelare", "T&re spelare", "&Fyra spelare", "Fe&m spelare", "Se&x spelare"};
         const QList<QAction*> items = bar[1]->menu()->actions();
         QCOMPARE(items.size(), 6);
         for (int i = 0; i < 6; ++i) {
@@ -221,8 +240,10 @@ private slots:
         ArenaFixture f; // loaded, never shown
         const QImage bg = f.a().Backdrop->storedImage();
         const QColor yellow(255, 255, 0);
-        struct Corner { int x, y; } corners[] = {{10, 6}, {123, 251}, {166, 6}, {399, 173}, {126, 206},
-                                                 {243, 275}, {254, 206}, {395, 247}, {126, 278}, {323, 315}};
+        struct Corner {
+            int x, y;
+        } corners[] = {{10, 6},    {123, 251}, {166, 6},   {399, 173}, {126, 206},
+                       {243, 275}, {254, 206}, {395, 247}, {126, 278}, {323, 315}};
         for (auto c : corners)
             QVERIFY2(QColor(bg.pixel(c.x, c.y)) == yellow, qPrintable(QStringLiteral("%1,%2").arg(c.x).arg(c.y)));
         QCOMPARE(QColor(bg.pixel(124, 251)), QColor(0, 0, 255)); // just outside frame 1

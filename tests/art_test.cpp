@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QHash>
 #include <QSet>
 #include <QXmlStreamReader>
@@ -91,9 +92,9 @@ bool opaque(const QImage& image)
 
 const QImage& faces(int scale = 1)
 {
-    static const QImage sheets[] = {ui::loadPicture(u":/images/faces.png", 1),
-                                    ui::loadPicture(u":/images/faces.png", 2),
-                                    ui::loadPicture(u":/images/faces.png", 3)};
+    static const QImage sheets[]
+        = {ui::loadPicture(u":/images/faces.png", 1), ui::loadPicture(u":/images/faces.png", 2),
+           ui::loadPicture(u":/images/faces.png", 3)};
     return sheets[scale - 1];
 }
 
@@ -238,7 +239,11 @@ void ArtTest::theFaceBoxOfThreeLosesNothing()
                     const QRgb p = face.pixel(x, y);
                     QVERIFY2(ground(p),
                              qPrintable(QStringLiteral("style %1 value %2: (%3, %4) is #%5")
-                                            .arg(c).arg(v).arg(x).arg(y).arg(p, 8, 16, QLatin1Char('0'))));
+                                            .arg(c)
+                                            .arg(v)
+                                            .arg(x)
+                                            .arg(y)
+                                            .arg(p, 8, 16, QLatin1Char('0'))));
                 }
             // The die's own right outline lies in the 30 columns.
             QVERIFY(!ground(face.pixel(30 * scale - 1, 15 * scale)));
@@ -332,7 +337,8 @@ void ArtTest::programIconIsColourfulDice()
     // A red, a blue and a yellow die, each a good part of the picture (not the blank
     // off-white die it used to be), standing free: the bottom corners are clear.
     for (int hue : {355, 222, 47})
-        QVERIFY2(shareOfHue(icon, hue) > 0.08, qPrintable(QStringLiteral("hue %1: %2").arg(hue).arg(shareOfHue(icon, hue))));
+        QVERIFY2(shareOfHue(icon, hue) > 0.08,
+                 qPrintable(QStringLiteral("hue %1: %2").arg(hue).arg(shareOfHue(icon, hue))));
     QCOMPARE(qAlpha(icon.pixel(0, size - 1)) + qAlpha(icon.pixel(size - 1, size - 1)), 0);
 }
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The generators under tools/ still make the committed assets.
 if(TARGET kolvo-soundgen AND TARGET kolvo-artgen)
   add_test(NAME assets_regenerate

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sound tests, all labelled "audio" (ctest -L audio):
 # - sound_playsound_test: the game's calls against the recording fake;
 # - sound_sdlmedia_test: the SDL service on SDL's dummy output, no server needed;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end tests, labelled "e2e" (ctest -L e2e): the built program played under its
 # own Xvfb, D-Bus session, accessibility bus and PulseAudio null sink, with real input
 # events (xdotool), read from the outside (X properties, AT-SPI, the per-user store,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
 #include "fakes/ArenaFixture.h"
@@ -43,7 +44,8 @@ private slots:
         f.a().GameFinish();
         const auto messages = f.dialogs.messageTexts();
         QVERIFY(!messages.empty());
-        const QString expected = QStringLiteral("Vinner gör P%1\r\nmed poängen: %2").arg(winner).arg(totals[winner - 1]);
+        const QString expected
+            = QStringLiteral("Vinner gör P%1\r\nmed poängen: %2").arg(winner).arg(totals[winner - 1]);
         const auto& gameOver = std::find(messages.begin(), messages.end(), expected);
         QVERIFY2(gameOver != messages.end(), qPrintable(messages.front()));
         QCOMPARE(f.a().lblSpelareTur->text(), QStringLiteral("Spelet är slut"));
@@ -80,13 +82,20 @@ private slots:
         QTest::addColumn<QString>("storedScore"); // "" = nothing stored
         QTest::addColumn<QString>("total");
         QTest::addColumn<bool>("newRecord");
-        QTest::newRow("first run") << "" << "1" << true;
-        QTest::newRow("equal is no record") << "250" << "250" << false;
-        QTest::newRow("one more is") << "250" << "251" << true;
-        QTest::newRow("empty total") << "" << "" << false;
-        QTest::newRow("stored text is 0") << "abc" << "3" << true;
-        QTest::newRow("leading number") << "300 poäng" << "299" << false;
-        QTest::newRow("absurd record") << "99999999999999999999" << "374" << false;
+        QTest::newRow("first run") << ""
+                                   << "1" << true;
+        QTest::newRow("equal is no record") << "250"
+                                            << "250" << false;
+        QTest::newRow("one more is") << "250"
+                                     << "251" << true;
+        QTest::newRow("empty total") << ""
+                                     << "" << false;
+        QTest::newRow("stored text is 0") << "abc"
+                                          << "3" << true;
+        QTest::newRow("leading number") << "300 poäng"
+                                        << "299" << false;
+        QTest::newRow("absurd record") << "99999999999999999999"
+                                       << "374" << false;
     }
     void record()
     {
@@ -103,7 +112,8 @@ private slots:
         f.a().lblPlayer[1]->setText(QStringLiteral("Ny"));
         f.a().GameFinish();
         const bool congratulated = std::count(f.media.commands.begin(), f.media.commands.end(),
-                                              QByteArray("Play /opt/kolvo/Congratulations.mid")) == 1;
+                                              QByteArray("Play /opt/kolvo/Congratulations.mid"))
+            == 1;
         QCOMPARE(congratulated, newRecord);
         QCOMPARE(f.dialogs.messageTexts().back() == QStringLiteral("Nytt rekord !!"), newRecord);
         if (newRecord) {
@@ -129,8 +139,9 @@ private slots:
         f.a().GameFinish();
         const auto messages = f.dialogs.messageTexts();
         QCOMPARE(messages[messages.size() - 2], QStringLiteral("Nytt rekord !!"));
-        QCOMPARE(messages.back(), QStringLiteral("Rekordet kunde inte sparas och finns inte kvar nästa gång.\r\n"
-                                                 "Filen går inte att skriva till."));
+        QCOMPARE(messages.back(),
+                 QStringLiteral("Rekordet kunde inte sparas och finns inte kvar nästa gång.\r\n"
+                                "Filen går inte att skriva till."));
 
         ArenaFixture g;
         finishedSheets(g, {"120"});

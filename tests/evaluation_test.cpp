@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
 #include <algorithm>
@@ -28,8 +29,7 @@ GameState evaluated(const Dice& dice)
     return s;
 }
 
-template <typename F>
-void forAllDice(F&& f)
+template <typename F> void forAllDice(F&& f)
 {
     Dice d{};
     for (d[0] = 1; d[0] <= 6; ++d[0])
@@ -193,14 +193,17 @@ private slots:
         QTest::newRow("2 3 4 5 6") << Dice{2, 3, 4, 5, 6} << Expected{0, 2, 3, 4, 5, 6, 0, 0, 0, 0, 0, 20, 0, 0, 20};
         QTest::newRow("1 2 3 4 6") << Dice{1, 2, 3, 4, 6} << Expected{1, 2, 3, 4, 0, 6, 0, 0, 0, 0, 0, 0, 0, 0, 16};
         QTest::newRow("3 3 3 5 5") << Dice{3, 3, 3, 5, 5} << Expected{0, 0, 9, 0, 10, 0, 10, 16, 9, 0, 0, 0, 19, 0, 19};
-        QTest::newRow("5 5 6 6 6") << Dice{5, 5, 6, 6, 6} << Expected{0, 0, 0, 0, 10, 18, 12, 22, 18, 0, 0, 0, 28, 0, 28};
+        QTest::newRow("5 5 6 6 6") << Dice{5, 5, 6, 6, 6}
+                                   << Expected{0, 0, 0, 0, 10, 18, 12, 22, 18, 0, 0, 0, 28, 0, 28};
         QTest::newRow("1 1 6 6 3") << Dice{1, 1, 6, 6, 3} << Expected{2, 0, 3, 0, 0, 12, 12, 14, 0, 0, 0, 0, 0, 0, 17};
         QTest::newRow("2 5 2 1 6") << Dice{2, 5, 2, 1, 6} << Expected{1, 4, 0, 0, 5, 6, 4, 0, 0, 0, 0, 0, 0, 0, 16};
         QTest::newRow("3 3 3 1 2") << Dice{3, 3, 3, 1, 2} << Expected{1, 2, 9, 0, 0, 0, 6, 0, 9, 0, 0, 0, 0, 0, 12};
         QTest::newRow("4 4 4 4 2") << Dice{4, 4, 4, 4, 2} << Expected{0, 2, 0, 16, 0, 0, 8, 0, 12, 16, 0, 0, 0, 0, 18};
-        QTest::newRow("6 6 6 6 6") << Dice{6, 6, 6, 6, 6} << Expected{0, 0, 0, 0, 0, 30, 12, 0, 18, 24, 0, 0, 0, 50, 30};
+        QTest::newRow("6 6 6 6 6") << Dice{6, 6, 6, 6, 6}
+                                   << Expected{0, 0, 0, 0, 0, 30, 12, 0, 18, 24, 0, 0, 0, 50, 30};
         QTest::newRow("2 2 2 2 2") << Dice{2, 2, 2, 2, 2} << Expected{0, 10, 0, 0, 0, 0, 4, 0, 6, 8, 0, 0, 0, 50, 10};
-        QTest::newRow("5 4 3 2 1 shuffled") << Dice{5, 4, 3, 2, 1} << Expected{1, 2, 3, 4, 5, 0, 0, 0, 0, 0, 15, 0, 0, 0, 15};
+        QTest::newRow("5 4 3 2 1 shuffled")
+            << Dice{5, 4, 3, 2, 1} << Expected{1, 2, 3, 4, 5, 0, 0, 0, 0, 0, 15, 0, 0, 0, 15};
     }
     void workedResults()
     {
@@ -208,8 +211,10 @@ private slots:
         QFETCH(Expected, expected);
         const GameState s = evaluated(dice);
         for (int c = 1; c <= 15; ++c)
-            QVERIFY2(CandidateOf(s, c) == expected[c - 1],
-                     qPrintable(QStringLiteral("category %1: %2, expected %3").arg(c).arg(CandidateOf(s, c)).arg(expected[c - 1])));
+            QVERIFY2(
+                CandidateOf(s, c) == expected[c - 1],
+                qPrintable(
+                    QStringLiteral("category %1: %2, expected %3").arg(c).arg(CandidateOf(s, c)).arg(expected[c - 1])));
     }
 
     // Properties that hold for every one of the 7776 throws.
@@ -237,8 +242,8 @@ private slots:
             // Straights only for exactly 1-5 and 2-6.
             QCOMPARE(s.valLillan != 0, (sorted == Dice{1, 2, 3, 4, 5}));
             QCOMPARE(s.valStoran != 0, (sorted == Dice{2, 3, 4, 5, 6}));
-            const bool fullHouse = std::count(count.begin(), count.end(), 3) == 1
-                                   && std::count(count.begin(), count.end(), 2) == 1;
+            const bool fullHouse
+                = std::count(count.begin(), count.end(), 3) == 1 && std::count(count.begin(), count.end(), 2) == 1;
             QCOMPARE(s.valKak != 0, fullHouse);
             if (fullHouse)
                 QCOMPARE(int(s.valKak), sum);
@@ -359,8 +364,9 @@ private slots:
                 QVERIFY(solver.emplace(sortedFaces(dice, c.kept), c.expectedFinal - 100).second);
             for (int pattern = 0; pattern < 32; ++pattern) {
                 // Keeping all five means scoring now.
-                const double expected = pattern == 31 ? last[throwIndex(dice)]
-                                                      : (rollsLeft == 1 ? oneLeft : twoLeft)[BruteForce::keyOf(dice, pattern)];
+                const double expected = pattern == 31
+                    ? last[throwIndex(dice)]
+                    : (rollsLeft == 1 ? oneLeft : twoLeft)[BruteForce::keyOf(dice, pattern)];
                 QVERIFY(solver.count(sortedFaces(dice, pattern)));
                 QVERIFY2(std::abs(solver[sortedFaces(dice, pattern)] - expected) < 1e-9,
                          qPrintable(QStringLiteral("hold %1, %2 left").arg(sortedFaces(dice, pattern)).arg(rollsLeft)));
@@ -372,7 +378,7 @@ private slots:
         for (const rules::CategoryChoice& c : categories) {
             const int newUpper = c.category <= 6 ? upper + c.pointsNow : upper;
             const double after = c.pointsNow + (upper < 63 && newUpper >= 63 ? 50 : 0)
-                                 + brute.remaining(used | (1u << (c.category - 1)), newUpper);
+                + brute.remaining(used | (1u << (c.category - 1)), newUpper);
             QVERIFY(std::abs(c.expectedFinal - 100 - after) < 1e-9);
         }
     }
@@ -441,13 +447,27 @@ private slots:
             QCOMPARE(file.write(bytes), bytes.size());
         };
         switch (damage) {
-        case Damage::None: break;
-        case Damage::Payload: patch(bytes.size() / 2, char(bytes[bytes.size() / 2] ^ 0x10)); break;
-        case Damage::Truncated: QVERIFY(file.resize(file.size() - 1)); break;
-        case Damage::Foreign: bytes.fill('x'); patch(0, 'x'); break;
-        case Damage::Version: patch(8, char(bytes[8] + 1)); break;
-        case Damage::Checksum: patch(32, char(bytes[32] ^ 1)); break;
-        case Damage::Missing: QVERIFY(file.remove()); break;
+        case Damage::None:
+            break;
+        case Damage::Payload:
+            patch(bytes.size() / 2, char(bytes[bytes.size() / 2] ^ 0x10));
+            break;
+        case Damage::Truncated:
+            QVERIFY(file.resize(file.size() - 1));
+            break;
+        case Damage::Foreign:
+            bytes.fill('x');
+            patch(0, 'x');
+            break;
+        case Damage::Version:
+            patch(8, char(bytes[8] + 1));
+            break;
+        case Damage::Checksum:
+            patch(32, char(bytes[32] ^ 1));
+            break;
+        case Damage::Missing:
+            QVERIFY(file.remove());
+            break;
         }
         file.close();
 
@@ -488,11 +508,25 @@ private slots:
         QTest::addColumn<Dice>("dice");
         QTest::addColumn<QString>("firstLine");
         QTest::addColumn<int>("lines");
-        QTest::newRow("first roll") << 1 << Dice{6, 2, 6, 5, 6} << QStringLiteral("Bästa val: håll 6 6 6 (tärning 1, 3 och 5) och kasta om två tärningar. Förväntat slutresultat: 301,7") << 3;
-        QTest::newRow("second roll") << 2 << Dice{6, 2, 6, 5, 6} << QStringLiteral("Bästa val: håll 6 6 6 (tärning 1, 3 och 5) och kasta om två tärningar. Förväntat slutresultat: 300,0") << 3;
-        QTest::newRow("nothing worth keeping") << 2 << Dice{1, 2, 3, 4, 5} << QStringLiteral("Bästa val: kasta om alla fem tärningar. Förväntat slutresultat: 236,8") << 3;
-        QTest::newRow("five sixes") << 1 << Dice{6, 6, 6, 6, 6} << QStringLiteral("Bästa val: behåll alla tärningar och välj kategori Sexor (30 poäng). Förväntat slutresultat: 310,0") << 3;
-        QTest::newRow("last roll") << 3 << Dice{6, 2, 6, 5, 6} << QStringLiteral("Bästa val: Sexor ger 18 poäng nu. Förväntat slutresultat: 298,0") << 1;
+        QTest::newRow("first roll") << 1 << Dice{6, 2, 6, 5, 6}
+                                    << QStringLiteral("Bästa val: håll 6 6 6 (tärning 1, 3 och 5) och kasta om två "
+                                                      "tärningar. Förväntat slutresultat: 301,7")
+                                    << 3;
+        QTest::newRow("second roll") << 2 << Dice{6, 2, 6, 5, 6}
+                                     << QStringLiteral("Bästa val: håll 6 6 6 (tärning 1, 3 och 5) och kasta om två "
+                                                       "tärningar. Förväntat slutresultat: 300,0")
+                                     << 3;
+        QTest::newRow("nothing worth keeping")
+            << 2 << Dice{1, 2, 3, 4, 5}
+            << QStringLiteral("Bästa val: kasta om alla fem tärningar. Förväntat slutresultat: 236,8") << 3;
+        QTest::newRow("five sixes")
+            << 1 << Dice{6, 6, 6, 6, 6}
+            << QStringLiteral(
+                   "Bästa val: behåll alla tärningar och välj kategori Sexor (30 poäng). Förväntat slutresultat: 310,0")
+            << 3;
+        QTest::newRow("last roll") << 3 << Dice{6, 2, 6, 5, 6}
+                                   << QStringLiteral("Bästa val: Sexor ger 18 poäng nu. Förväntat slutresultat: 298,0")
+                                   << 1;
         QTest::newRow("not rolled yet") << 0 << Dice{0, 0, 0, 0, 0} << QStringLiteral("Kasta tärningarna först.") << 1;
     }
     void adviceText()
@@ -510,7 +544,8 @@ private slots:
         const QStringList text = rules::adviceText(*table, s, 2, rollsDone).split(u'\n');
         QCOMPARE(text.front(), firstLine);
         QCOMPARE(text.size(), lines);
-        static const QRegularExpression expectation(QStringLiteral("^(Näst|Tredje) bäst: .*\\. Förväntat slutresultat: \\d+,\\d$"));
+        static const QRegularExpression expectation(
+            QStringLiteral("^(Näst|Tredje) bäst: .*\\. Förväntat slutresultat: \\d+,\\d$"));
         for (qsizetype k = 1; k < text.size(); ++k)
             QVERIFY2(expectation.match(text[k]).hasMatch(), qPrintable(text[k]));
     }

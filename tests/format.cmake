@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every C++ source is as clang-format leaves it, with the project's .clang-format.
 find_program(KOLVO_CLANG_FORMAT clang-format)
 if(KOLVO_CLANG_FORMAT)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
 #include "fakes/ArenaFixture.h"
@@ -25,10 +26,14 @@ private slots:
         QCOMPARE(f.a().Roller->text(), QStringLiteral("Kasta"));
         QCOMPARE(f.a().lblSpelareTur->text(), QStringLiteral("Anna"));
 
-        struct Turn { std::initializer_list<int> dice; int category; int total; };
+        struct Turn {
+            std::initializer_list<int> dice;
+            int category;
+            int total;
+        };
         const Turn upper[] = {
-            {{1, 1, 1, 2, 3}, 1, 3},   {{2, 2, 2, 1, 3}, 2, 9},   {{3, 3, 3, 1, 2}, 3, 18},
-            {{4, 4, 4, 1, 2}, 4, 30},  {{5, 5, 5, 1, 2}, 5, 45},
+            {{1, 1, 1, 2, 3}, 1, 3},  {{2, 2, 2, 1, 3}, 2, 9},  {{3, 3, 3, 1, 2}, 3, 18},
+            {{4, 4, 4, 1, 2}, 4, 30}, {{5, 5, 5, 1, 2}, 5, 45},
         };
         for (const Turn& t : upper) {
             f.roll(t.dice);
@@ -115,8 +120,8 @@ private slots:
     {
         ArenaFixture f;
         f.newGame({"Bo"});
-        const std::initializer_list<int> throws[] = {{1, 1, 2, 3, 4}, {2, 2, 2, 1, 3}, {3, 3, 3, 1, 2},
-                                                     {4, 4, 4, 1, 2}, {5, 5, 5, 1, 2}, {6, 6, 6, 1, 2}};
+        const std::initializer_list<int> throws[]
+            = {{1, 1, 2, 3, 4}, {2, 2, 2, 1, 3}, {3, 3, 3, 1, 2}, {4, 4, 4, 1, 2}, {5, 5, 5, 1, 2}, {6, 6, 6, 1, 2}};
         for (int c = 1; c <= 6; ++c) {
             f.roll(throws[c - 1]);
             f.pick(c);
@@ -228,7 +233,8 @@ private slots:
             f.dialogs.answers.push_back(DialogAnswer::Ok);
             f.pick(c);
         }
-        QVERIFY(f.dialogs.messageTexts()[f.dialogs.messageTexts().size() - 2].startsWith(QStringLiteral("Vinner gör ") + name + "\r\n"));
+        QVERIFY(f.dialogs.messageTexts()[f.dialogs.messageTexts().size() - 2].startsWith(QStringLiteral("Vinner gör ")
+                                                                                         + name + "\r\n"));
         QCOMPARE(f.settings.values.value("Kolvo/KolvoHighscore/Name"), name);
         QCOMPARE(f.a().RekordHållareNamn->text(), name);
         QCOMPARE(f.a().RekordHållareNamn->textFormat(), Qt::PlainText);

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The start-up and set-up windows once more on a screen of twice the pixel density
 # (QT_SCALE_FACTOR=2): the pictures drawn for it, and the faces copied from the sheet
 # without losing a device pixel.

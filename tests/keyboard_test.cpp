@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 #include <QAccessible>
 
@@ -103,8 +104,9 @@ private slots:
         QCOMPARE(f.dialogs.shown.size(), shownBefore + 1);
         QCOMPARE(f.dialogs.shown.back().kind, FakeDialogs::Shown::Message);
         const QStringList advice = f.dialogs.shown.back().text.split(QLatin1Char('\n'));
-        QCOMPARE(advice.front(), QStringLiteral("Bästa val: håll 5 5 5 (tärning 1, 2 och 3) och kasta om två "
-                                                "tärningar. Förväntat slutresultat: 270,1"));
+        QCOMPARE(advice.front(),
+                 QStringLiteral("Bästa val: håll 5 5 5 (tärning 1, 2 och 3) och kasta om två "
+                                "tärningar. Förväntat slutresultat: 270,1"));
         QCOMPARE(advice.size(), 3);
         QCOMPARE(f.s().Points, before.Points);
         QCOMPARE(f.s().DiceValue, before.DiceValue);

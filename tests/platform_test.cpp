@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
 #include <QDialogButtonBox>
@@ -33,8 +34,7 @@ QByteArray readAll(const QString& path)
 
 // Runs inspect on the next modal dialog once it is up. A dialog the inspection left
 // open (a failed check returns early) is rejected, so a failure never hangs the test.
-template <typename F>
-void whenModalShows(F inspect)
+template <typename F> void whenModalShows(F inspect)
 {
     auto* poll = new QTimer(qApp);
     poll->setInterval(10);
@@ -104,10 +104,14 @@ private slots:
     {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
-        QTest::newRow("root") << "/" << "/";
-        QTest::newRow("plain") << "/opt/kolvo" << "/opt/kolvo/";
-        QTest::newRow("already") << "/opt/kolvo/" << "/opt/kolvo/";
-        QTest::newRow("blanks") << "/opt/mitt spel" << "/opt/mitt spel/";
+        QTest::newRow("root") << "/"
+                              << "/";
+        QTest::newRow("plain") << "/opt/kolvo"
+                               << "/opt/kolvo/";
+        QTest::newRow("already") << "/opt/kolvo/"
+                                 << "/opt/kolvo/";
+        QTest::newRow("blanks") << "/opt/mitt spel"
+                                << "/opt/mitt spel/";
     }
     void programDirectory()
     {
@@ -140,7 +144,8 @@ private slots:
     {
         QFETCH(QString, value);
         // Each row has a store of its own; the second process reads that one.
-        const QString application = QStringLiteral("KolvoTest-") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+        const QString application
+            = QStringLiteral("KolvoTest-") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
         QtSettingsStore store;
         QCOMPARE(store.value(application, u"KolvoHighscore", u"Name", u"Nobody"), QStringLiteral("Nobody"));
         store.setValue(application, u"KolvoHighscore", u"Name", value);
@@ -248,7 +253,7 @@ private slots:
             box->close(); // closing by other means counts as Cancel
         });
         const DialogAnswer answer = dialogs.message(QStringLiteral("Vinner gör <b>Bo</b> & Co\r\nmed poängen: 3"),
-                                                DialogButtons::OkCancel, QStringLiteral("Segrare"));
+                                                    DialogButtons::OkCancel, QStringLiteral("Segrare"));
         QCOMPARE(answer, DialogAnswer::Cancel);
         QCOMPARE(title, QStringLiteral("Segrare"));
         QCOMPARE(shownText, QStringLiteral("Vinner gör <b>Bo</b> & Co\nmed poängen: 3"));
@@ -256,9 +261,11 @@ private slots:
         QCOMPARE(buttons, (QStringList{"Avbryt", "OK"}));
 
         whenModalShows([](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); });
-        QCOMPARE(dialogs.message(QStringLiteral("Fråga"), DialogButtons::OkCancel, QStringLiteral("Kolvo")), DialogAnswer::Ok);
+        QCOMPARE(dialogs.message(QStringLiteral("Fråga"), DialogButtons::OkCancel, QStringLiteral("Kolvo")),
+                 DialogAnswer::Ok);
         whenModalShows([](QWidget* w) { w->close(); });
-        QCOMPARE(dialogs.message(QStringLiteral("Bara OK"), DialogButtons::Ok, QStringLiteral("Kolvo")), DialogAnswer::Ok);
+        QCOMPARE(dialogs.message(QStringLiteral("Bara OK"), DialogButtons::Ok, QStringLiteral("Kolvo")),
+                 DialogAnswer::Ok);
     }
 
     void inputBox()
@@ -300,8 +307,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsSet(kReaderMode)) {
         QCoreApplication app(argc, argv);
         QtSettingsStore store;
-        const QByteArray out = store.value(qEnvironmentVariable("KOLVO_TEST_APPLICATION"), u"KolvoHighscore",
-                                                u"Name", u"Nobody").toUtf8();
+        const QByteArray out
+            = store.value(qEnvironmentVariable("KOLVO_TEST_APPLICATION"), u"KolvoHighscore", u"Name", u"Nobody")
+                  .toUtf8();
         fwrite(out.constData(), 1, size_t(out.size()), stdout);
         return 0;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <climits>
 #include <QtTest>
 
@@ -82,7 +83,8 @@ void RasterCopyTest::clipping_data()
     QTest::newRow("outer size of a face box, twice the pixels") << 0 << 0 << 34 << 34 << 0 << 0 << 2;
     QTest::newRow("past the right edge, twice the pixels") << 7 << 0 << 6 << 2 << 0 << 0 << 2;
     QTest::newRow("negative source x, three times the pixels") << 2 << 2 << 5 << 3 << -2 << 0 << 3;
-    QTest::newRow("extents near the int limits, twice the pixels") << INT_MAX - 2 << 0 << INT_MAX << 4 << INT_MIN << 0 << 2;
+    QTest::newRow("extents near the int limits, twice the pixels")
+        << INT_MAX - 2 << 0 << INT_MAX << 4 << INT_MIN << 0 << 2;
 }
 
 void RasterCopyTest::clipping()

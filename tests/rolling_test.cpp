@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
 #include "fakes/ArenaFixture.h"
@@ -38,9 +39,9 @@ private slots:
         f.newGame({"Anna"});
         f.roll({3, 3, 3, 5, 5});
         const int expected[] = {0, 0, 9, 0, 10, 0, 10, 16, 9, 0, 0, 0, 19, 0, 19};
-        const QStringList labels = {"Ettor = ", "Tvåor = ", "Treor = ", "Fyror = ", "Femmor = ",
-                                    "Sexor = ", "Par = ", "Två Par = ", "Triss = ", "Fyrtal = ",
-                                    "Lillan = ", "Storan = ", "Kåk = ", "Kolvo = ", "Chans = "};
+        const QStringList labels
+            = {"Ettor = ", "Tvåor = ",  "Treor = ",  "Fyror = ",  "Femmor = ", "Sexor = ", "Par = ",  "Två Par = ",
+               "Triss = ", "Fyrtal = ", "Lillan = ", "Storan = ", "Kåk = ",    "Kolvo = ", "Chans = "};
         for (int n = 1; n <= 15; ++n)
             QCOMPARE(f.a().ScoreVal[n]->toolTip(), labels[n - 1] + QString::number(expected[n - 1]));
         f.roll({6, 6, 6, 6, 6});
@@ -210,7 +211,8 @@ private slots:
         QVERIFY(!f.s().HasRolled);
         QCOMPARE(int(f.s().RollCount), 0);
         QVERIFY(f.s().DiceValue == (std::array<std::int16_t, 5>{}));
-        QCOMPARE(f.a().DicePic[0]->storedImage(), f.a().blankDie().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        QCOMPARE(f.a().DicePic[0]->storedImage(),
+                 f.a().blankDie().convertToFormat(QImage::Format_ARGB32_Premultiplied));
         QCOMPARE(f.a().Roller->text(), QStringLiteral("Tryck"));
         // Bo's first roll is a full animation of its own.
         f.roll({2, 3, 4, 5, 6});
@@ -259,12 +261,12 @@ private slots:
         const auto& box = f.dialogs.shown.back();
         QCOMPARE(box.title, QStringLiteral("Kolvo Hjälp"));
         QCOMPARE(box.buttons, DialogButtons::Ok);
-        QCOMPARE(box.text, QStringLiteral(
-            "Välj antalet spelare i menyn Nytt Spel !\r\n"
-            "Välj poäng genom att markera aktuell checkbox.\r\n"
-            "Håll/släpp tärning genom att klicka på aktuell tärning.\r\n"
-            "Du kan slå tärningen 3 gånger, men Du kan sätta poängen när Du vill.\r\n"
-            "Tips ! Om Du tar 3 av varje av nummer 1-6 kan Du få en bonus på 50 poäng."));
+        QCOMPARE(box.text,
+                 QStringLiteral("Välj antalet spelare i menyn Nytt Spel !\r\n"
+                                "Välj poäng genom att markera aktuell checkbox.\r\n"
+                                "Håll/släpp tärning genom att klicka på aktuell tärning.\r\n"
+                                "Du kan slå tärningen 3 gånger, men Du kan sätta poängen när Du vill.\r\n"
+                                "Tips ! Om Du tar 3 av varje av nummer 1-6 kan Du få en bonus på 50 poäng."));
         QVERIFY(f.s().DiceFree == before.DiceFree);
         QVERIFY(f.s().DiceValue == before.DiceValue);
         QCOMPARE(f.s().RollCount, before.RollCount);

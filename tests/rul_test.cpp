@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
@@ -19,21 +20,11 @@ struct Twips {
     int left = 0, top = 0, width = 0, height = 0;
 };
 constexpr Twips kDesignTwips[] = {
-    {"TärningsInfo", 960, 720, 1125, 195},
-    {"DiceStyle1", 240, 1080, 255, 255},
-    {"DiceStyle2", 720, 1080, 255, 255},
-    {"DiceStyle3", 1200, 1080, 255, 255},
-    {"DiceStyle4", 1680, 1080, 255, 255},
-    {"DiceStyle5", 2160, 1080, 255, 255},
-    {"DiceStyle6", 2520, 1080, 255, 255},
-    {"Diceholder", 120, 1440, 2910, 2910},
-    {"Forward", 840, 4440, 1125, 330},
-    {"Pico(0)", 120, 120, 510, 510},
-    {"Pico(1)", 600, 120, 510, 510},
-    {"Pico(2)", 1080, 120, 480, 510},
-    {"Pico(3)", 1560, 120, 510, 510},
-    {"Pico(4)", 2040, 120, 510, 510},
-    {"Pico(5)", 2520, 120, 510, 510},
+    {"TärningsInfo", 960, 720, 1125, 195}, {"DiceStyle1", 240, 1080, 255, 255},   {"DiceStyle2", 720, 1080, 255, 255},
+    {"DiceStyle3", 1200, 1080, 255, 255},  {"DiceStyle4", 1680, 1080, 255, 255},  {"DiceStyle5", 2160, 1080, 255, 255},
+    {"DiceStyle6", 2520, 1080, 255, 255},  {"Diceholder", 120, 1440, 2910, 2910}, {"Forward", 840, 4440, 1125, 330},
+    {"Pico(0)", 120, 120, 510, 510},       {"Pico(1)", 600, 120, 510, 510},       {"Pico(2)", 1080, 120, 480, 510},
+    {"Pico(3)", 1560, 120, 510, 510},      {"Pico(4)", 2040, 120, 510, 510},      {"Pico(5)", 2520, 120, 510, 510},
 };
 
 QRect fromTwips(const Twips& t)
@@ -84,7 +75,10 @@ bool sameAsSheet(const QImage& face, int x, int y, QString* why)
         for (int i = 0; i < got.width(); ++i)
             if (got.pixel(i, j) != block.pixel(i, j)) {
                 *why = QStringLiteral("pixel (%1, %2) is %3, the sheet has %4")
-                           .arg(i).arg(j).arg(got.pixel(i, j), 8, 16).arg(block.pixel(i, j), 8, 16);
+                           .arg(i)
+                           .arg(j)
+                           .arg(got.pixel(i, j), 8, 16)
+                           .arg(block.pixel(i, j), 8, 16);
                 return false;
             }
     return true;
@@ -156,8 +150,8 @@ void RulTest::windowIsBuiltFromTheTable()
 void RulTest::windowAttributes()
 {
     Window w;
-    const QString caption = QStringLiteral("    ") + QStringLiteral("Tärningsval") + QString(30, u' ') +
-                            QStringLiteral("KOLVO FÖR SEX SPELARE");
+    const QString caption = QStringLiteral("    ") + QStringLiteral("Tärningsval") + QString(30, u' ')
+        + QStringLiteral("KOLVO FÖR SEX SPELARE");
     QCOMPARE(caption.size(), 66);
     QCOMPARE(w.rul->windowTitle(), caption);
     // 3135 x 4845 twips, not resizable.
@@ -312,7 +306,8 @@ void RulTest::controlsSayWhatTheyDo_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("does");
     for (int n = 1; n <= 6; ++n)
-        QTest::addRow("DiceStyle%d", n) << QStringLiteral("DiceStyle%1").arg(n) << QStringLiteral("Tärningsstil %1").arg(n)
+        QTest::addRow("DiceStyle%d", n) << QStringLiteral("DiceStyle%1").arg(n)
+                                        << QStringLiteral("Tärningsstil %1").arg(n)
                                         << QStringLiteral("Väljer tärningar i stil %1.").arg(n);
     QTest::newRow("Forward") << QStringLiteral("Forward") << QStringLiteral("Vidare")
                              << QStringLiteral("Tryck här när all inmatning är klar.");

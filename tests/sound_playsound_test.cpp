@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's two ways into the media service, against the recording fake.
 #include <QtTest>
 
@@ -23,12 +24,11 @@ private slots:
         QTest::addColumn<QByteArray>("command");
         QTest::newRow("roll, directory with a blank")
             << QStringLiteral("/opt/kolvo spel/Roll.wav") << QByteArray("Play /opt/kolvo spel/Roll.wav");
-        QTest::newRow("fanfare")
-            << QStringLiteral("/opt/kolvo/Congratulations.mid")
-            << QByteArray("Play /opt/kolvo/Congratulations.mid");
-        QTest::newRow("non-ASCII letters become UTF-8")
-            << QStringLiteral("/hem/Åsa Öberg/spel/glass.wav")
-            << QByteArray("Play /hem/\xc3\x85sa \xc3\x96" "berg/spel/glass.wav");
+        QTest::newRow("fanfare") << QStringLiteral("/opt/kolvo/Congratulations.mid")
+                                 << QByteArray("Play /opt/kolvo/Congratulations.mid");
+        QTest::newRow("non-ASCII letters become UTF-8") << QStringLiteral("/hem/Åsa Öberg/spel/glass.wav")
+                                                        << QByteArray("Play /hem/\xc3\x85sa \xc3\x96"
+                                                                      "berg/spel/glass.wav");
     }
     void commandIsPlayAndThePathAsGiven()
     {
@@ -62,8 +62,7 @@ private slots:
         FakeMedia media;
         sound::PlaySound(media, QStringLiteral("/k/Roll.wav"));
         sound::PlaySound(media, QStringLiteral("/k/claps.wav"));
-        QCOMPARE(media.commands,
-                 (std::vector<QByteArray>{"Play /k/Roll.wav", "Play /k/claps.wav"}));
+        QCOMPARE(media.commands, (std::vector<QByteArray>{"Play /k/Roll.wav", "Play /k/claps.wav"}));
     }
 
     // Every request asks for the device count anew: a device that appears is used.
@@ -75,8 +74,7 @@ private slots:
         media.devices = 2;
         sound::PlaySound(media, QStringLiteral("/k/Roll.wav"));
         sound::PlaySetupTune(media);
-        QCOMPARE(media.commands,
-                 (std::vector<QByteArray>{"Play /k/Roll.wav", "Play I3IK.MID"}));
+        QCOMPARE(media.commands, (std::vector<QByteArray>{"Play /k/Roll.wav", "Play I3IK.MID"}));
     }
 };
 

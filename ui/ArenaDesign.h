@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QRect>
 #include <QRgb>
@@ -62,10 +63,9 @@ struct CategoryRow {
     int top = 0;
 };
 inline constexpr CategoryRow kCategoryRows[] = {
-    {1, u"Ettor", 8},    {2, u"Tvåor", 24},    {3, u"Treor", 40},     {4, u"Fyror", 56},
-    {5, u"Femmor", 72},  {6, u"Sexor", 88},    {7, u"Par", 104},      {8, u"Två par", 120},
-    {9, u"Triss", 136},  {10, u"Fyrtal", 152}, {11, u"Lillan", 168},  {12, u"Storan", 184},
-    {13, u"Kåk", 200},   {15, u"Chans", 216},  {14, u"Kolvo", 232},
+    {1, u"Ettor", 8},     {2, u"Tvåor", 24},    {3, u"Treor", 40},    {4, u"Fyror", 56},   {5, u"Femmor", 72},
+    {6, u"Sexor", 88},    {7, u"Par", 104},     {8, u"Två par", 120}, {9, u"Triss", 136},  {10, u"Fyrtal", 152},
+    {11, u"Lillan", 168}, {12, u"Storan", 184}, {13, u"Kåk", 200},    {15, u"Chans", 216}, {14, u"Kolvo", 232},
 };
 inline constexpr int kScoreValLeft = 12;
 inline constexpr int kScoreValWidth = 70;
@@ -88,8 +88,8 @@ inline constexpr QStringView kDiceDesignToolTip = u"Håll/släpp med klick";
 
 // Yellow frames drawn on the background at load, by opposite corners (both inclusive).
 inline constexpr QRect kFrames[] = {
-    QRect(QPoint(10, 6), QPoint(123, 251)),   // category boxes and scores
-    QRect(QPoint(166, 6), QPoint(399, 173)),  // player table
+    QRect(QPoint(10, 6), QPoint(123, 251)),    // category boxes and scores
+    QRect(QPoint(166, 6), QPoint(399, 173)),   // player table
     QRect(QPoint(126, 206), QPoint(243, 275)), // player in turn
     QRect(QPoint(254, 206), QPoint(395, 247)), // record
     QRect(QPoint(126, 278), QPoint(323, 315)), // dice

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/DesignLook.h"
 
 #include <QFont>
@@ -11,25 +12,23 @@
 
 namespace ui {
 
-void setUpFixedWindow(QWidget& window, const QString& caption, const QString& iconPath, int width,
-                      int height)
+void setUpFixedWindow(QWidget& window, const QString& caption, const QString& iconPath, int width, int height)
 {
-    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint);
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     window.setWindowTitle(caption);
     window.setWindowIcon(QIcon(iconPath));
     window.setFixedSize(width, height);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, QSize(width, height),
-                                               screen->availableGeometry()));
+        window.setGeometry(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, QSize(width, height), screen->availableGeometry()));
 }
 
 QFont designFont(double pointSize, bool bold)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
+    font.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -59,8 +58,7 @@ bool captionFits(const QPushButton& button)
     const QFontMetrics metrics(button.font());
     const QRect area = buttonCaptionArea(button);
     const QRect ink = metrics.tightBoundingRect(button.text());
-    return metrics.horizontalAdvance(button.text()) + 2 * kSideMargin <= area.width() &&
-           ink.height() <= area.height();
+    return metrics.horizontalAdvance(button.text()) + 2 * kSideMargin <= area.width() && ink.height() <= area.height();
 }
 
 } // namespace ui

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QRect>
 #include <QString>
@@ -10,8 +11,7 @@ namespace ui {
 
 // A top-level window of fixed client size with caption and icon, not resizable and
 // without a maximise button, its client area centred on the primary screen.
-void setUpFixedWindow(QWidget& window, const QString& caption, const QString& iconPath, int width,
-                      int height);
+void setUpFixedWindow(QWidget& window, const QString& caption, const QString& iconPath, int width, int height);
 
 // The design's face "MS Sans Serif" at pointSize, with its stand-ins where it is missing.
 QFont designFont(double pointSize, bool bold);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QRect>
 #include <QStringView>
@@ -18,7 +19,7 @@ inline constexpr QStringView kPicture = u":/images/title.png";
 inline constexpr QStringView kOrderName = u"Order";
 inline constexpr QStringView kOrderCaption = u"Till inmatningar";
 inline constexpr QRect kOrder(8, 160, 73, 33);
-inline constexpr QStringView kOrderDescription =
-    u"Går vidare till tärningsvalet. Enter eller mellanslag trycker på knappen.";
+inline constexpr QStringView kOrderDescription
+    = u"Går vidare till tärningsvalet. Enter eller mellanslag trycker på knappen.";
 
 } // namespace intro

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/KolvoRul.h"
 
 #include <QLabel>
@@ -13,8 +14,7 @@
 KolvoRul::KolvoRul(const Services& services, QWidget* parent) : QWidget(parent), services_(services)
 {
     setObjectName(QStringLiteral("KolvoRul"));
-    ui::setUpFixedWindow(*this, rul::kCaption.toString(), rul::kIcon.toString(), rul::kClientWidth,
-                         rul::kClientHeight);
+    ui::setUpFixedWindow(*this, rul::kCaption.toString(), rul::kIcon.toString(), rul::kClientWidth, rul::kClientHeight);
     setFont(ui::designFont(rul::kPointSize, rul::kBold));
     buildControls();
     ui::installFocusRing(*this);
@@ -90,12 +90,30 @@ void KolvoRul::Form_Load()
     sound::PlaySetupTune(*services_.media);
 }
 
-void KolvoRul::DiceStyle1_Click() { pickStyle(1); }
-void KolvoRul::DiceStyle2_Click() { pickStyle(2); }
-void KolvoRul::DiceStyle3_Click() { pickStyle(3); }
-void KolvoRul::DiceStyle4_Click() { pickStyle(4); }
-void KolvoRul::DiceStyle5_Click() { pickStyle(5); }
-void KolvoRul::DiceStyle6_Click() { pickStyle(6); }
+void KolvoRul::DiceStyle1_Click()
+{
+    pickStyle(1);
+}
+void KolvoRul::DiceStyle2_Click()
+{
+    pickStyle(2);
+}
+void KolvoRul::DiceStyle3_Click()
+{
+    pickStyle(3);
+}
+void KolvoRul::DiceStyle4_Click()
+{
+    pickStyle(4);
+}
+void KolvoRul::DiceStyle5_Click()
+{
+    pickStyle(5);
+}
+void KolvoRul::DiceStyle6_Click()
+{
+    pickStyle(6);
+}
 
 void KolvoRul::pickStyle(int N)
 {

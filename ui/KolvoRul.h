@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <array>
 #include <cstdint>
@@ -39,8 +40,7 @@ public:
     void ShowDiceStyle(std::int32_t StyleX);
     // One raster copy from D's stored image into E's at (X, Y), of E's outer size,
     // clipped to E's stored image; E is repainted.
-    void InsertCopy(PictureBox& D, PictureBox& E, std::int32_t X, std::int32_t Y, std::int32_t xSrc,
-                    std::int32_t ySrc);
+    void InsertCopy(PictureBox& D, PictureBox& E, std::int32_t X, std::int32_t Y, std::int32_t xSrc, std::int32_t ySrc);
     void Forward_Click();
 
     // Face value 1..6 in the chosen style, as Pico(value - 1) holds it (shared, not

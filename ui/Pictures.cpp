@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Pictures.h"
 
 #include <cmath>
@@ -22,7 +23,8 @@ QImage loadPicture(QStringView path, int scale)
     if (scale > 1) {
         const qsizetype dot = path.lastIndexOf(u'.');
         if (dot > 0) {
-            const QString scaled = path.left(dot).toString() + QStringLiteral("@%1x").arg(scale) + path.mid(dot).toString();
+            const QString scaled
+                = path.left(dot).toString() + QStringLiteral("@%1x").arg(scale) + path.mid(dot).toString();
             QImage picture(scaled);
             if (!picture.isNull()) {
                 picture.setDevicePixelRatio(scale);

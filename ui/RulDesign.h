@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QRect>
 #include <QStringView>
@@ -35,8 +36,8 @@ inline constexpr ButtonDesign kStyleButtons[] = {
 };
 // What a screen reader says of style button N (%1): what it does and how the keys work.
 inline constexpr QStringView kStyleButtonName = u"Tärningsstil %1";
-inline constexpr QStringView kStyleButtonDescription =
-    u"Väljer tärningar i stil %1. Tabb går till nästa stil, mellanslag eller Enter väljer.";
+inline constexpr QStringView kStyleButtonDescription
+    = u"Väljer tärningar i stil %1. Tabb går till nästa stil, mellanslag eller Enter väljer.";
 
 // The face sheet: 6 x 6 cells of 32 x 32 pixels, column = style, row = face value - 1.
 // Its box sizes itself to the picture plus a one-pixel border.
@@ -54,8 +55,8 @@ inline constexpr QStringView kForwardPicture = u":/images/forward.png";
 inline constexpr QRect kForward(56, 296, 75, 22);
 inline constexpr QStringView kForwardToolTip = u"Tryck här när all inmatning är klar";
 inline constexpr QStringView kForwardAccessibleName = u"Vidare";
-inline constexpr QStringView kForwardDescription =
-    u"Tryck här när all inmatning är klar. Mellanslag eller Enter går vidare till spelet.";
+inline constexpr QStringView kForwardDescription
+    = u"Tryck här när all inmatning är klar. Mellanslag eller Enter går vidare till spelet.";
 
 // Pico(k) shows face value k + 1; each has a one-pixel border, so Pico(2), two
 // pixels narrower than the rest, draws only 30 of a cell's 32 columns.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of our stack for the start-up and memory benchmark (footprint.py): a bare
 // Qt 6 window with one label, started the way the game is started.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QStringView>
 
@@ -28,20 +29,19 @@ inline constexpr QStringView kNewRecord = u"Nytt rekord !!";
 inline constexpr QStringView kNewRecordTitle = u"Högsta poäng";
 inline constexpr QStringView kRecordNotSaved = u"Rekordet kunde inte sparas och finns inte kvar nästa gång.\r\n%1";
 
-inline constexpr QStringView kHelp =
-    u"Välj antalet spelare i menyn Nytt Spel !\r\n"
-    u"Välj poäng genom att markera aktuell checkbox.\r\n"
-    u"Håll/släpp tärning genom att klicka på aktuell tärning.\r\n"
-    u"Du kan slå tärningen 3 gånger, men Du kan sätta poängen när Du vill.\r\n"
-    u"Tips ! Om Du tar 3 av varje av nummer 1-6 kan Du få en bonus på 50 poäng.";
+inline constexpr QStringView kHelp = u"Välj antalet spelare i menyn Nytt Spel !\r\n"
+                                     u"Välj poäng genom att markera aktuell checkbox.\r\n"
+                                     u"Håll/släpp tärning genom att klicka på aktuell tärning.\r\n"
+                                     u"Du kan slå tärningen 3 gånger, men Du kan sätta poängen när Du vill.\r\n"
+                                     u"Tips ! Om Du tar 3 av varje av nummer 1-6 kan Du få en bonus på 50 poäng.";
 inline constexpr QStringView kHelpTitle = u"Kolvo Hjälp";
 
 // Score hints: the category's hint name, then the candidate. "Två Par" has a capital
 // P here, unlike its box.
 inline constexpr QStringView kHint = u"%1 = %2";
 inline constexpr QStringView kHintNames[] = {
-    u"",      u"Ettor",  u"Tvåor",  u"Treor",  u"Fyror",  u"Femmor", u"Sexor", u"Par",
-    u"Två Par", u"Triss", u"Fyrtal", u"Lillan", u"Storan", u"Kåk",   u"Kolvo", u"Chans",
+    u"",        u"Ettor", u"Tvåor",  u"Treor",  u"Fyror",  u"Femmor", u"Sexor", u"Par",
+    u"Två Par", u"Triss", u"Fyrtal", u"Lillan", u"Storan", u"Kåk",    u"Kolvo", u"Chans",
 };
 
 // Each player's sheet, in the tool tip of the player's name and total.
@@ -51,15 +51,15 @@ inline constexpr QStringView kSheetBonus = u"Bonus %1";
 inline constexpr QStringView kSheetTotal = u"Summa %1";
 
 // The keys, told to screen readers by the roll button.
-inline constexpr QStringView kKeys =
-    u"Kastar tärningarna som inte hålls. Mellanslag eller Enter kastar, tangenterna 1 till 5 "
-    u"håller och släpper tärningarna, Tab går till kategorierna, mellanslag väljer en kategori, "
-    u"F1 visar hjälpen och F2 ger tips om bästa drag.";
+inline constexpr QStringView kKeys
+    = u"Kastar tärningarna som inte hålls. Mellanslag eller Enter kastar, tangenterna 1 till 5 "
+      u"håller och släpper tärningarna, Tab går till kategorierna, mellanslag väljer en kategori, "
+      u"F1 visar hjälpen och F2 ger tips om bästa drag.";
 
 // The coach, on F2. Its advice itself is written by the rules.
 inline constexpr QStringView kCoachTitle = u"Kolvo Tips";
-inline constexpr QStringView kCoachWorking =
-    u"Tipsen räknas fram, det tar några sekunder första gången. Spela vidare: svaret visas här när det är klart.";
+inline constexpr QStringView kCoachWorking
+    = u"Tipsen räknas fram, det tar några sekunder första gången. Spela vidare: svaret visas här när det är klart.";
 inline constexpr QStringView kCoachNoGame = u"Välj antalet spelare i menyn Nytt spel först.";
 inline constexpr QStringView kCoachRolling = u"Tärningarna rullar ännu. Tryck F2 igen när de har stannat.";
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -130,19 +131,18 @@ void KolvoArena::buildControls()
         box->installEventFilter(this);
         ScoreVal[row.index] = box;
 
-        Score[row.index] = makeLabel(Backdrop, indexed(u"Score", row.index), u"",
-                                     QRect(arena::kScoreLeft, row.top, arena::kScoreWidth, arena::kRowHeight),
-                                     arena::Align::Centre);
+        Score[row.index]
+            = makeLabel(Backdrop, indexed(u"Score", row.index), u"",
+                        QRect(arena::kScoreLeft, row.top, arena::kScoreWidth, arena::kRowHeight), arena::Align::Centre);
     }
 
     for (int p = 1; p <= GameState::kMaxPlayers; ++p) {
         const int top = arena::kPlayerRowTops[p - 1];
-        lblPlayer[p] = makeLabel(Backdrop, indexed(u"lblPlayer", p), u"",
-                                 QRect(arena::kPlayerLeft, top, arena::kPlayerWidth, arena::kRowHeight),
-                                 arena::Align::Left);
+        lblPlayer[p]
+            = makeLabel(Backdrop, indexed(u"lblPlayer", p), u"",
+                        QRect(arena::kPlayerLeft, top, arena::kPlayerWidth, arena::kRowHeight), arena::Align::Left);
         lblSum[p] = makeLabel(Backdrop, indexed(u"lblSum", p), u"",
-                              QRect(arena::kSumLeft, top, arena::kSumWidth, arena::kRowHeight),
-                              arena::Align::Left);
+                              QRect(arena::kSumLeft, top, arena::kSumWidth, arena::kRowHeight), arena::Align::Left);
         for (QLabel* l : {lblPlayer[p], lblSum[p]})
             setColours(l, arena::kYellow, QPalette().color(QPalette::WindowText).rgb());
     }
@@ -218,7 +218,9 @@ void KolvoArena::describeDie(int i)
 {
     // What a screen reader says of a die: its number, its face and whether it is held.
     const int v = state.DiceValue[i];
-    QString name = QStringLiteral("Tärning %1: %2").arg(i + 1).arg(v >= 1 && v <= 6 ? QString::number(v) : QStringLiteral("ingen"));
+    QString name = QStringLiteral("Tärning %1: %2")
+                       .arg(i + 1)
+                       .arg(v >= 1 && v <= 6 ? QString::number(v) : QStringLiteral("ingen"));
     if (DicePic[i]->hasBorder())
         name += QStringLiteral(", hålls");
     DicePic[i]->setAccessibleName(name);
@@ -252,8 +254,8 @@ bool KolvoArena::eventFilter(QObject* watched, QEvent* event)
     // A category's hint shows beside the categories' frame, where it covers no other
     // row, both for the mouse and when the box gets the keyboard focus.
     auto* box = qobject_cast<QCheckBox*>(watched);
-    const bool focused = event->type() == QEvent::FocusIn
-                         && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason;
+    const bool focused
+        = event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason;
     if (box && (event->type() == QEvent::ToolTip || focused)) {
         if (!box->toolTip().isEmpty()) {
             const QPoint beside(arena::kFrames[0].right() + 4, box->y());

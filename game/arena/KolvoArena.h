@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <array>
 #include <QImage>
@@ -35,10 +36,10 @@ public:
     QPushButton* Roller = nullptr;
     QTimer* Timer1 = nullptr;
     std::array<PictureBox*, GameState::kDice> DicePic{};
-    std::array<QCheckBox*, GameState::kCategories + 1> ScoreVal{}; // 1..15
-    std::array<QLabel*, GameState::kCategories + 1> Score{};       // 1..15
-    std::array<QLabel*, GameState::kMaxPlayers + 1> lblPlayer{};   // 1..6
-    std::array<QLabel*, GameState::kMaxPlayers + 1> lblSum{};      // 1..6
+    std::array<QCheckBox*, GameState::kCategories + 1> ScoreVal{};   // 1..15
+    std::array<QLabel*, GameState::kCategories + 1> Score{};         // 1..15
+    std::array<QLabel*, GameState::kMaxPlayers + 1> lblPlayer{};     // 1..6
+    std::array<QLabel*, GameState::kMaxPlayers + 1> lblSum{};        // 1..6
     std::array<QAction*, GameState::kMaxPlayers + 1> Spelarnummer{}; // 1..6
     QLabel* lblSpelareTur = nullptr;
     QLabel* lblHighscoreHolder = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <vector>
 #include <QLabel>
 #include <QPushButton>
@@ -25,8 +26,8 @@ void KolvoArena::EndGame()
     }
 
     PlaySound(state.AppDir + texts::kGameOverSound.toString());
-    services_.dialogs->message(texts::kWinner.arg(lblPlayer[winner]->text(), lblSum[winner]->text()),
-                               DialogButtons::Ok, texts::kWinnerTitle.toString());
+    services_.dialogs->message(texts::kWinner.arg(lblPlayer[winner]->text(), lblSum[winner]->text()), DialogButtons::Ok,
+                               texts::kWinnerTitle.toString());
     lblSpelareTur->setText(texts::kGameOver.toString());
 
     // The comparison is with the record on screen, not the store.
@@ -49,16 +50,16 @@ SettingsStore::SaveResult KolvoArena::saveRecord(const QString& total, const QSt
     // window loaded the record.
     const std::int64_t value = rules::leadingNumber(total);
     return services_.settings->setValuesIf(
-        texts::kStoreApplication, texts::kStoreSection, {{texts::kScoreKey.toString(), total}, {texts::kNameKey.toString(), name}},
-        texts::kScoreKey, texts::kScoreDefault,
-        [value](const QString& stored) { return rules::leadingNumber(stored) < value; });
+        texts::kStoreApplication, texts::kStoreSection,
+        {{texts::kScoreKey.toString(), total}, {texts::kNameKey.toString(), name}}, texts::kScoreKey,
+        texts::kScoreDefault, [value](const QString& stored) { return rules::leadingNumber(stored) < value; });
 }
 
 void KolvoArena::LoadHighScore()
 {
     SettingsStore& store = *services_.settings;
-    Rekordhållare->setText(store.value(texts::kStoreApplication, texts::kStoreSection, texts::kScoreKey,
-                                       texts::kScoreDefault));
-    RekordHållareNamn->setText(store.value(texts::kStoreApplication, texts::kStoreSection, texts::kNameKey,
-                                           texts::kNameDefault));
+    Rekordhållare->setText(
+        store.value(texts::kStoreApplication, texts::kStoreSection, texts::kScoreKey, texts::kScoreDefault));
+    RekordHållareNamn->setText(
+        store.value(texts::kStoreApplication, texts::kStoreSection, texts::kNameKey, texts::kNameDefault));
 }

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The committed sounds and pictures are the generators' output: running the
 # generators again must give the same sounds byte for byte and the same pixels for
 # the pictures drawn without text (text depends on the fonts installed).

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays the sound files through kolvo-sound-player while recording the monitor of
 the null sink, and checks what arrives there:
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sound files through real audio: starts a private PulseAudio server whose only
 # sink is a null sink, and lets check_playback.py play every file through the SDL
 # media service while it records the sink's monitor.

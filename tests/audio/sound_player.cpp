@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carries out media commands through the real SDL service and logs when, for the
 // playback check (check_playback.py), which records the sound server meanwhile.
 //
@@ -34,8 +35,7 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     {
         SdlMedia media([](const MediaFailure& failure) {
-            std::printf("FAIL %s\t%s\n", failure.subject.toUtf8().constData(),
-                        failure.reason.toUtf8().constData());
+            std::printf("FAIL %s\t%s\n", failure.subject.toUtf8().constData(), failure.reason.toUtf8().constData());
         });
         std::printf("DEVICES %u\n", media.waveOutGetNumDevs());
         for (int i = 1; i < argc; ++i) {

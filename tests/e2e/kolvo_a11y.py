@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reading the program's windows over AT-SPI, the way a screen reader does.
 
 Every read clears libatspi's cache of the object first, so what is returned is what

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program as a person meets it: windows found on the X server, controls found and
 read over AT-SPI, and every action a real mouse click or key press (xdotool).
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private desktop session for playing Kolvo from the outside.
 
 Session starts, each as a child of this process and each killed again by close():

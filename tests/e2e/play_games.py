@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays Kolvo under Xvfb as a person would, with real mouse clicks and key presses,
 and checks from the outside what the windows show and what the program stores.
 

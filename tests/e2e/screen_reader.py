@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader and a keyboard user get from Kolvo, under Xvfb with AT-SPI.
 
   screen_reader.py <kolvo executable> [--shots DIR]

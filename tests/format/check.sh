@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails, naming the files, when a C++ source of the project differs from what
 # clang-format makes of it with the project's .clang-format.
 set -euo pipefail

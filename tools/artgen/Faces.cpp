@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Art.h"
 
 #include <array>
@@ -81,40 +82,17 @@ constexpr QRgb kShadow = qRgb(0, 0, 120);
 // centres 7, 15 and 23 pixels into the die: two clear pixels between neighbours and
 // between a pip and the bevel, so every pip stays a separate spot.
 constexpr const char* kRoundPip[] = {
-    ".XXXX.",
-    "XXXXXX",
-    "XXXXXX",
-    "XXXXXX",
-    "XXXXXX",
-    ".XXXX.",
+    ".XXXX.", "XXXXXX", "XXXXXX", "XXXXXX", "XXXXXX", ".XXXX.",
 };
 constexpr const char* kSquarePip[] = {
-    "XXXXXX",
-    "XXXXXX",
-    "XXXXXX",
-    "XXXXXX",
-    "XXXXXX",
-    "XXXXXX",
+    "XXXXXX", "XXXXXX", "XXXXXX", "XXXXXX", "XXXXXX", "XXXXXX",
 };
 constexpr const char* kDiamondPip[] = {
-    "..XX..",
-    ".XXXX.",
-    "XXXXXX",
-    "XXXXXX",
-    ".XXXX.",
-    "..XX..",
+    "..XX..", ".XXXX.", "XXXXXX", "XXXXXX", ".XXXX.", "..XX..",
 };
 constexpr const char* kLargeOne[] = {
-    "...XXXX...",
-    ".XXXXXXXX.",
-    ".XXXXXXXX.",
-    "XXXXXXXXXX",
-    "XXXXXXXXXX",
-    "XXXXXXXXXX",
-    "XXXXXXXXXX",
-    ".XXXXXXXX.",
-    ".XXXXXXXX.",
-    "...XXXX...",
+    "...XXXX...", ".XXXXXXXX.", ".XXXXXXXX.", "XXXXXXXXXX", "XXXXXXXXXX",
+    "XXXXXXXXXX", "XXXXXXXXXX", ".XXXXXXXX.", ".XXXXXXXX.", "...XXXX...",
 };
 constexpr int kPip = 6;
 constexpr int kLargePip = 10;
@@ -133,27 +111,45 @@ struct DieStyle {
 constexpr std::array<DieStyle, 6> kStyles = {{
     // White with black pips.
     {{qRgb(72, 72, 72), qRgb(255, 255, 255), qRgb(244, 244, 236), qRgb(190, 190, 180)},
-     qRgb(16, 16, 16), qRgb(16, 16, 16), PipShape::Round, false},
+     qRgb(16, 16, 16),
+     qRgb(16, 16, 16),
+     PipShape::Round,
+     false},
     // Red with white pips.
     {{qRgb(80, 0, 8), qRgb(236, 84, 84), qRgb(204, 24, 36), qRgb(138, 12, 22)},
-     qRgb(255, 255, 255), qRgb(255, 255, 255), PipShape::Round, false},
+     qRgb(255, 255, 255),
+     qRgb(255, 255, 255),
+     PipShape::Round,
+     false},
     // Blue with white square pips.
     {{qRgb(8, 20, 72), qRgb(96, 144, 240), qRgb(32, 80, 200), qRgb(16, 44, 128)},
-     qRgb(255, 255, 255), qRgb(255, 255, 255), PipShape::Square, false},
+     qRgb(255, 255, 255),
+     qRgb(255, 255, 255),
+     PipShape::Square,
+     false},
     // Green with yellow diamond pips.
     {{qRgb(4, 48, 16), qRgb(96, 200, 112), qRgb(28, 140, 56), qRgb(12, 88, 32)},
-     qRgb(255, 232, 32), qRgb(255, 232, 32), PipShape::Diamond, false},
+     qRgb(255, 232, 32),
+     qRgb(255, 232, 32),
+     PipShape::Diamond,
+     false},
     // Black with gold pips.
     {{qRgb(0, 0, 0), qRgb(104, 104, 112), qRgb(40, 40, 44), qRgb(16, 16, 16)},
-     qRgb(240, 196, 40), qRgb(240, 196, 40), PipShape::Round, false},
+     qRgb(240, 196, 40),
+     qRgb(240, 196, 40),
+     PipShape::Round,
+     false},
     // Yellow with black pips, a large red one and a red four.
     {{qRgb(104, 64, 0), qRgb(255, 238, 136), qRgb(250, 206, 40), qRgb(196, 146, 8)},
-     qRgb(28, 20, 8), qRgb(204, 16, 24), PipShape::Round, true},
+     qRgb(28, 20, 8),
+     qRgb(204, 16, 24),
+     PipShape::Round,
+     true},
 }};
 
 // The die shown before a turn's first roll: the white style's tile without pips.
-constexpr DieStyle kBlankDie{{qRgb(72, 72, 72), qRgb(255, 255, 255), qRgb(236, 236, 228), qRgb(180, 180, 170)},
-                             0, 0, PipShape::Round, false};
+constexpr DieStyle kBlankDie{
+    {qRgb(72, 72, 72), qRgb(255, 255, 255), qRgb(236, 236, 228), qRgb(180, 180, 170)}, 0, 0, PipShape::Round, false};
 
 struct Spot {
     int x = 0, y = 0;
@@ -237,9 +233,9 @@ void paintCell(QPainter& p, const DieStyle& style, int value)
             p.drawRoundedRect(QRectF(c.x() - 3, c.y() - 3, kPip, kPip), 0.75, 0.75);
             break;
         case PipShape::Diamond: {
-            const QPointF corners[] = {{c.x() - 1, c.y() - 3}, {c.x() + 1, c.y() - 3}, {c.x() + 3, c.y() - 1},
-                                       {c.x() + 3, c.y() + 1}, {c.x() + 1, c.y() + 3}, {c.x() - 1, c.y() + 3},
-                                       {c.x() - 3, c.y() + 1}, {c.x() - 3, c.y() - 1}};
+            const QPointF corners[]
+                = {{c.x() - 1, c.y() - 3}, {c.x() + 1, c.y() - 3}, {c.x() + 3, c.y() - 1}, {c.x() + 3, c.y() + 1},
+                   {c.x() + 1, c.y() + 3}, {c.x() - 1, c.y() + 3}, {c.x() - 3, c.y() + 1}, {c.x() - 3, c.y() - 1}};
             p.drawPolygon(corners, int(std::size(corners)));
             break;
         }
@@ -248,8 +244,7 @@ void paintCell(QPainter& p, const DieStyle& style, int value)
 }
 
 // columns x rows cells at scale >= 2; cell (c, r) shows what draw(c, r) paints.
-template <typename Draw>
-QImage paintCells(int columns, int rows, int scale, Draw draw)
+template <typename Draw> QImage paintCells(int columns, int rows, int scale, Draw draw)
 {
     QImage out(kCell * columns * scale, kCell * rows * scale, QImage::Format_RGB32);
     QPainter p(&out);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Art.h"
 
 #include <QLinearGradient>
@@ -156,9 +157,9 @@ QByteArray ProgramIconSvg()
     for (int k = 0; k < 3; ++k) {
         const IconDie& d = kIconDice[k];
         const QRectF r = dieRect(d);
-        const QString box = QStringLiteral("x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\"")
-                                .arg(number(r.x()), number(r.y()), number(r.width()), number(r.height()),
-                                     number(kRadius));
+        const QString box
+            = QStringLiteral("x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\"")
+                  .arg(number(r.x()), number(r.y()), number(r.width()), number(r.height()), number(kRadius));
         const QString shadow = QStringLiteral("x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\"")
                                    .arg(number(r.x() + kShadowDx), number(r.y() + kShadowDy), number(r.width()),
                                         number(r.height()), number(kRadius));
@@ -168,8 +169,8 @@ QByteArray ProgramIconSvg()
                    .arg(box, QString::number(k), hex(d.colours.outline));
         for (const GridSpot& s : gridSpots(d.value))
             svg += QStringLiteral("  <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"/>\n")
-                       .arg(number(d.x + kPipCentres[s.column]), number(d.y + kPipCentres[s.row]),
-                            number(kPipRadius), hex(d.pip));
+                       .arg(number(d.x + kPipCentres[s.column]), number(d.y + kPipCentres[s.row]), number(kPipRadius),
+                            hex(d.pip));
     }
     svg += QStringLiteral("</svg>\n");
     return svg.toUtf8();

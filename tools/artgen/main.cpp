@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kolvo-artgen <assets/images dir>: draws every picture of the game and writes it
 // there, each also at two and three times the pixels as name@2x.png and name@3x.png;
 // the desktop icons go to the sibling directory "icons".
@@ -26,8 +27,8 @@ bool saveScaled(QImage (*make)(int), const QDir& dir, const QString& name)
 {
     bool ok = true;
     for (int scale : {1, 2, 3}) {
-        const QString file = scale == 1 ? name + QStringLiteral(".png")
-                                        : QStringLiteral("%1@%2x.png").arg(name).arg(scale);
+        const QString file
+            = scale == 1 ? name + QStringLiteral(".png") : QStringLiteral("%1@%2x.png").arg(name).arg(scale);
         ok = save(make(scale), dir.filePath(file)) && ok;
     }
     return ok;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regenerates the committed sound files:  kolvo-soundgen <assets/sounds dir>
 //
 // Writes Roll.wav, glass.wav, claps.wav and clap.wav (synthesised, 16-bit PCM mono,
@@ -37,11 +38,13 @@ private:
 // ---------------------------------------------------------------- waves
 using Samples = std::vector<double>;
 
-int at(double seconds) { return int(std::lround(seconds * kRate)); }
+int at(double seconds)
+{
+    return int(std::lround(seconds * kRate));
+}
 
 // A decaying sine added in at `start`: the ring of one vibrating mode.
-void addMode(Samples& out, double start, double frequency, double amplitude, double decay,
-             double phase = 0.0)
+void addMode(Samples& out, double start, double frequency, double amplitude, double decay, double phase = 0.0)
 {
     if (frequency > 16000.0) // would alias, and nobody hears it on a PC speaker
         return;
@@ -54,8 +57,7 @@ void addMode(Samples& out, double start, double frequency, double amplitude, dou
 }
 
 // A burst of white noise with an exponential tail, the contact of a hit.
-void addNoiseBurst(Samples& out, Random& random, double start, double amplitude, double decay,
-                   double attack = 0.0002)
+void addNoiseBurst(Samples& out, Random& random, double start, double amplitude, double decay, double attack = 0.0002)
 {
     const int first = at(start);
     const int length = std::min(int(out.size()) - first, at(decay * 8.0 + attack));
@@ -154,8 +156,16 @@ void normalise(Samples& out, double peak)
             s *= peak / largest;
 }
 
-void put16(std::string& bytes, unsigned value) { bytes += char(value & 0xff); bytes += char((value >> 8) & 0xff); }
-void put32(std::string& bytes, std::uint32_t value) { put16(bytes, value & 0xffff); put16(bytes, value >> 16); }
+void put16(std::string& bytes, unsigned value)
+{
+    bytes += char(value & 0xff);
+    bytes += char((value >> 8) & 0xff);
+}
+void put32(std::string& bytes, std::uint32_t value)
+{
+    put16(bytes, value & 0xffff);
+    put16(bytes, value >> 16);
+}
 
 bool writeFile(const std::string& path, const std::string& bytes)
 {
@@ -175,12 +185,12 @@ bool writeWave(const std::string& path, const Samples& samples)
     put32(bytes, std::uint32_t(36 + data.size()));
     bytes += "WAVEfmt ";
     put32(bytes, 16);
-    put16(bytes, 1);           // PCM
-    put16(bytes, 1);           // mono
+    put16(bytes, 1); // PCM
+    put16(bytes, 1); // mono
     put32(bytes, kRate);
-    put32(bytes, kRate * 2);   // bytes per second
-    put16(bytes, 2);           // bytes per frame
-    put16(bytes, 16);          // bits per sample
+    put32(bytes, kRate * 2); // bytes per second
+    put16(bytes, 2);         // bytes per frame
+    put16(bytes, 16);        // bits per sample
     bytes += "data";
     put32(bytes, std::uint32_t(data.size()));
     return writeFile(path, bytes + data);
@@ -243,8 +253,8 @@ Samples breakGlass()
         const int modes = 2 + int(random.range(0.0, 2.99));
         const double base = random.range(low, high);
         for (int m = 0; m < modes; ++m)
-            addMode(out, start, base * (1.0 + m * random.range(0.37, 0.83)),
-                    amplitude / (1 + m), decay * random.range(0.6, 1.4), random.range(0.0, kTwoPi));
+            addMode(out, start, base * (1.0 + m * random.range(0.37, 0.83)), amplitude / (1 + m),
+                    decay * random.range(0.6, 1.4), random.range(0.0, kTwoPi));
         addNoiseBurst(out, random, start, amplitude * 0.5, 0.0005);
     };
     // The crack, and the crunch of the glass giving way.
@@ -252,8 +262,8 @@ Samples breakGlass()
     addNoiseBurst(out, random, crack, 1.0, 0.004, 0.0001);
     addNoiseBurst(out, random, crack + 0.003, 0.35, 0.035);
     for (int m = 0; m < 18; ++m)
-        addMode(out, crack, random.range(2400.0, 9500.0), random.range(0.05, 0.2),
-                random.range(0.02, 0.12), random.range(0.0, kTwoPi));
+        addMode(out, crack, random.range(2400.0, 9500.0), random.range(0.05, 0.2), random.range(0.02, 0.12),
+                random.range(0.0, kTwoPi));
     // The pieces parting.
     for (int i = 0; i < 45; ++i)
         ping(crack + random.range(0.0, 0.14), random.range(0.08, 0.3), 3000.0, 9000.0, 0.03);
@@ -280,7 +290,7 @@ Samples clapping(std::uint32_t seed, int clappers, double length, double stopFro
     Random random(seed);
     Samples out(at(length), 0.0);
     for (int c = 0; c < clappers; ++c) {
-        const double pace = random.range(3.6, 5.8);      // claps per second
+        const double pace = random.range(3.6, 5.8); // claps per second
         const double strength = random.range(0.5, 1.0);
         const double resonance = random.range(900.0, 2100.0);
         const double stop = random.range(stopFrom, length - 0.12);
@@ -366,7 +376,7 @@ public:
 
         std::string bytes = "MThd";
         big32(bytes, 6);
-        big16(bytes, 0);      // one track
+        big16(bytes, 0); // one track
         big16(bytes, 1);
         big16(bytes, kTicks);
         bytes += "MTrk";
@@ -375,8 +385,16 @@ public:
     }
 
 private:
-    static void big16(std::string& b, unsigned v) { b += char(v >> 8); b += char(v & 0xff); }
-    static void big32(std::string& b, std::uint32_t v) { big16(b, v >> 16); big16(b, v & 0xffff); }
+    static void big16(std::string& b, unsigned v)
+    {
+        b += char(v >> 8);
+        b += char(v & 0xff);
+    }
+    static void big32(std::string& b, std::uint32_t v)
+    {
+        big16(b, v >> 16);
+        big16(b, v & 0xffff);
+    }
     static void quantity(std::string& b, int value)
     {
         std::string groups(1, char(value & 0x7f));
@@ -390,8 +408,8 @@ private:
 
 // "C5q D5e. F#5s Rh G4et": a note name (or R for a rest) with octave, then its
 // length: w h q e s; "." makes it dotted, "t" a triplet. Returns the tick after.
-int melody(Song& song, int channel, int tick, std::string_view notes, int velocity,
-           double legato = 0.9, int transpose = 0)
+int melody(Song& song, int channel, int tick, std::string_view notes, int velocity, double legato = 0.9,
+           int transpose = 0)
 {
     static constexpr std::array<int, 7> steps{9, 11, 0, 2, 4, 5, 7}; // A..G from C
     std::size_t i = 0;
@@ -404,22 +422,39 @@ int melody(Song& song, int channel, int tick, std::string_view notes, int veloci
         int key = rest ? 0 : steps[notes[i] - 'A'];
         ++i;
         if (!rest) {
-            if (notes[i] == '#') { ++key; ++i; }
-            else if (notes[i] == 'b') { --key; ++i; }
+            if (notes[i] == '#') {
+                ++key;
+                ++i;
+            } else if (notes[i] == 'b') {
+                --key;
+                ++i;
+            }
             key += 12 * (notes[i] - '0' + 1);
             ++i;
         }
         int length = 0;
         switch (notes[i++]) {
-        case 'w': length = 4 * kTicks; break;
-        case 'h': length = 2 * kTicks; break;
-        case 'q': length = kTicks; break;
-        case 'e': length = kTicks / 2; break;
-        default: length = kTicks / 4; break;
+        case 'w':
+            length = 4 * kTicks;
+            break;
+        case 'h':
+            length = 2 * kTicks;
+            break;
+        case 'q':
+            length = kTicks;
+            break;
+        case 'e':
+            length = kTicks / 2;
+            break;
+        default:
+            length = kTicks / 4;
+            break;
         }
         while (i < notes.size() && notes[i] != ' ') {
-            if (notes[i] == '.') length += length / 2;
-            if (notes[i] == 't') length = length * 2 / 3;
+            if (notes[i] == '.')
+                length += length / 2;
+            if (notes[i] == 't')
+                length = length * 2 / 3;
             ++i;
         }
         if (!rest)
@@ -430,8 +465,8 @@ int melody(Song& song, int channel, int tick, std::string_view notes, int veloci
 }
 
 namespace gm {
-constexpr int Marimba = 12, NylonGuitar = 24, FingeredBass = 33, Timpani = 47, Strings = 48,
-              Trumpet = 56, Trombone = 57, BrassSection = 61, Flute = 73;
+constexpr int Marimba = 12, NylonGuitar = 24, FingeredBass = 33, Timpani = 47, Strings = 48, Trumpet = 56,
+              Trombone = 57, BrassSection = 61, Flute = 73;
 constexpr int Drums = 9; // channel
 constexpr int Kick = 36, Snare = 38, ClosedHat = 42, OpenHat = 46, Crash = 49;
 } // namespace gm
@@ -493,19 +528,32 @@ std::string setupTune()
     song.instrument(gm::Drums, 0, 76, 64, 30);
 
     const std::string_view tune[] = {
-        "D5q G5q G5e A5e B5q", "A5q F#5e G5e A5h", "B5q G5e E5e G5q B5q", "E5q G5e A5e G5h",
-        "D5q G5q G5e A5e B5q", "C6q B5e A5e A5h", "G5e E5e C5e E5e D5e F#5e A5e C6e", "B5q G5q G5h",
-        "E5e G5e C6e G5e E5e G5e C6q", "D5e G5e B5e G5e D5e G5e B5q", "C5e E5e A5e E5e C6q B5q",
+        "D5q G5q G5e A5e B5q",
+        "A5q F#5e G5e A5h",
+        "B5q G5e E5e G5q B5q",
+        "E5q G5e A5e G5h",
+        "D5q G5q G5e A5e B5q",
+        "C6q B5e A5e A5h",
+        "G5e E5e C5e E5e D5e F#5e A5e C6e",
+        "B5q G5q G5h",
+        "E5e G5e C6e G5e E5e G5e C6q",
+        "D5e G5e B5e G5e D5e G5e B5q",
+        "C5e E5e A5e E5e C6q B5q",
         "A5q F#5e E5e D5h",
-        "D5q G5q G5e A5e B5q", "A5q F#5e G5e A5h", "G5e E5e C5e E5e D5e F#5e A5e C6e", "B5q D6q G5h",
+        "D5q G5q G5e A5e B5q",
+        "A5q F#5e G5e A5h",
+        "G5e E5e C5e E5e D5e F#5e A5e C6e",
+        "B5q D6q G5h",
     };
     // Two chords a bar, by root (semitones above C) and minor flag.
-    struct Chord { int root; bool minor; };
+    struct Chord {
+        int root;
+        bool minor;
+    };
     constexpr Chord G{7, false}, D{2, false}, Em{4, true}, C{0, false}, Am{9, true};
     const Chord chords[][2] = {
         {G, G}, {D, D}, {Em, Em}, {C, C}, {G, G}, {D, D}, {C, D}, {G, G},
-        {C, C}, {G, G}, {Am, Am}, {D, D},
-        {G, G}, {D, D}, {C, D}, {G, G},
+        {C, C}, {G, G}, {Am, Am}, {D, D}, {G, G}, {D, D}, {C, D}, {G, G},
     };
 
     const int bar = 4 * kTicks;
@@ -532,8 +580,7 @@ std::string setupTune()
         for (int beat = 0; beat < 4; ++beat) {
             song.note(gm::Drums, t + beat * q, beat % 2 ? gm::Snare : gm::Kick, e, beat % 2 ? 88 : 100);
             song.note(gm::Drums, t + beat * q, gm::ClosedHat, e / 2, 70);
-            song.note(gm::Drums, t + beat * q + e, b % 4 == 3 && beat == 3 ? gm::OpenHat : gm::ClosedHat,
-                      e / 2, 52);
+            song.note(gm::Drums, t + beat * q + e, b % 4 == 3 && beat == 3 ? gm::OpenHat : gm::ClosedHat, e / 2, 52);
         }
     }
     // The last chord, a little softer than the bars before: everything sounds at once.
