@@ -33,7 +33,10 @@ test: build
 	ctest --preset asan
 
 bench: build
-	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+	@for b in game_bench game_memory_bench sound_bench solver_bench windows_bench; do \
+	  QT_QPA_PLATFORM=offscreen $(BUILD)/bench/$$b || exit 1; done
+	/usr/bin/python3 bench/footprint.py $(BUILD)/kolvo $(BUILD)/bench/kolvo-floor \
+	  --player $(BUILD)/tests/kolvo-sound-player
 
 # $(BUILD)/kolvo_<version>_<arch>.deb; the README tells how to install it.
 package:
