@@ -28,7 +28,7 @@ void open(const QString& text)
 
 } // namespace
 
-void ShowFailureBox(const QString& text)
+void showFailureBox(const QString& text)
 {
     if ((openBox && openBox->isVisible()) || waiting)
         return;

@@ -9,4 +9,4 @@
 // while one is open, or waiting to open, is dropped. A box never opens over a modal
 // box of the game: while one is up the failure waits, and opens once no modal box is
 // left. An open box does not keep the program running. User-interface thread only.
-void ShowFailureBox(const QString& text);
+void showFailureBox(const QString& text);

@@ -104,5 +104,5 @@ QString QtDialogs::askText(const QString& prompt, const QString& title)
 
 void QtDialogs::showFailure(const QString& text)
 {
-    ShowFailureBox(text);
+    showFailureBox(text);
 }

@@ -12,7 +12,7 @@ void PlaySound(Media& media, const QString& WavName)
     media.mciExecute((QStringLiteral("Play ") + WavName).toLocal8Bit());
 }
 
-void PlaySetupTune(Media& media)
+void playSetupTune(Media& media)
 {
     if (media.waveOutGetNumDevs() == 0)
         return;

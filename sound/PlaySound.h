@@ -13,6 +13,6 @@ void PlaySound(Media& media, const QString& WavName);
 // The set-up window's tune, named without a directory: it is looked up in the
 // working directory.
 inline constexpr char kSetupTuneCommand[] = "Play I3IK.MID";
-void PlaySetupTune(Media& media);
+void playSetupTune(Media& media);
 
 } // namespace sound

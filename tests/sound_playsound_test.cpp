@@ -14,7 +14,7 @@ private slots:
         media.devices = 0;
         for (const char* file : {"Roll.wav", "claps.wav", "glass.wav", "clap.wav", "Congratulations.mid"})
             sound::PlaySound(media, QStringLiteral("/opt/kolvo/") + QLatin1String(file));
-        sound::PlaySetupTune(media);
+        sound::playSetupTune(media);
         QVERIFY(media.commands.empty());
     }
 
@@ -51,7 +51,7 @@ private slots:
     void setupTuneNamesNoDirectory()
     {
         FakeMedia media;
-        sound::PlaySetupTune(media);
+        sound::playSetupTune(media);
         QCOMPARE(media.commands.size(), std::size_t(1));
         QCOMPARE(media.commands.front(), QByteArray("Play I3IK.MID"));
     }
@@ -73,7 +73,7 @@ private slots:
         sound::PlaySound(media, QStringLiteral("/k/Roll.wav"));
         media.devices = 2;
         sound::PlaySound(media, QStringLiteral("/k/Roll.wav"));
-        sound::PlaySetupTune(media);
+        sound::playSetupTune(media);
         QCOMPARE(media.commands, (std::vector<QByteArray>{"Play /k/Roll.wav", "Play I3IK.MID"}));
     }
 };

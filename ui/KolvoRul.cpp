@@ -87,7 +87,7 @@ void KolvoRul::Form_Load()
     Diceholder->setVisible(true);
     for (PictureBox* face : Pico)
         face->hide();
-    sound::PlaySetupTune(*services_.media);
+    sound::playSetupTune(*services_.media);
 }
 
 void KolvoRul::DiceStyle1_Click()
