@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SdlMedia.h"
 
 #include <atomic>
 #include <cerrno>
 #include <condition_variable>
 #include <cstdio>
+#include <cstring>
 #include <deque>
 #include <mutex>
 #include <unordered_map>
@@ -11,12 +13,10 @@
 
 #include <malloc.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QObject>
 
 #include "platform/SdlMediaLibrary.h"
-#include "platform/SdlMediaTune.h"
 
 namespace {
 
@@ -27,6 +27,8 @@ namespace {
 constexpr int kRate = 44100;
 constexpr int kOutputChannels = 2;
 constexpr int kFramesPerBuffer = 384;
+// glibc's default, made fixed (see start).
+constexpr int kTrimThreshold = 128 * 1024;
 // Below this a 16-bit sample counts as silence (rounding noise of the synthesiser).
 constexpr int kAudibleLevel = 4;
 
@@ -47,9 +49,8 @@ std::mutex& sdlOwner()
 
 QString MediaFailure::text() const
 {
-    const QString heading = kind == Kind::File
-        ? QStringLiteral("Ljudfilen kunde inte spelas upp:")
-        : QStringLiteral("Mediekommandot kunde inte utföras:");
+    const QString heading = kind == Kind::File ? QStringLiteral("Ljudfilen kunde inte spelas upp:")
+                                               : QStringLiteral("Mediekommandot kunde inte utföras:");
     return heading + u'\n' + subject + QStringLiteral("\n\n") + reason;
 }
 
@@ -145,7 +146,7 @@ struct SdlMedia::Worker {
                 }
             }
             if (tuneOver)
-                freeTune();
+                freeEndedTune();
             if (!job)
                 continue;
             if (job->kind == JobKind::Quit)
@@ -183,9 +184,20 @@ struct SdlMedia::Worker {
         // SDL's event subsystem would catch SIGINT and SIGTERM; they are the window system's to handle.
         lib->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         lib->SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Kolvo");
+        // MIDI is FluidSynth's with our soundfont alone; Timidity would go looking for
+        // patches of its own, and play a tune the soundfont failed on with them.
+        lib->SDL_SetHint("SDL_MIXER_DISABLE_TIMIDITY", "1");
         if (lib->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return;
         sdlUp = true;
+        // A tune's synthesizer holds the soundfont's samples, megabytes in one block. Once
+        // such a block was freed, glibc would raise its trim and mmap thresholds above it
+        // and keep every later synthesizer's memory in the worker's arena after the tune;
+        // with the threshold fixed at its default, freeing and malloc_trim give it back.
+        ::mallopt(M_TRIM_THRESHOLD, kTrimThreshold);
+        // Readies FluidSynth's functions only: each tune gets its synthesizer when it is loaded.
+        midiReady = (lib->Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
+        lib->Mix_SetSoundFonts(soundFont.c_str());
         if (lib->SDL_GetNumAudioDevices(0) != 0)
             openOutput();
         countDevices();
@@ -203,9 +215,10 @@ struct SdlMedia::Worker {
     {
         if (lib->Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, kOutputChannels, kFramesPerBuffer, nullptr, 0) != 0)
             return;
-        lib->Mix_QuerySpec(&rate, nullptr, nullptr);
         lib->Mix_AllocateChannels(kEffectChannels);
         lib->Mix_SetPostMix(&Worker::postMix, this);
+        tuneListener = this;
+        lib->Mix_HookMusicFinished(&Worker::tuneFinished);
         outputOpen = true;
     }
 
@@ -231,8 +244,9 @@ struct SdlMedia::Worker {
     {
         struct stat info {};
         if (::stat(path.constData(), &info) != 0) {
-            fail(path, errno == ENOENT || errno == ENOTDIR ? QStringLiteral("Filen finns inte.")
-                                                           : QStringLiteral("Filen kan inte läsas."));
+            fail(path,
+                 errno == ENOENT || errno == ENOTDIR ? QStringLiteral("Filen finns inte.")
+                                                     : QStringLiteral("Filen kan inte läsas."));
             return std::nullopt;
         }
         if (!S_ISREG(info.st_mode)) {
@@ -241,8 +255,9 @@ struct SdlMedia::Worker {
         }
         FILE* file = std::fopen(path.constData(), "rb");
         if (!file) {
-            fail(path, errno == EACCES ? QStringLiteral("Behörighet saknas för att läsa filen.")
-                                       : QStringLiteral("Filen kan inte läsas."));
+            fail(path,
+                 errno == EACCES ? QStringLiteral("Behörighet saknas för att läsa filen.")
+                                 : QStringLiteral("Filen kan inte läsas."));
             return std::nullopt;
         }
         QByteArray data;
@@ -300,32 +315,71 @@ struct SdlMedia::Worker {
         const std::optional<QByteArray> midi = readFile(path);
         if (!midi)
             return;
-        if (!lib->hasFluidSynth) {
+        if (!midiReady) {
             fail(path, QStringLiteral("MIDI kan inte spelas upp: FluidSynth saknas."));
             return;
         }
-        if (::access(soundFont.c_str(), R_OK) != 0) {
-            fail(path, QStringLiteral("Ljudbanken för MIDI saknas: ") + QString::fromStdString(soundFont));
+        if (const QString problem = soundFontProblem(); !problem.isEmpty()) {
+            fail(path, problem + QString::fromStdString(soundFont));
             return;
         }
-        // Loading reads the soundfont: tens of milliseconds, which is why it is done here.
-        QString reason;
-        tune = SdlMediaTune::load(*lib, soundFont, *midi, rate, reason);
+        // Loading reads the whole soundfont: tens of milliseconds, which is why it is done here.
+        SDL_RWops* stream = lib->SDL_RWFromConstMem(midi->constData(), int(midi->size()));
+        if (stream) {
+            tune = lib->Mix_LoadMUS_RW(stream, 0);
+            if (tune && lib->Mix_GetMusicType(tune) != MUS_MID) { // a wave or the like named .mid
+                lib->Mix_FreeMusic(tune);
+                tune = nullptr;
+            }
+            lib->SDL_RWclose(stream); // FluidSynth keeps a copy of the song
+        }
         if (!tune) {
-            fail(path, reason);
+            // SDL_mixer takes a file for MIDI by its header; past that only making the
+            // synthesizer can fail.
+            fail(path,
+                 midi->size() >= 12 && midi->startsWith("MThd")
+                     ? QStringLiteral("MIDI kan inte spelas upp: FluidSynth kunde inte startas.")
+                     : QStringLiteral("Filen är ingen MIDI-fil som kan spelas upp."));
             return;
         }
-        tunePlaying = true;
-        lib->Mix_HookMusic(&Worker::mixTune, this);
+        if (lib->Mix_PlayMusic(tune, 0) != 0) {
+            freeTune();
+            fail(path, QStringLiteral("Låten kunde inte startas."));
+        }
+    }
+
+    // Why the soundfont cannot serve, as the start of a sentence the path ends, or
+    // nothing. SDL_mixer would play a tune with a soundfont FluidSynth failed to load,
+    // silently; its header at least is checked here.
+    QString soundFontProblem() const
+    {
+        FILE* file = std::fopen(soundFont.c_str(), "rb");
+        if (!file)
+            return QStringLiteral("Ljudbanken för MIDI saknas: ");
+        char header[12] = {};
+        const bool read = std::fread(header, 1, sizeof header, file) == sizeof header;
+        std::fclose(file);
+        if (!read || std::memcmp(header, "RIFF", 4) != 0 || std::memcmp(header + 8, "sfbk", 4) != 0)
+            return QStringLiteral("Ljudbanken för MIDI kan inte läsas: ");
+        return {};
+    }
+
+    // A tune stops by itself, or by the halt before the next one: only a tune that
+    // is no longer playing is freed.
+    void freeEndedTune()
+    {
+        if (tune && !lib->Mix_PlayingMusic())
+            freeTune();
     }
 
     void freeTune()
     {
         if (!tune)
             return;
-        lib->Mix_HookMusic(nullptr, nullptr); // returns once the audio thread is out of the tune
-        tune.reset();
-        // The synthesizer's memory goes back to the system rather than to malloc's free lists.
+        lib->Mix_HaltMusic();
+        lib->Mix_FreeMusic(tune); // the synthesizer with its soundfont
+        tune = nullptr;
+        // Its memory goes back to the system rather than to malloc's free lists.
         ::malloc_trim(0);
     }
 
@@ -333,11 +387,14 @@ struct SdlMedia::Worker {
     {
         if (outputOpen) {
             lib->Mix_SetPostMix(nullptr, nullptr);
+            lib->Mix_HookMusicFinished(nullptr);
+            tuneListener = nullptr;
             lib->Mix_HaltChannel(-1);
         }
         if (tune) {
-            lib->Mix_HookMusic(nullptr, nullptr);
-            tune.reset();
+            lib->Mix_HaltMusic();
+            lib->Mix_FreeMusic(tune);
+            tune = nullptr;
         }
         for (auto& [path, chunk] : waves)
             lib->Mix_FreeChunk(chunk);
@@ -351,15 +408,14 @@ struct SdlMedia::Worker {
         }
     }
 
-    // SDL's audio thread, with the audio locked: the music stream, before the effects.
-    static void SDLCALL mixTune(void* self, Uint8* stream, int length)
+    // SDL's audio thread when a tune has played to its end, or the worker inside
+    // Mix_HaltMusic; the audio is locked either way, so no SDL_mixer call may come
+    // from here and the tune is freed on the worker.
+    static void SDLCALL tuneFinished()
     {
-        auto* worker = static_cast<Worker*>(self);
-        if (!worker->tunePlaying)
+        Worker* worker = tuneListener.load();
+        if (!worker)
             return;
-        if (worker->tune->render(reinterpret_cast<Sint16*>(stream), length / int(kOutputChannels * sizeof(Sint16))))
-            return;
-        worker->tunePlaying = false;
         {
             std::lock_guard lock(worker->mutex);
             worker->tuneEnded = true;
@@ -394,7 +450,7 @@ struct SdlMedia::Worker {
     QObject* relay = nullptr; // cleared when the service goes
 
     std::mutex mutex;
-    std::condition_variable wake;    // jobs were posted, or the tune ended
+    std::condition_variable wake;    // jobs were posted, or a tune ended
     std::condition_variable settled; // started, a job was finished, or the thread is done
     std::deque<Job> jobs;
     bool counted = false;
@@ -412,16 +468,16 @@ struct SdlMedia::Worker {
     const SdlMediaLibrary* lib = nullptr;
     bool sdlUp = false;
     bool outputOpen = false;
-    int rate = kRate;
+    bool midiReady = false;
     std::unordered_map<std::string, Mix_Chunk*> waves;
-    // Set while the music hook is off; read by the audio thread while it is on.
-    std::unique_ptr<SdlMediaTune> tune;
-    bool tunePlaying = false;
+    Mix_Music* tune = nullptr; // lives while it plays
+
+    // The worker whose output is open: SDL_mixer's music-finished hook has no context.
+    static inline std::atomic<Worker*> tuneListener{nullptr};
 };
 
 SdlMedia::SdlMedia(Reporter reporter, std::string soundFont)
-    : worker_(std::make_shared<Worker>(std::move(reporter), std::move(soundFont))),
-      relay_(std::make_unique<QObject>())
+    : worker_(std::make_shared<Worker>(std::move(reporter), std::move(soundFont))), relay_(std::make_unique<QObject>())
 {
     worker_->relay = relay_.get();
 }
@@ -495,8 +551,7 @@ void SdlMedia::armAudibleProbe()
     worker_->probeArmed = true;
 }
 
-std::optional<std::chrono::steady_clock::time_point>
-SdlMedia::waitAudible(std::chrono::milliseconds timeout)
+std::optional<std::chrono::steady_clock::time_point> SdlMedia::waitAudible(std::chrono::milliseconds timeout)
 {
     std::unique_lock lock(worker_->probeMutex);
     worker_->probeSeen.wait_for(lock, timeout, [this] { return worker_->probeHit.has_value(); });

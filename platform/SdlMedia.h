@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <chrono>
 #include <functional>
@@ -25,8 +26,9 @@ struct MediaFailure {
     bool operator==(const MediaFailure&) const = default;
 };
 
-// The media service over SDL2_mixer, with FluidSynth for MIDI. One per process (SDL is
-// process-wide); create it on the user-interface thread after the Q(Core)Application.
+// The media service over SDL2_mixer, which plays MIDI through FluidSynth. One per
+// process (SDL is process-wide); create it on the user-interface thread after the
+// Q(Core)Application.
 //
 // Nothing is loaded until a sound is first asked for (the first call of either
 // method): then a worker thread opens the audio libraries, starts SDL's audio, opens
@@ -37,9 +39,9 @@ struct MediaFailure {
 //
 // "Play <path>": the verb in any case, one blank, the rest is the path exactly, as
 // 8-bit local text. A ".wav" file plays on a free effect channel, overlapping
-// whatever else sounds; ".mid" plays through FluidSynth with the General MIDI
+// whatever else sounds; ".mid" plays as SDL2_mixer's music with the General MIDI
 // soundfont and replaces a tune that is playing. Decoded waves are kept by path; a
-// tune's synthesizer is freed when the tune ends.
+// tune, and the synthesizer SDL2_mixer made for it, is freed when the tune ends.
 class SdlMedia : public Media {
 public:
     using Reporter = std::function<void(const MediaFailure&)>;
@@ -75,8 +77,7 @@ public:
     // mixer next finished a buffer holding a sample that is not silence, or nothing
     // if that has not happened within the timeout (the probe stays armed).
     void armAudibleProbe();
-    std::optional<std::chrono::steady_clock::time_point>
-    waitAudible(std::chrono::milliseconds timeout);
+    std::optional<std::chrono::steady_clock::time_point> waitAudible(std::chrono::milliseconds timeout);
 
 private:
     struct Worker;

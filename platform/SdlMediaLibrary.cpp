@@ -1,11 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SdlMediaLibrary.h"
 
 #include <dlfcn.h>
 
 namespace {
 
-template <class Function>
-bool resolve(void* library, const char* name, Function& function)
+template <class Function> bool resolve(void* library, const char* name, Function& function)
 {
     function = library ? reinterpret_cast<Function>(::dlsym(library, name)) : nullptr;
     return function != nullptr;
@@ -23,17 +23,9 @@ const SdlMediaLibrary* open()
 #define KOLVO_RESOLVE_MIXER(name) ok &= resolve(mixer, #name, table.name);
     KOLVO_SDL_FUNCTIONS(KOLVO_RESOLVE_SDL)
     KOLVO_MIXER_FUNCTIONS(KOLVO_RESOLVE_MIXER)
-    if (!ok)
-        return nullptr;
-    void* fluidSynth = ::dlopen(SdlMediaLibrary::kFluidSynth, RTLD_NOW | RTLD_LOCAL);
-    bool fluidOk = true;
-#define KOLVO_RESOLVE_FLUIDSYNTH(name) fluidOk &= resolve(fluidSynth, #name, table.name);
-    KOLVO_FLUIDSYNTH_FUNCTIONS(KOLVO_RESOLVE_FLUIDSYNTH)
 #undef KOLVO_RESOLVE_SDL
 #undef KOLVO_RESOLVE_MIXER
-#undef KOLVO_RESOLVE_FLUIDSYNTH
-    table.hasFluidSynth = fluidOk;
-    return &table;
+    return ok ? &table : nullptr;
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SDL media service without a sound server: SDL's dummy output mixes in real time
 // but plays nothing, and the mixer probe tells whether a command made sound. Also the
 // failure box its failures are shown in, through the real dialogs: alone, and over a
@@ -33,6 +34,8 @@ using namespace std::chrono_literals;
 namespace {
 
 const QString kSounds = QStringLiteral(KOLVO_SOUNDS_DIR);
+// A MIDI header and a track that is cut short after its first byte of events.
+constexpr char kCutTune[] = "MThd\0\0\0\6\0\0\0\1\0\x60MTrk\0\0\1\0\0\x90";
 
 QByteArray play(const QString& path)
 {
@@ -149,13 +152,14 @@ private slots:
         QTest::addColumn<QString>("reason");
         const int command = int(MediaFailure::Kind::Command);
         const int file = int(MediaFailure::Kind::File);
-        QTest::newRow("unknown verb") << QByteArray("Stop /k/Roll.wav") << command
-                                      << "Stop /k/Roll.wav" << "Okänt kommando.";
-        QTest::newRow("verb alone") << QByteArray("Play") << command << "Play" << "Filnamnet saknas.";
-        QTest::newRow("no path") << QByteArray("Play ") << command << "Play " << "Filnamnet saknas.";
-        QTest::newRow("quoted path is not a wave")
-            << QByteArray("Play \"/k/Roll.wav\"") << file << "\"/k/Roll.wav\""
-            << "Filtypen kan inte spelas upp (bara .wav och .mid).";
+        QTest::newRow("unknown verb") << QByteArray("Stop /k/Roll.wav") << command << "Stop /k/Roll.wav"
+                                      << "Okänt kommando.";
+        QTest::newRow("verb alone") << QByteArray("Play") << command << "Play"
+                                    << "Filnamnet saknas.";
+        QTest::newRow("no path") << QByteArray("Play ") << command << "Play "
+                                 << "Filnamnet saknas.";
+        QTest::newRow("quoted path is not a wave") << QByteArray("Play \"/k/Roll.wav\"") << file << "\"/k/Roll.wav\""
+                                                   << "Filtypen kan inte spelas upp (bara .wav och .mid).";
         QTest::newRow("mp3") << QByteArray("Play /k/låt.mp3") << file << "/k/låt.mp3"
                              << "Filtypen kan inte spelas upp (bara .wav och .mid).";
     }
@@ -202,8 +206,7 @@ private slots:
                                       << "Filen är ingen WAV-ljudfil som kan spelas upp.";
         QTest::newRow("text as tune") << "text.mid" << QByteArray("inte heller\n")
                                       << "Filen är ingen MIDI-fil som kan spelas upp.";
-        QTest::newRow("empty wave") << "tom.wav" << QByteArray("")
-                                    << "Filen är ingen WAV-ljudfil som kan spelas upp.";
+        QTest::newRow("empty wave") << "tom.wav" << QByteArray("") << "Filen är ingen WAV-ljudfil som kan spelas upp.";
         QTest::newRow("directory") << "mapp.wav" << QByteArray("<dir>") << "Det är ingen vanlig fil.";
     }
     void unplayableFiles()
@@ -227,6 +230,24 @@ private slots:
         QCOMPARE(failures.seen.size(), std::size_t(1));
         QCOMPARE(failures.seen[0], (MediaFailure{MediaFailure::Kind::File, path, reason}));
         QVERIFY(failures.seen[0].text().startsWith("Ljudfilen kunde inte spelas upp:\n" + path + "\n\n"));
+    }
+
+    // A tune whose only track is cut short. SDL_mixer takes it, since FluidSynth reads
+    // the tracks only once the tune plays, and then it ends at once in silence: no
+    // failure can be reported, but the ended tune is let go and the next one plays.
+    void cutShortTune()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("kort.mid"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kCutTune, sizeof kCutTune - 1);
+        file.close();
+        Failures failures;
+        SdlMedia media(failures.reporter());
+        QVERIFY(!audibleAfter(media, play(file.fileName()), 300ms));
+        QVERIFY(audibleAfter(media, play(kSounds + "/Congratulations.mid"), 3s));
+        settle(media);
+        QVERIFY(failures.seen.empty());
     }
 
     // Nothing is remembered: a file that failed is tried again, and once it is there it plays.
@@ -265,8 +286,7 @@ private slots:
     void everyFilePlays_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char* name :
-             {"Roll.wav", "glass.wav", "claps.wav", "clap.wav", "Congratulations.mid", "I3IK.MID"})
+        for (const char* name : {"Roll.wav", "glass.wav", "claps.wav", "clap.wav", "Congratulations.mid", "I3IK.MID"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void everyFilePlays()
@@ -332,16 +352,33 @@ private slots:
         QVERIFY(media.waitAudible(3s));
     }
 
-    void missingSoundFont()
+    // A soundfont that is not there, or not one: tunes are refused, waves still play.
+    void soundFontFailures_data()
     {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QByteArray() << "Ljudbanken för MIDI saknas: ";
+        QTest::newRow("not a soundfont") << QByteArray("RIFF inte en ljudbank\n")
+                                         << "Ljudbanken för MIDI kan inte läsas: ";
+    }
+    void soundFontFailures()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString font = dir.filePath("kolvo.sf2");
+        if (!content.isNull()) {
+            QFile file(font);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
         Failures failures;
-        SdlMedia media(failures.reporter(), "/nonexistent/kolvo.sf2");
+        SdlMedia media(failures.reporter(), font.toStdString());
         media.mciExecute(play(kSounds + "/I3IK.MID"));
         settle(media);
         QCOMPARE(failures.seen.size(), std::size_t(1));
-        QCOMPARE(failures.seen[0].reason,
-                 QStringLiteral("Ljudbanken för MIDI saknas: /nonexistent/kolvo.sf2"));
-        QVERIFY(audibleAfter(media, play(kSounds + "/Roll.wav"), 2s)); // waves are unaffected
+        QCOMPARE(failures.seen[0].reason, reason + font);
+        QVERIFY(audibleAfter(media, play(kSounds + "/Roll.wav"), 2s));
     }
 
     // More sounds at once than there are channels: the newest still starts.
@@ -492,7 +529,6 @@ private slots:
         write("Roll.wav", "inte ljud\n");
         write("glass.wav", QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16)); // cut short
         write("claps.wav", QByteArray(4000, '\x7f'));
-        static constexpr char kCutTune[] = "MThd\0\0\0\6\0\0\0\1\0\x60MTrk\0\0\1\0\0\x90";
         write("Congratulations.mid", QByteArray(kCutTune, sizeof kCutTune - 1));
         // clap.wav is missing
 

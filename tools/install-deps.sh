@@ -13,7 +13,7 @@ set -euo pipefail
 PLAY=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-translations-l10n
-  libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev libfluidsynth3 timgm6mb-soundfont
+  libsdl2-dev libsdl2-mixer-dev libfluidsynth3 timgm6mb-soundfont
   # the faces the windows fall back on, in the design's order
   fonts-liberation2 fonts-dejavu-core
 )
