@@ -77,6 +77,13 @@ class Problems:
             print("  PROBLEM:", message, flush=True)
         return ok
 
+    def verdict(self, what, started):
+        """Prints the run's time and every problem; the exit code, 1 on any problem."""
+        print(f"e2e {what}: {time.monotonic() - started:.0f} s, {len(self.items)} problem(s)")
+        for p in self.items:
+            print("FAIL:", p)
+        return 1 if self.items else 0
+
 
 class KolvoRun:
     """One start of the program in a session."""

@@ -359,10 +359,7 @@ def looks(session, program, problems, shots, started):
         traceback.print_exc()
     finally:
         session.close()
-    print(f"e2e looks: {time.monotonic() - started:.0f} s, {len(problems.items)} problem(s)")
-    for p in problems.items:
-        print("FAIL:", p)
-    return 1 if problems.items else 0
+    return problems.verdict("looks", started)
 
 
 def store_bytes(home):
@@ -486,12 +483,9 @@ def main():
     finally:
         session.close()
     elapsed = time.monotonic() - started
-    print(f"e2e games: {elapsed:.0f} s, {len(problems.items)} problem(s)")
     if elapsed > DEADLINE:
         problems.check(False, f"took {elapsed:.0f} s, more than {DEADLINE} s")
-    for p in problems.items:
-        print("FAIL:", p)
-    return 1 if problems.items else 0
+    return problems.verdict("games", started)
 
 
 if __name__ == "__main__":

@@ -178,10 +178,7 @@ def main():
         traceback.print_exc()
     finally:
         session.close()
-    print(f"e2e screen reader: {time.monotonic() - started:.0f} s, {len(problems.items)} problem(s)")
-    for p in problems.items:
-        print("FAIL:", p)
-    return 1 if problems.items else 0
+    return problems.verdict("screen reader", started)
 
 
 if __name__ == "__main__":
