@@ -16,7 +16,7 @@ QPointer<QTimer> waiting;      // holds the waiting text; dies with the applicat
 
 void open(const QString& text)
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Kolvo"), text, QMessageBox::Ok);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok);
     box->setObjectName(QStringLiteral("KolvoFailureBox"));
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);

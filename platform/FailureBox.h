@@ -3,7 +3,7 @@
 #include <QString>
 
 // Shows a failure that the program only reports (a sound that could not be played) in
-// a non-modal box: title "Kolvo", plain text, no icon, OK. Returns at once.
+// a non-modal box: the application's name as title, plain text, no icon, OK. Returns at once.
 //
 // At most one such box is open in the whole program at any time: a failure that comes
 // while one is open, or waiting to open, is dropped. A box never opens over a modal

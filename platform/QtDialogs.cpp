@@ -48,7 +48,7 @@ DialogAnswer QtDialogs::message(const QString& text, DialogButtons buttons, cons
         const int limit = screen ? screen->availableGeometry().width() * 9 / 10 : widest;
         label->setMinimumWidth(qMin(widest + 2, limit));
     }
-    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kolvo") : title);
+    box.setWindowTitle(title.isEmpty() ? QCoreApplication::applicationName() : title);
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     box.setDefaultButton(ok);
     if (buttons == DialogButtons::OkCancel) {

@@ -14,6 +14,7 @@
 #include <malloc.h>
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <QObject>
 
 #include "platform/SdlMediaLibrary.h"
@@ -61,7 +62,11 @@ struct SdlMedia::Worker {
         QByteArray path;
     };
 
-    Worker(Reporter report, std::string font) : reporter(std::move(report)), soundFont(std::move(font)) {}
+    Worker(Reporter report, std::string font)
+        : reporter(std::move(report)), soundFont(std::move(font)),
+          appName(QCoreApplication::applicationName().toStdString())
+    {
+    }
 
     // ---- any thread ----
 
@@ -183,7 +188,7 @@ struct SdlMedia::Worker {
             return;
         // SDL's event subsystem would catch SIGINT and SIGTERM; they are the window system's to handle.
         lib->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        lib->SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Kolvo");
+        lib->SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, appName.c_str());
         // MIDI is FluidSynth's with our soundfont alone; Timidity would go looking for
         // patches of its own, and play a tune the soundfont failed on with them.
         lib->SDL_SetHint("SDL_MIXER_DISABLE_TIMIDITY", "1");
@@ -445,6 +450,7 @@ struct SdlMedia::Worker {
 
     const Reporter reporter;
     const std::string soundFont;
+    const std::string appName; // as the sound server lists the program
 
     std::mutex relayMutex;
     QObject* relay = nullptr; // cleared when the service goes

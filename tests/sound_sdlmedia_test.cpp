@@ -108,6 +108,7 @@ class SdlMediaTest : public QObject {
 private slots:
     void initTestCase()
     {
+        QCoreApplication::setApplicationName(QStringLiteral("Kolvo")); // as the program names itself
         qputenv("SDL_AUDIODRIVER", "dummy");
         QVERIFY(QFile::exists(kSounds + "/Roll.wav"));
     }
