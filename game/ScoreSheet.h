@@ -11,6 +11,13 @@ namespace rules {
 inline constexpr int kBonusThreshold = 63;
 inline constexpr int kBonusPoints = 50;
 
+// The bonus that points written into an upper row earn when the upper rows held
+// upperBefore: the 50 come once, with the score that reaches the threshold.
+constexpr int upperBonus(int upperBefore, int points)
+{
+    return upperBefore < kBonusThreshold && upperBefore + points >= kBonusThreshold ? kBonusPoints : 0;
+}
+
 // Sum of a player's upper-section rows (1..6), leaving out the rows not used yet.
 int upperSum(const GameState& state, int player);
 

@@ -234,7 +234,7 @@ template <typename Vec, int N>
                 const int points = face * k;
                 for (int i = 0; i < N; ++i) {
                     const int u = l.laneSum[std::size_t(upper)][std::size_t(lane[i])];
-                    const int bonus = u < kCap && u + points >= kCap ? kBonusPoints : 0;
+                    const int bonus = upperBonus(u, points);
                     upperExit[j][k][i] = points + bonus + next[nextLane[std::size_t(std::min(kCap, u + points))]];
                 }
             }
@@ -424,7 +424,7 @@ TurnPlan::TurnPlan(const SolverTable& table, SheetPosition position)
         }
         for (int k = 0; k <= GameState::kDice; ++k) {
             const int points = cat * k;
-            const int bonus = upper_ < kCap && upper_ + points >= kCap ? kBonusPoints : 0;
+            const int bonus = upperBonus(upper_, points);
             upperExit[std::size_t(cat)][std::size_t(k)]
                 = points + bonus + table.expectedRemaining(after, upper_ + points);
         }
@@ -520,7 +520,7 @@ std::vector<CategoryChoice> TurnPlan::rankCategories(const Dice& dice) const
         c.pointsNow = int(l.score[std::size_t(outcome)][std::size_t(cat)]);
         const bool upper = cat <= kUpperRows;
         const int upperAfter = upper ? upper_ + c.pointsNow : upper_;
-        const int bonus = upper && upper_ < kCap && upperAfter >= kCap ? kBonusPoints : 0;
+        const int bonus = upper ? upperBonus(upper_, c.pointsNow) : 0;
         c.expectedFinal = position_.points + c.pointsNow + bonus
             + table_->expectedRemaining(position_.used | bitOf(cat), upperAfter);
         ranked.push_back(c);

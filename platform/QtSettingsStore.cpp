@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace {
@@ -63,8 +64,10 @@ void QtSettingsStore::setValue(QStringView application, QStringView section, QSt
 
 QString QtSettingsStore::fileName(QStringView application)
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, application.toString(), application.toString())
-        .fileName();
+    // Where QSettings keeps a user's native store on this platform, worked out without
+    // opening one: a QSettings object reads the whole file when it is made.
+    return QStringLiteral("%1/%2/%2.conf")
+        .arg(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), application);
 }
 
 SettingsStore::SaveResult QtSettingsStore::setValuesIf(QStringView application, QStringView section,
