@@ -12,12 +12,16 @@
 #include <utility>
 
 #include <malloc.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QObject>
 
 #include "platform/SdlMediaLibrary.h"
+#include "platform/TuneFont.h"
 
 namespace {
 
@@ -45,6 +49,60 @@ std::mutex& sdlOwner()
     static auto* owner = new std::mutex; // never destroyed: a left-behind worker may hold it at exit
     return *owner;
 }
+
+// The soundfont cut down to one tune, as a file in memory that FluidSynth opens by
+// its path. It reads the file while the tune is loaded and not after, so the file is
+// closed once the tune is loaded.
+class TuneFontFile {
+public:
+    // Nothing when the tune or the font is not one the cut can follow, or there is no
+    // memory file: the tune is then loaded with the whole font.
+    static std::optional<TuneFontFile> make(const QByteArray& midi, const std::string& fontPath)
+    {
+        QByteArray cut;
+        {
+            QFile file(QString::fromLocal8Bit(fontPath.c_str()));
+            if (!file.open(QIODevice::ReadOnly))
+                return std::nullopt;
+            // Mapped, so that only the parts the tune needs are read in; unmapped at the
+            // close, before the synthesizer takes its own copy.
+            const uchar* mapped = file.map(0, file.size());
+            if (!mapped)
+                return std::nullopt;
+            const QByteArrayView font(reinterpret_cast<const char*>(mapped), file.size());
+            if (const auto keys = tunefont::keysOfTune(midi, font))
+                cut = tunefont::cutFont(font, *keys);
+        }
+        if (cut.isEmpty())
+            return std::nullopt;
+        TuneFontFile made(::memfd_create("kolvo-tune-font", MFD_CLOEXEC));
+        if (made.fd < 0)
+            return std::nullopt;
+        for (qsizetype written = 0; written < cut.size();) {
+            const ssize_t n = ::write(made.fd, cut.constData() + written, std::size_t(cut.size() - written));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return std::nullopt;
+            written += n;
+        }
+        return made;
+    }
+
+    TuneFontFile(TuneFontFile&& other) noexcept : fd(std::exchange(other.fd, -1)) {}
+    TuneFontFile& operator=(TuneFontFile&&) = delete;
+    ~TuneFontFile()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+
+    std::string path() const { return "/proc/self/fd/" + std::to_string(fd); }
+
+private:
+    explicit TuneFontFile(int descriptor) : fd(descriptor) {}
+    int fd = -1;
+};
 
 } // namespace
 
@@ -328,7 +386,11 @@ struct SdlMedia::Worker {
             fail(path, problem + QString::fromStdString(soundFont));
             return;
         }
-        // Loading reads the whole soundfont: tens of milliseconds, which is why it is done here.
+        // The synthesizer loads the font with the tune: milliseconds for the tune's cut,
+        // tens of them for the whole font, which is why it is done here.
+        const std::optional<TuneFontFile> cut = TuneFontFile::make(*midi, soundFont);
+        if (cut)
+            lib->Mix_SetSoundFonts(cut->path().c_str());
         SDL_RWops* stream = lib->SDL_RWFromConstMem(midi->constData(), int(midi->size()));
         if (stream) {
             tune = lib->Mix_LoadMUS_RW(stream, 0);
@@ -338,6 +400,8 @@ struct SdlMedia::Worker {
             }
             lib->SDL_RWclose(stream); // FluidSynth keeps a copy of the song
         }
+        if (cut)
+            lib->Mix_SetSoundFonts(soundFont.c_str());
         if (!tune) {
             // SDL_mixer takes a file for MIDI by its header; past that only making the
             // synthesizer can fail.

@@ -21,6 +21,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <random>
+#include <vector>
+
+#include <fluidsynth.h>
 
 #include "fakes/FakeRandom.h"
 #include "fakes/FakeSettings.h"
@@ -28,6 +32,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/SdlMedia.h"
 #include "platform/Services.h"
+#include "platform/TuneFont.h"
 
 using namespace std::chrono_literals;
 
@@ -100,6 +105,35 @@ struct FailureWatch : QObject {
         return false;
     }
 };
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A tune rendered by FluidSynth from a soundfont file, offline, through the end of its tail.
+std::vector<short> render(const QByteArray& fontPath, const QByteArray& midi)
+{
+    fluid_settings_t* settings = new_fluid_settings();
+    fluid_settings_setnum(settings, "synth.sample-rate", 44100);
+    fluid_synth_t* synth = new_fluid_synth(settings);
+    std::vector<short> out;
+    if (fluid_synth_sfload(synth, fontPath.constData(), 1) != FLUID_FAILED) {
+        fluid_player_t* player = new_fluid_player(synth);
+        fluid_player_add_mem(player, midi.constData(), std::size_t(midi.size()));
+        fluid_player_play(player);
+        short block[2 * 512];
+        for (int tail = 0; tail < 100; tail += fluid_player_get_status(player) == FLUID_PLAYER_PLAYING ? 0 : 1) {
+            fluid_synth_write_s16(synth, 512, block, 0, 2, block, 1, 2);
+            out.insert(out.end(), std::begin(block), std::end(block));
+        }
+        delete_fluid_player(player);
+    }
+    delete_fluid_synth(synth);
+    delete_fluid_settings(settings);
+    return out;
+}
 
 } // namespace
 
@@ -383,6 +417,64 @@ private slots:
     }
 
     // More sounds at once than there are channels: the newest still starts.
+    // Guards the cut of the soundfont that tunes are loaded with: a zone, sample or
+    // guard point too few would change the sound, or silence a note.
+    void cutFontPlaysTheTuneAsTheWholeFont_data()
+    {
+        QTest::addColumn<QString>("tune");
+        QTest::newRow("record") << "Congratulations.mid";
+        QTest::newRow("set-up") << "I3IK.MID";
+    }
+    void cutFontPlaysTheTuneAsTheWholeFont()
+    {
+        QFETCH(QString, tune);
+        const QByteArray fontPath = SdlMedia::kDefaultSoundFont;
+        const QByteArray font = contents(QString::fromLatin1(fontPath)), midi = contents(kSounds + '/' + tune);
+        const auto keys = tunefont::keysOfTune(midi, font);
+        QVERIFY(keys);
+        const QByteArray cut = tunefont::cutFont(font, *keys);
+        QVERIFY2(cut.size() * 5 < font.size(), qPrintable(QString::number(cut.size())));
+        QTemporaryDir dir;
+        QFile file(dir.filePath("cut.sf2"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(cut) == cut.size());
+        file.close();
+
+        const std::vector<short> whole = render(fontPath, midi);
+        QVERIFY(std::count_if(whole.begin(), whole.end(), [](short v) { return v != 0; }) > 44100);
+        QVERIFY(render(QFile::encodeName(file.fileName()), midi) == whole);
+    }
+
+    // Damaged fonts and tunes the cut cannot follow give no cut (the whole font is then
+    // used); what a cut of a damaged font gives is a font that holds together.
+    void cutFontRefusesWhatItCannotFollow()
+    {
+        const QByteArray font = contents(QString::fromLatin1(SdlMedia::kDefaultSoundFont));
+        const QByteArray midi = contents(kSounds + "/Congratulations.mid");
+        const auto keys = tunefont::keysOfTune(midi, font);
+        QVERIFY(keys);
+        for (qsizetype length : {qsizetype(0), qsizetype(11), qsizetype(100), font.size() / 2, font.size() - 1})
+            QVERIFY(tunefont::cutFont(font.first(length), *keys).isEmpty());
+
+        const qsizetype pdta = font.indexOf("pdta");
+        QVERIFY(pdta > 0);
+        std::mt19937 random(7);
+        for (int round = 0; round < 200; ++round) {
+            QByteArray damaged = font;
+            for (int i = 0; i < 8; ++i)
+                damaged[pdta + qsizetype(random() % std::uint32_t(font.size() - pdta))] = char(random());
+            const QByteArray cut = tunefont::cutFont(damaged, *keys);
+            if (!cut.isEmpty())
+                QVERIFY(!tunefont::cutFont(cut, *keys).isEmpty());
+        }
+
+        QByteArray withSysEx = midi;
+        withSysEx.insert(midi.indexOf("MTrk") + 8, QByteArray("\0\xf0\x05\x7e\x7f\x09\x01\xf7", 8));
+        withSysEx[midi.indexOf("MTrk") + 7] = char(withSysEx[midi.indexOf("MTrk") + 7] + 8);
+        QVERIFY(!tunefont::keysOfTune(withSysEx, font));
+        QVERIFY(!tunefont::keysOfTune(QByteArray(kCutTune, sizeof kCutTune - 1), font));
+        QVERIFY(!tunefont::keysOfTune(midi, "RIFF"));
+    }
+
     void manyWavesAtOnce()
     {
         Failures failures;
