@@ -96,8 +96,8 @@ BENCHMARK(BM_PlaySoundCold)
     ->Iterations(20);
 
 // From the call to the first sound mixed, on a freshly started service each time,
-// so nothing is still sounding: the file is read and decoded first (for MIDI with
-// the whole soundfont).
+// so nothing is still sounding: the file is read and decoded first (for MIDI, the
+// soundfont is cut to the tune and loaded).
 void latencyCold(benchmark::State& state, const char* name)
 {
     const QString path = soundFile(name);
