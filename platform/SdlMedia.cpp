@@ -86,6 +86,9 @@ public:
                 return std::nullopt;
             written += n;
         }
+        // FluidSynth must find it by that path; a font it cannot open would leave the tune silent.
+        if (::access(made.path().c_str(), R_OK) != 0)
+            return std::nullopt;
         return made;
     }
 
