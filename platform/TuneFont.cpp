@@ -131,26 +131,19 @@ std::optional<Font> parse(QByteArrayView file)
     return font;
 }
 
-// The zones of a preset or instrument: [first, last) bag indices, checked against the bag table.
+// A run of records named by two neighbours in another table: the zones (bags) of a
+// preset or instrument, or the generators or modulators of a zone. `field` is the
+// byte offset of the index in the naming records; the run is [first, last), checked
+// against the table it indexes, whose last record is the terminal one.
 struct Range {
     qsizetype first = 0, last = 0;
 };
 
-std::optional<Range> bagsOf(const Table& headers, qsizetype index, qsizetype bagOffset, const Table& bags)
+std::optional<Range> runOf(const Table& naming, qsizetype index, qsizetype field, const Table& named)
 {
-    const qsizetype first = u16(headers.at(index) + bagOffset);
-    const qsizetype last = u16(headers.at(index + 1) + bagOffset);
-    if (first > last || last >= bags.count())
-        return std::nullopt;
-    return Range{first, last};
-}
-
-// Generators or modulators of one zone: field 0 of a bag for generators, 2 for modulators.
-std::optional<Range> listOf(const Table& bags, qsizetype bag, int field, const Table& list)
-{
-    const qsizetype first = u16(bags.at(bag) + field);
-    const qsizetype last = u16(bags.at(bag + 1) + field);
-    if (first > last || last >= list.count())
+    const qsizetype first = u16(naming.at(index) + field);
+    const qsizetype last = u16(naming.at(index + 1) + field);
+    if (first > last || last >= named.count())
         return std::nullopt;
     return Range{first, last};
 }
@@ -193,8 +186,8 @@ bool keepZones(const Table& bags, Range zones, const Table& gens, const Table& m
                std::map<qsizetype, std::bitset<128>>& refs)
 {
     for (qsizetype bag = zones.first; bag < zones.last; ++bag) {
-        const auto genRange = listOf(bags, bag, 0, gens);
-        const auto modRange = listOf(bags, bag, 2, mods);
+        const auto genRange = runOf(bags, bag, 0, gens);
+        const auto modRange = runOf(bags, bag, 2, mods);
         if (!genRange || !modRange)
             return false;
         const auto ref = amountOf(gens, *genRange, refOper);
@@ -422,14 +415,14 @@ QByteArray cutFont(QByteArrayView file, const TuneKeys& keys)
         const auto found = presets.find(preset);
         if (found == presets.end())
             continue;
-        const auto zones = bagsOf(font.phdr, found->second, 24, font.pbag);
+        const auto zones = runOf(font.phdr, found->second, 24, font.pbag);
         if (!zones
             || !keepZones(font.pbag, *zones, font.pgen, font.pmod, kGenInstrument, font.inst.count() - 1, played,
                           presetZones[found->second], instrumentKeys))
             return {};
     }
     for (const auto& [instrument, played] : instrumentKeys) {
-        const auto zones = bagsOf(font.inst, instrument, 20, font.ibag);
+        const auto zones = runOf(font.inst, instrument, 20, font.ibag);
         if (!zones
             || !keepZones(font.ibag, *zones, font.igen, font.imod, kGenSampleId, font.shdr.count() - 1, played,
                           instrumentZones[instrument], sampleKeys))
