@@ -347,14 +347,16 @@ bool scanTrack(QByteArrayView track, int index, std::array<ChannelUse, 16>& chan
 std::optional<TuneKeys> keysOfTune(QByteArrayView midi, QByteArrayView fontFile)
 {
     const std::optional<Font> font = parse(fontFile);
-    if (!font || midi.size() < 14 || !midi.startsWith("MThd") || u32(midi.data() + 4) < 6)
+    if (!font || midi.size() < 14 || !midi.startsWith("MThd"))
         return std::nullopt;
+    const std::uint32_t headerLength = qFromBigEndian<std::uint32_t>(midi.data() + 4);
     const int format = qFromBigEndian<std::uint16_t>(midi.data() + 8);
-    if (format > 1) // independent sequences: channel state would carry across them
+    if (headerLength < 6 || format > 1) // format 2: channel state would carry across its sequences
         return std::nullopt;
     std::array<ChannelUse, 16> channels;
     Reader chunks{midi};
-    chunks.skip(8 + qFromBigEndian<std::uint32_t>(midi.data() + 4));
+    chunks.skip(8);
+    chunks.skip(headerLength);
     for (int track = 0; chunks.ok && chunks.data.size() - chunks.at >= 8; ++track) {
         const QByteArrayView id = midi.sliced(chunks.at, 4);
         const std::uint32_t length = qFromBigEndian<std::uint32_t>(midi.data() + chunks.at + 4);
