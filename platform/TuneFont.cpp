@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <set>
 #include <tuple>
