@@ -343,15 +343,24 @@ std::size_t SolverTable::valueCount()
     return std::size_t(layout().lanesPerLowerSet) << (GameState::kCategories - kUpperRows);
 }
 
+std::uint64_t fnv1a(const void* bytes, std::size_t size, std::uint64_t hash)
+{
+    for (std::size_t i = 0; i < size; ++i) {
+        hash ^= static_cast<const unsigned char*>(bytes)[i];
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
 std::uint64_t SolverTable::rulesFingerprint()
 {
     const Layout& l = layout();
-    std::uint64_t hash = 14695981039346656037ull; // FNV-1a over every number the solution rests on
+    std::uint64_t hash = kFnv1aStart; // over every number the solution rests on, little-endian
     const auto mix = [&hash](std::int64_t v) {
-        for (int b = 0; b < 8; ++b) {
-            hash ^= std::uint64_t(v >> (8 * b)) & 0xff;
-            hash *= 1099511628211ull;
-        }
+        unsigned char bytes[8];
+        for (int b = 0; b < 8; ++b)
+            bytes[b] = static_cast<unsigned char>(v >> (8 * b));
+        hash = fnv1a(bytes, sizeof bytes, hash);
     };
     mix(kBonusThreshold);
     mix(kBonusPoints);

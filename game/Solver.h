@@ -34,6 +34,11 @@ SheetPosition sheetPositionOf(const GameState& state, int player); // player 1..
 // the third roll resets RollCount to 0, and HasRolled turns true when the animation ends.
 int rollsDoneOf(const GameState& state);
 
+// FNV-1a, 64 bits, over `size` bytes, continued from `hash`: the rules' fingerprint and
+// the saved table's checksum.
+inline constexpr std::uint64_t kFnv1aStart = 14695981039346656037ull;
+std::uint64_t fnv1a(const void* bytes, std::size_t size, std::uint64_t hash = kFnv1aStart);
+
 class SolverTable {
 public:
     // Solves every position whose used set contains alreadyUsed (0: the whole game). Returns

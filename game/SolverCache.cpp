@@ -23,16 +23,6 @@ constexpr QStringView kFileName = u"solver-table.bin";
 // magic, version, header size, value count, rules fingerprint, checksum; all little-endian.
 constexpr qsizetype kHeaderSize = 8 + 4 + 4 + 8 + 8 + 8;
 
-quint64 checksumOf(const char* bytes, qsizetype size)
-{
-    quint64 hash = 14695981039346656037ull; // FNV-1a, 64 bits
-    for (qsizetype i = 0; i < size; ++i) {
-        hash ^= quint8(bytes[i]);
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
-
 template <typename T> void put(char*& at, T value)
 {
     qToLittleEndian(value, at);
@@ -75,7 +65,7 @@ bool saveTable(const SolverTable& table, const QString& directory)
     put(at, quint32(kHeaderSize));
     put(at, quint64(values.size()));
     put(at, quint64(SolverTable::rulesFingerprint()));
-    put(at, checksumOf(payload, bytes.size() - kHeaderSize));
+    put(at, fnv1a(payload, std::size_t(bytes.size() - kHeaderSize)));
 
     QSaveFile file(tableFilePath(directory));
     if (!file.open(QIODevice::WriteOnly))
@@ -101,7 +91,7 @@ std::optional<SolverTable> loadTable(const QString& directory)
         || take<quint64>(at) != SolverTable::valueCount() || take<quint64>(at) != SolverTable::rulesFingerprint())
         return std::nullopt;
     const char* payload = bytes.constData() + kHeaderSize;
-    if (take<quint64>(at) != checksumOf(payload, bytes.size() - kHeaderSize))
+    if (take<quint64>(at) != fnv1a(payload, std::size_t(bytes.size() - kHeaderSize)))
         return std::nullopt;
     std::vector<double> values(SolverTable::valueCount());
     for (double& v : values) {
