@@ -2,32 +2,31 @@
 # Two commands: `make run` and `make test`. Both install what is missing first.
 # `make run` installs and builds only what it takes to play: the program, with its
 # pictures compiled in and its sounds beside it. `make test` installs and builds
-# everything. All share one build directory, so `make test` after `make run` builds
-# only what is still missing.
-BUILD ?= build
-JOBS ?= 2
-CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# everything. The build trees are the presets' (CMakePresets.json): build/ for the
+# program, its benchmarks, generators and the checks of what is shipped, build-asan/
+# for the Qt Test suites and one whole game under AddressSanitizer and
+# UndefinedBehaviorSanitizer. `make test` after `make run` builds only what is missing.
+BUILD = build
 
 .PHONY: build-play build run test bench package clean
 
 build-play:
 	@bash tools/install-deps.sh play
-	@$(CONFIGURE)
-	@cmake --build $(BUILD) -j$(JOBS) --target kolvo
+	@cmake --preset dev >/dev/null
+	@cmake --build --preset dev --target kolvo
 
 build:
 	@bash tools/install-deps.sh test
-	@$(CONFIGURE)
-	@cmake --build $(BUILD) -j$(JOBS)
+	@cmake --preset dev >/dev/null
+	@cmake --build --preset dev
 
 # The game is started in its own directory, where the set-up tune lies.
 run: build-play
 	cd $(BUILD) && ./kolvo
 
-# Then the Qt Test suites and one whole game once more on the sanitizer build, where
-# any AddressSanitizer or UndefinedBehaviorSanitizer report fails the run.
+# Each test is built and run once, in the tree it needs; any sanitizer report fails.
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	ctest --preset dev
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan
 	ctest --preset asan
@@ -41,9 +40,9 @@ bench: build
 # $(BUILD)/kolvo_<version>_<arch>.deb; the README tells how to install it.
 package:
 	@bash tools/install-deps.sh package
-	@$(CONFIGURE)
-	@cmake --build $(BUILD) -j$(JOBS) --target kolvo
+	@cmake --preset dev >/dev/null
+	@cmake --build --preset dev --target kolvo
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan build-release

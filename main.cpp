@@ -1,19 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <malloc.h>
+
 #include <QApplication>
 
 #include "app/KolvoApp.h"
 #include "app/Translations.h"
-#include "game/SolverCache.h"
-#include "game/arena/ArenaTexts.h"
-#include "game/arena/KolvoArena.h"
+#include "arena/ArenaTexts.h"
+#include "arena/KolvoArena.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
-#include "platform/SdlMedia.h"
+#include "sound/SdlMedia.h"
 #include "platform/StdRandom.h"
 
 int main(int argc, char** argv)
 {
+    // A tune's synthesizer holds the soundfont's samples, megabytes in one block. Once such
+    // a block was freed, glibc would raise its trim and mmap thresholds above it and keep
+    // every later synthesizer's memory after the tune; with the trim threshold fixed at its
+    // default, freeing a tune and malloc_trim give the memory back to the system.
+    constexpr int kTrimThreshold = 128 * 1024;
+    ::mallopt(M_TRIM_THRESHOLD, kTrimThreshold);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(texts::kTitle.toString());
     // Docks match the window to the installed desktop entry, and its icon, by this name.
@@ -31,7 +39,7 @@ int main(int argc, char** argv)
                             .settings = &settings,
                             .media = &media,
                             .programDirectory = executableDirectory,
-                            .cacheDirectory = rules::defaultTableDirectory};
+                            .cacheDirectory = userCacheDirectory};
 
     KolvoApp kolvo(services,
                    [](const Services& s, FacePictureSource faces) { return new KolvoArena(s, std::move(faces)); });

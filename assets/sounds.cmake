@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sound files sit beside the executable: the game plays them from its own
 # directory, and the set-up tune from the working directory, which for `make run` is
 # the build directory too. They are made by tools/soundgen (kolvo-soundgen
@@ -15,4 +16,4 @@ foreach(sound ${KOLVO_SOUND_FILES})
   list(APPEND kolvo_sound_copies ${CMAKE_BINARY_DIR}/${sound})
 endforeach()
 add_custom_target(kolvo-sounds ALL DEPENDS ${kolvo_sound_copies})
-add_dependencies(kolvocore kolvo-sounds)
+add_dependencies(kolvoui kolvo-sounds)

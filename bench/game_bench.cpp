@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "game/Evaluation.h"
-#include "game/arena/KolvoArena.h"
+#include "rules/Evaluation.h"
+#include "arena/KolvoArena.h"
 #include "fakes/FakeServices.h"
 
 namespace {

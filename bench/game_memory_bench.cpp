@@ -33,11 +33,11 @@
 #include <QTimer>
 
 #include "app/KolvoApp.h"
-#include "game/arena/KolvoArena.h"
+#include "arena/KolvoArena.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtSettingsStore.h"
-#include "platform/SdlMedia.h"
+#include "sound/SdlMedia.h"
 #include "platform/StdRandom.h"
 #include "ui/KolvoRul.h"
 

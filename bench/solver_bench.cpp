@@ -7,8 +7,9 @@
 
 #include <QTemporaryDir>
 
-#include "game/Solver.h"
-#include "game/SolverCache.h"
+#include "rules/Solver.h"
+#include "rules/SolverCache.h"
+#include "arena/AdviceText.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ void BM_AdviceText(benchmark::State& st)
     const GameState s = midGame();
     const auto& table = wholeTable();
     for (auto _ : st)
-        benchmark::DoNotOptimize(rules::adviceText(table, s, 1, 1).size());
+        benchmark::DoNotOptimize(texts::adviceText(table, s, 1, 1).size());
 }
 BENCHMARK(BM_AdviceText)->Unit(benchmark::kMicrosecond);
 

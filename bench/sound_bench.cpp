@@ -17,7 +17,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "platform/SdlMedia.h"
+#include "sound/SdlMedia.h"
 #include "sound/PlaySound.h"
 
 namespace {

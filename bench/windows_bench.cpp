@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "fakes/FakeServices.h"
-#include "platform/RasterCopy.h"
+#include "ui/RasterCopy.h"
 #include "ui/KolvoRul.h"
 
 namespace {

@@ -71,6 +71,8 @@ install(CODE "
   set(entry \"\${CMAKE_INSTALL_PREFIX}/share/applications/${KOLVO_APP_ID}.desktop\")
   message(STATUS \"Installing: \$ENV{DESTDIR}\${entry}\")
   configure_file(\"${KOLVO_PACKAGING_DIR}/${KOLVO_APP_ID}.desktop.in\" \"\$ENV{DESTDIR}\${entry}\" @ONLY)
+  # configure_file copies the source's mode, which follows the umask of whoever checked it out.
+  file(CHMOD \"\$ENV{DESTDIR}\${entry}\" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${entry}\")
 ")
 

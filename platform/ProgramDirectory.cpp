@@ -2,6 +2,7 @@
 #include "platform/ProgramDirectory.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
 QString withTrailingSeparator(const QString& directory)
 {
@@ -14,4 +15,9 @@ QString executableDirectory()
 {
     // The executable's own directory, not the working directory.
     return withTrailingSeparator(QCoreApplication::applicationDirPath());
+}
+
+QString userCacheDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
 }

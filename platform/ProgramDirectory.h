@@ -6,3 +6,5 @@
 QString executableDirectory();
 // Appends "/" unless the path already ends in one (the root "/" stays "/").
 QString withTrailingSeparator(const QString& directory);
+// The user's cache directory for this program, where it keeps what it can make again.
+QString userCacheDirectory();

@@ -9,7 +9,7 @@
 #include "app/KolvoApp.h"
 #include "app/Translations.h"
 #include "fakes/FakeServices.h"
-#include "platform/PictureBox.h"
+#include "ui/PictureBox.h"
 #include "ui/Intro.h"
 #include "ui/KolvoRul.h"
 

@@ -3,7 +3,7 @@
 #include <QMenuBar>
 
 #include "fakes/ArenaFixture.h"
-#include "platform/PictureBox.h"
+#include "ui/PictureBox.h"
 
 // The main window against its design. Figures are the design's, in twips (15 per pixel),
 // typed here independently of the design table the window is built from.

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Contrast.h"
-#include "platform/PictureBox.h"
+#include "ui/PictureBox.h"
 #include "ui/Pictures.h"
 
 namespace {

@@ -11,10 +11,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include "game/Evaluation.h"
-#include "game/ScoreSheet.h"
-#include "game/Solver.h"
-#include "game/SolverCache.h"
+#include "rules/Evaluation.h"
+#include "rules/ScoreSheet.h"
+#include "rules/Solver.h"
+#include "rules/SolverCache.h"
 
 namespace {
 
@@ -499,55 +499,6 @@ private slots:
             solving.request();
         }
         QVERIFY(!QFile::exists(rules::tableFilePath(empty.path())));
-    }
-
-    // Player 2 has used everything but "Sexor" and has 45 in the upper section, 230 in all.
-    void adviceText_data()
-    {
-        QTest::addColumn<int>("rollsDone");
-        QTest::addColumn<Dice>("dice");
-        QTest::addColumn<QString>("firstLine");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("first roll") << 1 << Dice{6, 2, 6, 5, 6}
-                                    << QStringLiteral("Bästa val: håll 6 6 6 (tärning 1, 3 och 5) och kasta om två "
-                                                      "tärningar. Förväntat slutresultat: 301,7")
-                                    << 3;
-        QTest::newRow("second roll") << 2 << Dice{6, 2, 6, 5, 6}
-                                     << QStringLiteral("Bästa val: håll 6 6 6 (tärning 1, 3 och 5) och kasta om två "
-                                                       "tärningar. Förväntat slutresultat: 300,0")
-                                     << 3;
-        QTest::newRow("nothing worth keeping")
-            << 2 << Dice{1, 2, 3, 4, 5}
-            << QStringLiteral("Bästa val: kasta om alla fem tärningar. Förväntat slutresultat: 236,8") << 3;
-        QTest::newRow("five sixes")
-            << 1 << Dice{6, 6, 6, 6, 6}
-            << QStringLiteral(
-                   "Bästa val: behåll alla tärningar och välj kategori Sexor (30 poäng). Förväntat slutresultat: 310,0")
-            << 3;
-        QTest::newRow("last roll") << 3 << Dice{6, 2, 6, 5, 6}
-                                   << QStringLiteral("Bästa val: Sexor ger 18 poäng nu. Förväntat slutresultat: 298,0")
-                                   << 1;
-        QTest::newRow("not rolled yet") << 0 << Dice{0, 0, 0, 0, 0} << QStringLiteral("Kasta tärningarna först.") << 1;
-    }
-    void adviceText()
-    {
-        QFETCH(int, rollsDone);
-        QFETCH(Dice, dice);
-        QFETCH(QString, firstLine);
-        QFETCH(int, lines);
-        GameState s;
-        s.NumPlayers = 2;
-        s.Points[2] = {0, 3, 6, 9, 12, 15, GameState::kFree, 12, 22, 18, 16, 15, 0, 28, 50, 24, 0, 230};
-        for (int i = 0; i < 5; ++i)
-            s.DiceValue[i] = std::int16_t(dice[i]);
-        const auto table = rules::SolverTable::solve(usedAllBut({6}));
-        const QStringList text = rules::adviceText(*table, s, 2, rollsDone).split(u'\n');
-        QCOMPARE(text.front(), firstLine);
-        QCOMPARE(text.size(), lines);
-        static const QRegularExpression expectation(
-            QStringLiteral("^(Näst|Tredje) bäst: .*\\. Förväntat slutresultat: \\d+,\\d$"));
-        for (qsizetype k = 1; k < text.size(); ++k)
-            QVERIFY2(expectation.match(text[k]).hasMatch(), qPrintable(text[k]));
     }
 };
 

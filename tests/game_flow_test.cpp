@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "fakes/ArenaFixture.h"
-#include "platform/PictureBox.h"
+#include "ui/PictureBox.h"
 
 // Whole flows of play on the main window, with scripted dice and dialog answers.
 namespace {

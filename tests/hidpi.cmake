@@ -5,7 +5,7 @@
 foreach(name intro_test rul_test)
   add_test(NAME ${name}_scale2 COMMAND ${name})
   set_tests_properties(${name}_scale2 PROPERTIES
-    LABELS qtest
+    LABELS "qtest;sanitize"
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_SCALE_FACTOR=2"
     TIMEOUT 300)
 endforeach()

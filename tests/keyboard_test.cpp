@@ -3,11 +3,14 @@
 #include <QAccessible>
 
 #include "fakes/ArenaFixture.h"
-#include "game/Solver.h"
-#include "game/SolverCache.h"
-#include "platform/PictureBox.h"
+#include "rules/Solver.h"
+#include "rules/SolverCache.h"
+#include "arena/AdviceText.h"
+#include "ui/PictureBox.h"
 
 // Playing without a mouse, and what a screen reader is told.
+Q_DECLARE_METATYPE(rules::Dice)
+
 class KeyboardTest : public QObject {
     Q_OBJECT
 private slots:
@@ -77,6 +80,34 @@ private slots:
     }
 
     // F2 asks the coach about the current player's sheet; asking changes nothing.
+    // Fault guarded: a held Return spent all three rolls after one tumble, and a held
+    // digit held a die and let it go again. A held key acts once.
+    void heldKeysActOnce()
+    {
+        ArenaFixture f;
+        f.newGame({"Anna"});
+        f.a().show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.a()));
+        f.a().Roller->setFocus();
+        f.random.queueFaces({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 4, 4, 4, 1, 2});
+        auto press = [](QWidget* to, Qt::Key key, bool repeat) {
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(), repeat);
+            QApplication::sendEvent(to, &event);
+        };
+        press(f.a().Roller, Qt::Key_Return, false);
+        f.tickUntilRolled();
+        for (int i = 0; i < 2; ++i) {
+            press(f.a().Roller, Qt::Key_Return, true);
+            press(f.a().Roller, Qt::Key_3, true);
+        }
+        QCOMPARE(int(f.s().RollCount), 1);
+        QVERIFY(f.a().Roller->isEnabled());
+        QVERIFY(f.s().DiceFree[2]);
+        press(f.a().Roller, Qt::Key_3, false);
+        press(f.a().Roller, Qt::Key_3, true);
+        QVERIFY(!f.s().DiceFree[2]);
+    }
+
     void coachNamesTheBestHoldWithoutChangingTheGame()
     {
         ArenaFixture f;
@@ -140,6 +171,56 @@ private slots:
         QCOMPARE(label->text(QAccessible::Name), QStringLiteral("Anna"));
         f.pick(13);
         QCOMPARE(f.a().DicePic[3]->accessibleName(), QStringLiteral("Tärning 4: ingen"));
+    }
+
+    // Player 2 has used everything but "Sexor" and has 45 in the upper section, 230 in all.
+    void adviceText_data()
+    {
+        QTest::addColumn<int>("rollsDone");
+        QTest::addColumn<rules::Dice>("dice");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("first roll") << 1 << rules::Dice{6, 2, 6, 5, 6}
+                                    << QStringLiteral("Bästa val: håll 6 6 6 (tärning 1, 3 och 5) och kasta om två "
+                                                      "tärningar. Förväntat slutresultat: 301,7")
+                                    << 3;
+        QTest::newRow("second roll") << 2 << rules::Dice{6, 2, 6, 5, 6}
+                                     << QStringLiteral("Bästa val: håll 6 6 6 (tärning 1, 3 och 5) och kasta om två "
+                                                       "tärningar. Förväntat slutresultat: 300,0")
+                                     << 3;
+        QTest::newRow("nothing worth keeping")
+            << 2 << rules::Dice{1, 2, 3, 4, 5}
+            << QStringLiteral("Bästa val: kasta om alla fem tärningar. Förväntat slutresultat: 236,8") << 3;
+        QTest::newRow("five sixes")
+            << 1 << rules::Dice{6, 6, 6, 6, 6}
+            << QStringLiteral(
+                   "Bästa val: behåll alla tärningar och välj kategori Sexor (30 poäng). Förväntat slutresultat: 310,0")
+            << 3;
+        QTest::newRow("last roll") << 3 << rules::Dice{6, 2, 6, 5, 6}
+                                   << QStringLiteral("Bästa val: Sexor ger 18 poäng nu. Förväntat slutresultat: 298,0")
+                                   << 1;
+        QTest::newRow("not rolled yet") << 0 << rules::Dice{0, 0, 0, 0, 0} << QStringLiteral("Kasta tärningarna först.")
+                                        << 1;
+    }
+    void adviceText()
+    {
+        QFETCH(int, rollsDone);
+        QFETCH(rules::Dice, dice);
+        QFETCH(QString, firstLine);
+        QFETCH(int, lines);
+        GameState s;
+        s.NumPlayers = 2;
+        s.Points[2] = {0, 3, 6, 9, 12, 15, GameState::kFree, 12, 22, 18, 16, 15, 0, 28, 50, 24, 0, 230};
+        for (int i = 0; i < 5; ++i)
+            s.DiceValue[i] = std::int16_t(dice[i]);
+        const auto table = rules::SolverTable::solve(rules::kAllCategories & ~rules::CategoryMask(1u << 5));
+        const QStringList text = texts::adviceText(*table, s, 2, rollsDone).split(u'\n');
+        QCOMPARE(text.front(), firstLine);
+        QCOMPARE(text.size(), lines);
+        static const QRegularExpression expectation(
+            QStringLiteral("^(Näst|Tredje) bäst: .*\\. Förväntat slutresultat: \\d+,\\d$"));
+        for (qsizetype k = 1; k < text.size(); ++k)
+            QVERIFY2(expectation.match(text[k]).hasMatch(), qPrintable(text[k]));
     }
 };
 

@@ -2,7 +2,7 @@
 #include <climits>
 #include <QtTest>
 
-#include "platform/RasterCopy.h"
+#include "ui/RasterCopy.h"
 
 namespace {
 

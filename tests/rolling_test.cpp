@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "fakes/ArenaFixture.h"
-#include "platform/PictureBox.h"
+#include "ui/PictureBox.h"
 
 // Rolling, holding and the animation, tick by tick.
 class RollingTest : public QObject {

@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "fakes/FakeServices.h"
-#include "platform/PictureBox.h"
+#include "ui/PictureBox.h"
 #include "ui/KolvoRul.h"
 #include "ui/Pictures.h"
 #include "ui/RulDesign.h"

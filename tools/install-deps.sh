@@ -11,7 +11,7 @@
 set -euo pipefail
 
 PLAY=(
-  build-essential cmake pkg-config
+  build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n
   libsdl2-dev libsdl2-mixer-dev libfluidsynth3 timgm6mb-soundfont
   # the faces the windows fall back on, in the design's order

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "platform/PictureBox.h"
-#include "platform/RasterCopy.h"
+#include "ui/PictureBox.h"
+#include "ui/RasterCopy.h"
 #include "sound/PlaySound.h"
 #include "ui/DesignLook.h"
 #include "ui/FocusRing.h"

@@ -18,7 +18,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "platform/SdlMedia.h"
+#include "sound/SdlMedia.h"
 
 namespace {
 

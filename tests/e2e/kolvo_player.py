@@ -28,7 +28,7 @@ HINT_LABELS = {1: "Ettor", 2: "Tvåor", 3: "Treor", 4: "Fyror", 5: "Femmor", 6: 
 # Rows of the category boxes, top to bottom: Chans stands above Kolvo.
 ROW_ORDER = [1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 14]
 PLAYER_ROW_TOPS = [32, 56, 80, 104, 128, 154]
-DIE_NAME = re.compile(r"Tärning ([1-5]): ([1-6]|ingen)(, hålls)?")
+DIE_NAME = re.compile(r"Tärning ([1-5]): ([1-6]|ingen)(, hålls)?(, rullar)?")
 
 
 def evaluate(dice):
@@ -317,24 +317,23 @@ class KolvoRun:
         hints are theirs."""
         self.require_alive()
         before = self.read_dice()
-        pressed = time.monotonic()
         if key:
             self.s.key(key)
         else:
             self.s.click(*ax.centre(self.roller))
         wait_for(lambda: ax.name(self.roller) == f"Kast {expect_count} av 3", 3,
                  f"Roller to read 'Kast {expect_count} av 3'")
-        time.sleep(max(0.0, 0.42 - (time.monotonic() - pressed)))
-
-        def snapshot():
-            return [v for v, _ in self.read_dice()], self.read_hints()
 
         def settled():
-            first = snapshot()
-            if 0 in first[0] or first[1] != evaluate(first[0]):
+            # A free die says "rullar" from the press until the animation's last tick.
+            names = [DIE_NAME.fullmatch(ax.name(d)) for d in self.dice]
+            if not all(names) or any(m.group(4) for m in names):
                 return None
-            time.sleep(0.12)  # a fourth tick still to come would change the free dice
-            return first if snapshot() == first else None
+            dice = [0 if m.group(2) == "ingen" else int(m.group(2)) for m in names]
+            if 0 in dice:
+                return None
+            hints = self.read_hints()
+            return (dice, hints) if hints == evaluate(dice) else None
         dice, _ = wait_for(settled, 5, "the dice to settle with their hints")
         after = self.read_dice()
         for i, ((v0, held0), (v1, held1)) in enumerate(zip(before, after)):

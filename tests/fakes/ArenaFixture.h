@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "fakes/FakeServices.h"
-#include "game/arena/KolvoArena.h"
+#include "arena/KolvoArena.h"
 
 // A main window on scripted services. Face v is a 32 x 32 picture filled with a grey
 // that encodes v, so a test can tell which face a die shows.

@@ -32,6 +32,7 @@ import glob
 import os
 import re
 import shutil
+import stat
 import struct
 import subprocess
 import sys
@@ -179,16 +180,37 @@ def start_and_play(p, keep, command, entry):
     return True
 
 
+def check_modes(p, prefix):
+    """Every installed file is 0644 or 0755 and every directory 0755, whatever the sources' modes."""
+    for top, dirs, files in os.walk(prefix):
+        for name in dirs + files:
+            path = os.path.join(top, name)
+            if os.path.islink(path):
+                continue
+            mode = stat.S_IMODE(os.lstat(path).st_mode)
+            p.check(mode in ((0o755,) if name in dirs else (0o644, 0o755)), f"{path} has mode {mode:o}")
+
+
 def install_tree(p, cmake, build, source):
     prefix = tempfile.mkdtemp(prefix="kolvo-prefix.")
+    # Sources as a tree extracted from an archive under umask 002 has them: group-writable.
+    sources = [os.path.join(top, f) for top, _, files in os.walk(os.path.join(source, "packaging")) for f in files]
+    modes = {path: stat.S_IMODE(os.stat(path).st_mode) for path in sources}
     try:
+        for path, mode in modes.items():
+            os.chmod(path, mode | stat.S_IWGRP)
         done = subprocess.run([cmake, "--install", build, "--prefix", prefix], capture_output=True, text=True)
+        for path, mode in modes.items():
+            os.chmod(path, mode)
         print(done.stdout.strip())
         if not p.check(done.returncode == 0, f"cmake --install failed: {done.stderr}"):
             return True
+        check_modes(p, prefix)
         command, entry = check_tree(p, prefix, source)
         return start_and_play(p, os.path.join(build, "e2e-shots", "install"), command, entry)
     finally:
+        for path, mode in modes.items():
+            os.chmod(path, mode)
         shutil.rmtree(prefix, ignore_errors=True)
 
 

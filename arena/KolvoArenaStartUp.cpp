@@ -2,13 +2,13 @@
 #include <QPainter>
 #include <QStringList>
 
-#include "game/arena/ArenaTexts.h"
-#include "game/arena/KolvoArena.h"
+#include "arena/ArenaTexts.h"
+#include "arena/KolvoArena.h"
 #include "platform/Dialogs.h"
-#include "platform/PictureBox.h"
+#include "ui/PictureBox.h"
 #include "platform/Random.h"
 #include "sound/PlaySound.h"
-#include "ui/ArenaDesign.h"
+#include "arena/ArenaDesign.h"
 
 void KolvoArena::Form_Load()
 {

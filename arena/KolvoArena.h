@@ -3,7 +3,7 @@
 #include <array>
 #include <QImage>
 
-#include "game/GameState.h"
+#include "rules/GameState.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "ui/GameWindow.h"
@@ -22,7 +22,7 @@ class TableProvider;
 // The main game window. It owns the game state; its handlers read the event, change
 // the state and refresh the controls. Face value v of the chosen dice style comes
 // from facePicture(v). Its files: KolvoArena.cpp builds the window, and one file per
-// concern holds the handlers (Rolling, Turns, Scoring, EndGame, StartUp).
+// concern holds the handlers (Rolling, Turns, Scoring, EndGame, StartUp, Coach).
 class KolvoArena : public GameWindow {
     Q_OBJECT
 public:
@@ -86,6 +86,14 @@ public:
     // The window's icon: the blank die shown before a turn's first roll.
     const QImage& blankDie() const { return blankDie_; }
 
+    // Counts the games begun in this window: a step planned in one game is stale in the next.
+    int gameId() const { return gameId_; }
+
+signals:
+    // What a view of the game shows has changed: a roll began or ended, a die was held or
+    // released, a score was written and the turn passed, or a game began or ended.
+    void gameChanged();
+
 private:
     SettingsStore::SaveResult saveRecord(const QString& total, const QString& name);
     void buildControls();
@@ -108,4 +116,5 @@ private:
     bool adviceWaiting_ = false;
     bool placed_ = false;
     bool scoreClickTaken_ = false; // the player's category click under way reached RecordScore
+    int gameId_ = 0;
 };

@@ -9,11 +9,11 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include "game/arena/ArenaTexts.h"
-#include "game/arena/KolvoArena.h"
-#include "platform/PictureBox.h"
+#include "arena/ArenaTexts.h"
+#include "arena/KolvoArena.h"
+#include "ui/PictureBox.h"
 #include "platform/PlainText.h"
-#include "ui/ArenaDesign.h"
+#include "arena/ArenaDesign.h"
 #include "ui/ElidedLabel.h"
 #include "ui/FocusRing.h"
 #include "ui/Pictures.h"
@@ -223,6 +223,8 @@ void KolvoArena::describeDie(int i)
                        .arg(v >= 1 && v <= 6 ? QString::number(v) : QStringLiteral("ingen"));
     if (DicePic[i]->hasBorder())
         name += QStringLiteral(", hålls");
+    else if (Timer1->isActive())
+        name += QStringLiteral(", rullar"); // its face is not the roll's yet
     DicePic[i]->setAccessibleName(name);
 }
 
@@ -231,6 +233,14 @@ void KolvoArena::keyPressEvent(QKeyEvent* event)
     const int key = event->key();
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
         GameWindow::keyPressEvent(event);
+        return;
+    }
+    const bool ours = (key >= Qt::Key_1 && key <= Qt::Key_5) || key == Qt::Key_F1 || key == Qt::Key_F2
+        || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (ours && event->isAutoRepeat()) {
+        // A held key acts once, as a held Space on a button does: a held Enter must not
+        // spend the turn's rolls, nor a held digit hold a die and let it go again.
+        event->accept();
         return;
     }
     if (key >= Qt::Key_1 && key <= Qt::Key_5) {

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "game/GameState.h"
+#include "rules/GameState.h"
 
 namespace rules {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/SolverCache.h"
+#include "rules/SolverCache.h"
 
 #include <bit>
 #include <cmath>
@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QMetaObject>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QtEndian>
 
 namespace rules {
@@ -37,11 +36,6 @@ template <typename T> T take(const char*& at)
 }
 
 } // namespace
-
-QString defaultTableDirectory()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-}
 
 QString tableFilePath(const QString& directory)
 {

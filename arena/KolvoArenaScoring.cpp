@@ -3,11 +3,11 @@
 #include <QCheckBox>
 #include <QLabel>
 
-#include "game/arena/ArenaTexts.h"
-#include "game/Evaluation.h"
-#include "game/arena/KolvoArena.h"
-#include "ui/ArenaDesign.h"
-#include "game/ScoreSheet.h"
+#include "arena/ArenaTexts.h"
+#include "rules/Evaluation.h"
+#include "arena/KolvoArena.h"
+#include "arena/ArenaDesign.h"
+#include "rules/ScoreSheet.h"
 #include "platform/Dialogs.h"
 #include "platform/PlainText.h"
 
@@ -103,11 +103,11 @@ void KolvoArena::RecordScore(std::int16_t Index)
         return;
     }
 
-    if (rules::upperSum(state, p) >= rules::kBonusThreshold && state.Points[p][GameState::kBonusRow] == 0) {
+    if (const int bonus = rules::bonusDue(state, p); bonus > 0) {
         PlaySound(state.AppDir + texts::kBonusSound.toString());
         services_.dialogs->message(texts::kBonusMessage.toString(), DialogButtons::Ok, texts::kTitle.toString());
-        state.Points[p][GameState::kBonusRow] = rules::kBonusPoints;
-        state.Points[p][GameState::kTotalRow] += rules::kBonusPoints;
+        state.Points[p][GameState::kBonusRow] = std::int16_t(bonus);
+        state.Points[p][GameState::kTotalRow] += std::int16_t(bonus);
     }
     state.Points[p][GameState::kTotalRow] += v;
     lblSum[p]->setText(QString::number(state.Points[p][GameState::kTotalRow]));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/RasterCopy.h"
+#include "ui/RasterCopy.h"
 
 #include <algorithm>
 #include <cmath>

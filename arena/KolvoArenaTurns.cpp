@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "game/arena/ArenaTexts.h"
-#include "game/arena/KolvoArena.h"
+#include "arena/ArenaTexts.h"
+#include "arena/KolvoArena.h"
 #include "platform/Dialogs.h"
-#include "platform/PictureBox.h"
+#include "ui/PictureBox.h"
 
 void KolvoArena::SpelarNummer_Click(std::int16_t Index)
 {
@@ -24,6 +24,7 @@ void KolvoArena::SpelarNummer_Click(std::int16_t Index)
     for (int p = 1; p <= GameState::kMaxPlayers; ++p)
         describePlayerSheet(p);
     Roller->setFocus(); // every turn starts at the roll button
+    emit gameChanged();
 }
 
 void KolvoArena::ResetGame()
@@ -56,6 +57,7 @@ void KolvoArena::ResetGame()
     }
     showRollCount(); // shows while the name prompts are open
     state.CurrentPlayer = 0;
+    ++gameId_;
 }
 
 void KolvoArena::NextPlayer()
@@ -81,6 +83,7 @@ void KolvoArena::NextPlayer()
     Roller->setText(texts::kRollerNextTurn.toString());
     ShowPlayerSheet();
     Roller->setFocus();
+    emit gameChanged();
 }
 
 void KolvoArena::ShowPlayerSheet()

@@ -4,7 +4,7 @@
 #include <span>
 #include <QStringView>
 
-#include "game/GameState.h"
+#include "rules/GameState.h"
 
 namespace rules {
 
@@ -20,6 +20,10 @@ constexpr int upperBonus(int upperBefore, int points)
 
 // Sum of a player's upper-section rows (1..6), leaving out the rows not used yet.
 int upperSum(const GameState& state, int player);
+
+// The bonus a player earns now that a score is written: the 50 once the upper rows reach
+// the threshold, unless the sheet has it already.
+int bonusDue(const GameState& state, int player);
 
 // True when every player of the game has used all fifteen categories.
 bool allCategoriesUsed(const GameState& state);

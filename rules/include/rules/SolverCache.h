@@ -7,14 +7,14 @@
 #include <QObject>
 #include <QString>
 
-#include "game/Solver.h"
+#include "rules/Solver.h"
 
 namespace rules {
 
-// The whole-game table is kept between runs in one file of the user's cache directory. The
+// The whole-game table is kept between runs in one file of a directory the caller names
+// (the user's cache directory). The
 // file carries its format, the rules it was solved for and a checksum of its values; a file
 // that fails any check is not trusted, and the table is solved again.
-QString defaultTableDirectory(); // the standard cache location of the program
 QString tableFilePath(const QString& directory);
 bool saveTable(const SolverTable& table, const QString& directory); // atomically; creates the directory
 std::optional<SolverTable> loadTable(const QString& directory);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QTimer>
 
-#include "game/Solver.h"
-#include "game/SolverCache.h"
-#include "game/arena/ArenaTexts.h"
-#include "game/arena/KolvoArena.h"
+#include "rules/Solver.h"
+#include "rules/SolverCache.h"
+#include "arena/AdviceText.h"
+#include "arena/ArenaTexts.h"
+#include "arena/KolvoArena.h"
 #include "platform/Dialogs.h"
 
 void KolvoArena::showAdvice()
@@ -34,5 +35,5 @@ QString KolvoArena::adviceNow() const
         return texts::kCoachNoGame.toString();
     if (Timer1->isActive())
         return texts::kCoachRolling.toString();
-    return rules::adviceText(*coach_->table(), state, state.CurrentPlayer + 1, rules::rollsDoneOf(state));
+    return texts::adviceText(*coach_->table(), state, state.CurrentPlayer + 1, rules::rollsDoneOf(state));
 }

@@ -8,7 +8,7 @@
 #include <vector>
 #include <QString>
 
-#include "game/GameState.h"
+#include "rules/GameState.h"
 
 // The best play of one player's sheet, taken as a solitaire game: for every position at the
 // start of a turn the expected points still to come under optimal play, and from that the
@@ -33,6 +33,9 @@ SheetPosition sheetPositionOf(const GameState& state, int player); // player 1..
 // Completed rolls of the turn in progress, 0..3. Only meaningful while no roll animation runs:
 // the third roll resets RollCount to 0, and HasRolled turns true when the animation ends.
 int rollsDoneOf(const GameState& state);
+
+// The faces on the table, 0 for a die without a face yet.
+Dice diceOf(const GameState& state);
 
 // FNV-1a, 64 bits, over `size` bytes, continued from `hash`: the rules' fingerprint and
 // the saved table's checksum.
@@ -109,10 +112,5 @@ private:
 
 std::vector<HoldChoice> rankHolds(const SolverTable& table, const GameState& state, int player, int rollsLeft);
 std::vector<CategoryChoice> rankCategories(const SolverTable& table, const GameState& state, int player);
-
-// The advice for a player's situation in Swedish, several lines: the best choice, then the two
-// next best, each with its expected final score. rollsDone 0..3 (see rollsDoneOf). Empty for a
-// sheet no game can make.
-QString adviceText(const SolverTable& table, const GameState& state, int player, int rollsDone);
 
 } // namespace rules

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/TuneFont.h"
+#include "sound/TuneFont.h"
 
 #include <array>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/ScoreSheet.h"
+#include "rules/ScoreSheet.h"
 
 #include <limits>
 
@@ -12,6 +12,13 @@ int upperSum(const GameState& state, int player)
         if (state.Points[player][c] != GameState::kFree)
             sum += state.Points[player][c];
     return sum;
+}
+
+int bonusDue(const GameState& state, int player)
+{
+    if (state.Points[std::size_t(player)][GameState::kBonusRow] != 0)
+        return 0;
+    return upperBonus(0, upperSum(state, player));
 }
 
 bool allCategoriesUsed(const GameState& state)

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "game/arena/ArenaTexts.h"
-#include "game/arena/KolvoArena.h"
-#include "game/ScoreSheet.h"
+#include "arena/ArenaTexts.h"
+#include "arena/KolvoArena.h"
+#include "rules/ScoreSheet.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 
@@ -41,6 +41,7 @@ void KolvoArena::EndGame()
                                        texts::kNewRecordTitle.toString());
     }
     Roller->setEnabled(false);
+    emit gameChanged();
 }
 
 SettingsStore::SaveResult KolvoArena::saveRecord(const QString& total, const QString& name)

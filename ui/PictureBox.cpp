@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/PictureBox.h"
+#include "ui/PictureBox.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/SdlMediaLibrary.h"
+#include "sound/SdlMediaLibrary.h"
 
 #include <dlfcn.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/SdlMedia.h"
+#include "sound/SdlMedia.h"
 
 #include <atomic>
 #include <cerrno>
@@ -20,8 +20,8 @@
 #include <QFile>
 #include <QObject>
 
-#include "platform/SdlMediaLibrary.h"
-#include "platform/TuneFont.h"
+#include "sound/SdlMediaLibrary.h"
+#include "sound/TuneFont.h"
 
 namespace {
 
@@ -32,8 +32,6 @@ namespace {
 constexpr int kRate = 44100;
 constexpr int kOutputChannels = 2;
 constexpr int kFramesPerBuffer = 384;
-// glibc's default, made fixed (see start).
-constexpr int kTrimThreshold = 128 * 1024;
 // Below this a 16-bit sample counts as silence (rounding noise of the synthesiser).
 constexpr int kAudibleLevel = 4;
 
@@ -256,11 +254,6 @@ struct SdlMedia::Worker {
         if (lib->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return;
         sdlUp = true;
-        // A tune's synthesizer holds the soundfont's samples, megabytes in one block. Once
-        // such a block was freed, glibc would raise its trim and mmap thresholds above it
-        // and keep every later synthesizer's memory in the worker's arena after the tune;
-        // with the threshold fixed at its default, freeing and malloc_trim give it back.
-        ::mallopt(M_TRIM_THRESHOLD, kTrimThreshold);
         // Readies FluidSynth's functions only: each tune gets its synthesizer when it is loaded.
         midiReady = (lib->Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
         lib->Mix_SetSoundFonts(soundFont.c_str());

@@ -41,7 +41,7 @@ struct MediaFailure {
 // 8-bit local text. A ".wav" file plays on a free effect channel, overlapping
 // whatever else sounds; ".mid" plays as SDL2_mixer's music with the General MIDI
 // soundfont and replaces a tune that is playing. The synthesizer loads only the part
-// of the soundfont the tune sounds (platform/TuneFont.h). Decoded waves are kept by
+// of the soundfont the tune sounds (sound/TuneFont.h). Decoded waves are kept by
 // path; a tune, and the synthesizer SDL2_mixer made for it, is freed when it ends.
 class SdlMedia : public Media {
 public:

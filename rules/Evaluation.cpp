@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/Evaluation.h"
+#include "rules/Evaluation.h"
 
 namespace rules {
 namespace {

@@ -2,9 +2,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "game/arena/ArenaTexts.h"
-#include "game/arena/KolvoArena.h"
-#include "platform/PictureBox.h"
+#include "arena/ArenaTexts.h"
+#include "arena/KolvoArena.h"
+#include "ui/PictureBox.h"
 #include "platform/Random.h"
 
 namespace {
@@ -16,8 +16,11 @@ void KolvoArena::Roller_Click()
 {
     PlaySound(state.AppDir + texts::kRollSound.toString());
     // A press while the dice still tumble counts a roll but does not restart the animation.
-    if (!Timer1->isActive())
+    if (!Timer1->isActive()) {
         Timer1->start();
+        for (int i = 0; i < GameState::kDice; ++i)
+            describeDie(i);
+    }
     ++state.RollCount;
     showRollCount();
     // HasRolled is left alone here: it turns true only when an animation has ended, so
@@ -27,6 +30,7 @@ void KolvoArena::Roller_Click()
         Roller->setEnabled(false);
         state.HasRolled = false;
     }
+    emit gameChanged();
 }
 
 void KolvoArena::Timer1_Timer()
@@ -42,10 +46,13 @@ void KolvoArena::Timer1_Timer()
     }
     if (state.TickCount == kTicksPerRoll) {
         Timer1->stop();
+        for (int i = 0; i < GameState::kDice; ++i)
+            describeDie(i);
         state.TickCount = 0;
         state.HasRolled = true;
         EvaluateDice();
         ShowScoreHints();
+        emit gameChanged();
     }
 }
 
@@ -54,4 +61,5 @@ void KolvoArena::DicePic_Click(std::int16_t Index)
     if (!state.HasRolled || Index < 0 || Index >= GameState::kDice)
         return;
     setDieHeld(Index, state.DiceFree[Index]);
+    emit gameChanged();
 }
