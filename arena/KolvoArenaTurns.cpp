@@ -17,7 +17,7 @@ void KolvoArena::SpelarNummer_Click(std::int16_t Index)
     ResetGame();
     for (int i = 1; i <= state.NumPlayers; ++i) {
         const QString prompt = texts::kNamePrompt.arg(QString::number(i));
-        lblPlayer[i]->setText(services_.dialogs->askText(prompt, texts::kTitle.toString()));
+        lblPlayer[i]->setText(services_.dialogs->askText(prompt, texts::kTitle.toString()).value_or(QString()));
     }
     lblSpelareTur->setText(lblPlayer[1]->text());
     Roller->setText(texts::kRollerNewGame.toString());

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <optional>
 #include <QString>
 
 enum class DialogButtons { Ok, OkCancel };
@@ -12,8 +13,9 @@ public:
     virtual ~Dialogs() = default;
     // No icon; with OkCancel, OK is the default and closing the box is Cancel.
     virtual DialogAnswer message(const QString& text, DialogButtons buttons, const QString& title) = 0;
-    // Empty entry field; the entered text on OK, "" on Cancel.
-    virtual QString askText(const QString& prompt, const QString& title) = 0;
+    // Empty entry field; the entered text on OK (which may be ""), nothing on Cancel or
+    // when the box is closed.
+    virtual std::optional<QString> askText(const QString& prompt, const QString& title) = 0;
     // A box that does not wait for its OK: shown, and returning at once. While a box
     // with the same title is open, its text is replaced instead.
     virtual void notice(const QString& text, const QString& title) = 0;

@@ -77,7 +77,7 @@ void QtDialogs::notice(const QString& text, const QString& title)
     box->raise();
 }
 
-QString QtDialogs::askText(const QString& prompt, const QString& title)
+std::optional<QString> QtDialogs::askText(const QString& prompt, const QString& title)
 {
     QDialog dialog(activeParent());
     dialog.setObjectName(QStringLiteral("KolvoInputBox"));
@@ -98,7 +98,7 @@ QString QtDialogs::askText(const QString& prompt, const QString& title)
     dialog.setMinimumWidth(300);
     edit->setFocus();
     if (dialog.exec() != QDialog::Accepted)
-        return QString();
+        return std::nullopt;
     return edit->text();
 }
 

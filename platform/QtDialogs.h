@@ -12,7 +12,7 @@ class QWidget;
 class QtDialogs : public Dialogs {
 public:
     DialogAnswer message(const QString& text, DialogButtons buttons, const QString& title) override;
-    QString askText(const QString& prompt, const QString& title) override;
+    std::optional<QString> askText(const QString& prompt, const QString& title) override;
     // See showFailureBox: one box at a time, never over a modal box.
     void showFailure(const QString& text) override;
     void notice(const QString& text, const QString& title) override;

@@ -288,7 +288,7 @@ private slots:
             QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Avbryt"));
             box->button(QDialogButtonBox::Cancel)->click();
         });
-        QCOMPARE(dialogs.askText(QStringLiteral("Vad heter spelare nr 2 ?"), QStringLiteral("Kolvo")), QString());
+        QCOMPARE(dialogs.askText(QStringLiteral("Vad heter spelare nr 2 ?"), QStringLiteral("Kolvo")), std::nullopt);
     }
 };
 

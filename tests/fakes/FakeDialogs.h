@@ -6,7 +6,8 @@
 #include "platform/Dialogs.h"
 
 // Scripted dialogs: answers are queued in advance; every box shown is recorded.
-// With the queue empty a message box answers OK and an input box "".
+// With the queue empty a message box answers OK and an input box "" (OK on an empty
+// field); a queued std::nullopt is Avbryt.
 class FakeDialogs : public Dialogs {
 public:
     struct Shown {
@@ -17,7 +18,7 @@ public:
     };
 
     std::deque<DialogAnswer> answers;
-    std::deque<QString> inputs;
+    std::deque<std::optional<QString>> inputs;
     std::vector<Shown> shown;
     std::vector<QString> failures; // texts given to showFailure
 
@@ -31,12 +32,12 @@ public:
         return a;
     }
 
-    QString askText(const QString& prompt, const QString& title) override
+    std::optional<QString> askText(const QString& prompt, const QString& title) override
     {
         shown.push_back({Shown::Input, prompt, title, DialogButtons::OkCancel});
         if (inputs.empty())
             return QString();
-        QString s = inputs.front();
+        std::optional<QString> s = inputs.front();
         inputs.pop_front();
         return s;
     }
