@@ -51,7 +51,10 @@ struct AnsweringDialogs : Dialogs {
         ++messages;
         return DialogAnswer::Ok;
     }
-    std::optional<QString> askText(const QString&, const QString&) override { return QStringLiteral("Spelare %1").arg(++prompts); }
+    std::optional<QString> askText(const QString&, const QString&) override
+    {
+        return QStringLiteral("Spelare %1").arg(++prompts);
+    }
     void notice(const QString&, const QString&) override { ++messages; }
     void showFailure(const QString&) override {}
 };
