@@ -20,9 +20,10 @@ second of the close, with exit status 0 and the record store as it was.
 
 With --looks, instead of the games: the three windows reached by keyboard alone at
 scale 1 and 2 (QT_SCALE_FACTOR), each window's screenshot kept in the shots directory,
-the focus ring on Forward measured; then, on each of the six dice styles, dice 1 and 3
-held after a roll and the screenshot measured: the border of a held die must stand out
-from the blue that surrounds a free one.
+the focus ring on Forward measured; then, on each of the six dice styles and on one
+at scale 2 as well, dice 1 and 3 held after a roll and the screenshot measured: the
+border of a held die must stand out from the blue that surrounds a free one, and stay
+inside the yellow frame around the dice.
 
 Exit 0 when every check held, 1 on any fault, 77 when the environment cannot run here
 (never with CI set: there that is a fault too).
@@ -223,6 +224,7 @@ def stored_record(home):
 
 BLUE = (0, 0, 255)
 HOLD_BORDER = 3  # pixels of a held die's border on every side
+BAND_SIDE = 35   # a held die's band: the square the dice frame leaves inside its line
 FOCUS_RING = 2   # pixels of the focus ring, just outside the focused control
 
 
@@ -304,9 +306,12 @@ def game_by_keyboard(run, session):
     print(f"a whole game by keyboard alone: {ax.name(run.lbl_sum[1])} points", flush=True)
 
 
-def held_dice_stand_out(session, program, home, problems, shots, style):
-    """Dice 1 and 3 held, 2, 4 and 5 free, on dice style; measured in a screenshot."""
-    run = KolvoRun(session, program, home, problems, shots=shots, label=f"style{style}")
+def held_dice_stand_out(session, program, home, problems, shots, style, scale=None):
+    """Dice 1 and 3 held, 2, 4 and 5 free, on dice style; measured in a screenshot. The
+    band of a held die lies inside the dice frame, whose line stays yellow."""
+    label = f"style{style}" + (f"-scale{scale}" if scale else "")
+    run = KolvoRun(session, program, home, problems, shots=shots, label=label, scale=scale)
+    k = scale or 1
     run.through_chain(style)
     run.menu("Nytt spel", "En spelare")
     run.enter_names(["Hilda"])
@@ -322,11 +327,19 @@ def held_dice_stand_out(session, program, home, problems, shots, style):
     for i, die in enumerate(run.dice):
         x, y, w, h = ax.extents(die)
         x, y = x - wx, y - wy
-        size = (30 if values[i] == 3 else 32, 32)  # the face box of the three is 30 wide
+        size = ((30 if values[i] == 3 else 32) * k, 32 * k)  # the face box of the three is 30 wide
         if i in held:
-            run.check((w, h) == (size[0] + 2 * HOLD_BORDER, size[1] + 2 * HOLD_BORDER),
+            run.check((w, h) == (size[0] + 2 * HOLD_BORDER * k, size[1] + 2 * HOLD_BORDER * k),
                       f"held die {i + 1} showing {values[i]} is {w}x{h}")
-            pixels = list(picture.pixels(band(x, y, w, h, HOLD_BORDER)))
+            pixels = list(picture.pixels(band(x, y, BAND_SIDE * k, BAND_SIDE * k, HOLD_BORDER * k)))
+            # Below the band: the frame's line, then the blue outside the frame down to
+            # the box's last row, which the band used to cover.
+            line = list(picture.pixels([(x, y + (BAND_SIDE + 1) * k - 1, w, 1)]))
+            below = list(picture.pixels([(x, y + h - 1, w, 1)]))
+            run.check(all(p[0] > 150 and p[1] > 150 and p[2] < 120 for p in line)
+                      and all(p[0] < 60 and p[1] < 60 and p[2] > 200 for p in below),
+                      f"style {style}: held die {i + 1}'s band covers the frame around the dice: "
+                      f"line {sorted(set(line))}, below it {sorted(set(below))}")
             held_band += pixels
             share = sum(contrast(luminance(p), luminance(BLUE)) >= 3 for p in pixels) / len(pixels)
             run.check(share >= 0.6, f"style {style}: only {share:.0%} of held die {i + 1}'s border "
@@ -334,8 +347,8 @@ def held_dice_stand_out(session, program, home, problems, shots, style):
         else:
             run.check((w, h) == size, f"free die {i + 1} showing {values[i]} is {w}x{h}")
             # Where a border would be, had it the picture where it is.
-            free_band += picture.pixels(band(x - HOLD_BORDER, y - HOLD_BORDER, w + 2 * HOLD_BORDER,
-                                             h + 2 * HOLD_BORDER, HOLD_BORDER))
+            hb = HOLD_BORDER * k
+            free_band += picture.pixels(band(x - hb, y - hb, w + 2 * hb, h + 2 * hb, hb))
     # The median, so that the window's yellow frames and a neighbour's border that
     # reach into a free die's surroundings do not count.
     median = lambda pixels: sorted(map(luminance, pixels))[len(pixels) // 2]
@@ -353,6 +366,7 @@ def looks(session, program, problems, shots, started):
             keyboard_chain(session, program, home, problems, shots, scale)
         for style in range(1, 7):
             held_dice_stand_out(session, program, home, problems, shots, style)
+        held_dice_stand_out(session, program, home, problems, shots, 1, scale=2)
     except Failure as e:
         problems.check(False, str(e))
         print("screenshot:", session.screenshot(os.path.join(shots, "failure.png")))
