@@ -94,6 +94,7 @@ inline constexpr QRect kFrames[] = {
     QRect(QPoint(254, 206), QPoint(395, 247)), // record
     QRect(QPoint(126, 278), QPoint(323, 315)), // dice
 };
+inline constexpr QRect kDiceFrame = kFrames[4];
 
 // Menu tree. Spelarnummer(i) starts a game for i players.
 inline constexpr QStringView kFileMenuName = u"mnuFile";

@@ -168,6 +168,11 @@ void KolvoArena::buildControls()
         die->setPicture(placeholder);
         die->setBorderStyle(PictureBox::Border::Hold);
         die->setAutoSize(true);
+        // A held die's band is drawn inside the dice frame, never over its line; each
+        // die gets the square the frame leaves below the dice's top, so all bands match.
+        const QRect strip = arena::kDiceFrame.adjusted(1, 1, -1, -1);
+        const int side = strip.bottom() - arena::kDiceTop + 1;
+        die->setDrawingBounds(QRect(arena::kDiceLefts[i], arena::kDiceTop, side, side) & strip);
         die->setToolTip(arena::kDiceDesignToolTip.toString());
         const auto index = static_cast<std::int16_t>(i);
         connect(die, &PictureBox::clicked, this, [this, index] { DicePic_Click(index); });

@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 #include "platform/FailureBox.h"
@@ -26,6 +29,35 @@ QString forDisplay(const QString& text)
 QWidget* activeParent()
 {
     return QApplication::activeWindow();
+}
+
+// Room beside a title for the window decoration's icon and buttons, in lines of the
+// title-bar font: decorations size their buttons by that font, and an icon and three
+// buttons, each about as wide as the bar is high, with their spacing, fit in eight.
+constexpr int kDecorationLines = 8;
+
+// The width a window needs so that the window manager shows its title whole: the
+// title in the title-bar font, bold as many decorations draw it, and the decoration.
+int widthForTitle(const QString& title)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + kDecorationLines * metrics.height();
+}
+
+// A box as narrow as a short text would show its title cut ("H…"). Called once the
+// box has its title, icon and text: changing the icon rebuilds the layout.
+void makeRoomForTitle(QMessageBox& box)
+{
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const QMargins margins = grid->contentsMargins();
+        const QScreen* screen = box.screen();
+        const int limit = screen ? screen->availableGeometry().width() * 9 / 10 : QWIDGETSIZE_MAX;
+        const int width = qMin(widthForTitle(box.windowTitle()), limit) - margins.left() - margins.right();
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
 }
 
 } // namespace
@@ -49,6 +81,7 @@ DialogAnswer QtDialogs::message(const QString& text, DialogButtons buttons, cons
         label->setMinimumWidth(qMin(widest + 2, limit));
     }
     box.setWindowTitle(title.isEmpty() ? QCoreApplication::applicationName() : title);
+    makeRoomForTitle(box);
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     box.setDefaultButton(ok);
     if (buttons == DialogButtons::OkCancel) {
@@ -71,6 +104,7 @@ void QtDialogs::notice(const QString& text, const QString& title)
         box->setTextFormat(Qt::PlainText);
         box->setWindowModality(Qt::NonModal);
         box->setAttribute(Qt::WA_DeleteOnClose);
+        makeRoomForTitle(*box);
     }
     box->setText(forDisplay(text));
     box->show();

@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <QMenuBar>
 
+#include "Contrast.h"
 #include "fakes/ArenaFixture.h"
 #include "ui/PictureBox.h"
 
@@ -206,6 +207,27 @@ private slots:
         QCOMPARE(f.a().DicePic[2]->geometry(), QRect(208, 280, 38, 38));
         f.a().DicePic[2]->setBorder(false);
         QCOMPARE(f.a().DicePic[2]->geometry(), QRect(208, 280, 32, 32));
+    }
+
+    void heldBandStaysInsideTheDiceFrame()
+    {
+        // The first and last die held, at scales 1 and 2: the line of the frame around
+        // the dice is as with every die free, and the band's yellow lies just inside it.
+        const QRect frame(QPoint(126, 278), QPoint(323, 315));
+        const QRegion line = QRegion(frame).subtracted(QRegion(frame.adjusted(1, 1, -1, -1)));
+        for (int scale : {1, 2}) {
+            ArenaFixture f;
+            QImage free(f.a().centralWidget()->size() * scale, QImage::Format_RGB32), held = free;
+            free.setDevicePixelRatio(scale);
+            held.setDevicePixelRatio(scale);
+            f.a().centralWidget()->render(&free);
+            f.a().DicePic[0]->setBorder(true);
+            f.a().DicePic[4]->setBorder(true);
+            f.a().centralWidget()->render(&held);
+            contrast::forEachPixel(held, line, [&](int x, int y) { QCOMPARE(held.pixel(x, y), free.pixel(x, y)); });
+            for (const QPoint& inside : {QPoint(129, 313), QPoint(160, 312), QPoint(320, 313), QPoint(321, 290)})
+                QCOMPARE(QColor(held.pixel(inside * scale)), QColor(255, 255, 0));
+        }
     }
 
     void menus()

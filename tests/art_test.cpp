@@ -105,6 +105,16 @@ QImage cell(int style, int value, int scale = 1)
     return faces(scale).copy(side * (style - 1), side * (value - 1), side, side);
 }
 
+// How far colour is from the closest pixel of image within one pixel of (x, y).
+double nearest(QRgb colour, const QImage& image, int x, int y)
+{
+    double least = 1e9;
+    for (int j = qMax(0, y - 1); j <= qMin(image.height() - 1, y + 1); ++j)
+        for (int i = qMax(0, x - 1); i <= qMin(image.width() - 1, x + 1); ++i)
+            least = qMin(least, distance(colour, image.pixel(i, j)));
+    return least;
+}
+
 void addScaleRows()
 {
     QTest::addColumn<int>("scale");
@@ -153,6 +163,8 @@ private slots:
     void programIconSvg();
     void heldDieStandsOut_data();
     void heldDieStandsOut();
+    void finerPicturesAreTheSameDrawing_data();
+    void finerPicturesAreTheSameDrawing();
 };
 
 void ArtTest::picturesInTheResources_data()
@@ -410,6 +422,38 @@ void ArtTest::heldDieStandsOut()
     contrast::forEachPixel(held, contrast::bandAround(QRect(14, 14, 30, 30), 1),
                            [&](int x, int y) { least = qMin(least, contrast::ratio(bright, held.pixel(x, y))); });
     QVERIFY2(least >= 3.0, qPrintable(QStringLiteral("die edge contrast %1").arg(least)));
+}
+
+void ArtTest::finerPicturesAreTheSameDrawing_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const char* path : {":/images/faces.png", ":/images/title.png", ":/images/forward.png",
+                             ":/images/icon-kolvo.png", ":/images/icon-arena.png"})
+        QTest::newRow(path) << QString::fromLatin1(path);
+}
+
+void ArtTest::finerPicturesAreTheSameDrawing()
+{
+    // Brought down to the design's pixels, the finer picture is the design's: smoothing
+    // and hinting shift a stroke by a pixel at most, so each pixel is matched within a
+    // pixel of its place, both ways, over 8 x 8 squares, where a misplaced stroke shows.
+    QFETCH(QString, path);
+    const QImage design = ui::loadPicture(path, 1).convertToFormat(QImage::Format_RGB32);
+    for (int scale : {2, 3}) {
+        const QImage finer = ui::loadPicture(path, scale)
+                                 .convertToFormat(QImage::Format_RGB32)
+                                 .scaled(design.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        for (int top = 0; top < design.height(); top += 8)
+            for (int left = 0; left < design.width(); left += 8) {
+                const QRect square = QRect(left, top, 8, 8) & design.rect();
+                double sum = 0;
+                for (int y = square.top(); y <= square.bottom(); ++y)
+                    for (int x = square.left(); x <= square.right(); ++x)
+                        sum += qMax(nearest(design.pixel(x, y), finer, x, y), nearest(finer.pixel(x, y), design, x, y));
+                QVERIFY2(sum / (square.width() * square.height()) < 50.0,
+                         qPrintable(QStringLiteral("scale %1 at (%2, %3)").arg(scale).arg(left).arg(top)));
+            }
+    }
 }
 
 QTEST_MAIN(ArtTest)

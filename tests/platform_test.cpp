@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -266,6 +267,24 @@ private slots:
         whenModalShows([](QWidget* w) { w->close(); });
         QCOMPARE(dialogs.message(QStringLiteral("Bara OK"), DialogButtons::Ok, QStringLiteral("Kolvo")),
                  DialogAnswer::Ok);
+    }
+
+    void messageBoxShowsItsTitleWhole()
+    {
+        // Whatever the decoration, it has room for the title in the title-bar font and
+        // for three buttons of a bar's height (two lines) beside it.
+        const QString title = QStringLiteral("Högsta poäng");
+        QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        font.setBold(true);
+        const QFontMetrics metrics(font);
+        int width = 0;
+        whenModalShows([&](QWidget* w) {
+            width = w->width();
+            w->close();
+        });
+        QtDialogs().message(QStringLiteral("Nytt rekord !!"), DialogButtons::Ok, title);
+        QVERIFY2(width >= metrics.horizontalAdvance(title) + 3 * 2 * metrics.height(),
+                 qPrintable(QString::number(width)));
     }
 
     void inputBox()

@@ -54,6 +54,12 @@ void PictureBox::borderChanged()
     update();
 }
 
+void PictureBox::setDrawingBounds(const QRect& bounds)
+{
+    drawingBounds_ = bounds;
+    update();
+}
+
 void PictureBox::setPicture(const QImage& picture)
 {
     image_ = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -106,6 +112,11 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const int b = borderWidth();
+    QRect area = rect();
+    if (!drawingBounds_.isNull()) {
+        area &= drawingBounds_.translated(-pos());
+        p.setClipRect(area);
+    }
     if (!autoSize_)
         p.fillRect(rect(), palette().color(QPalette::Window));
     // A picture made for another density than the screen's is scaled smoothly, so
@@ -118,14 +129,15 @@ void PictureBox::paintEvent(QPaintEvent*)
     if (borderStyle_ == Border::Plain) {
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.drawRect(area.adjusted(0, 0, -1, -1));
         return;
     }
-    // The band: everything between the outer edge and the picture.
-    const QRect inner = rect().adjusted(b, b, -b, -b);
-    p.setClipRegion(QRegion(rect()).subtracted(QRegion(inner)));
-    p.fillRect(rect(), QColor(kHoldEdge));
-    p.fillRect(rect().adjusted(1, 1, -1, -1), QColor(kHoldBand));
+    // The band: everything between the outer edge and the picture, or as much of the
+    // picture's edge as the bounds take away, so the band keeps its width.
+    const QRect inner = area.adjusted(b, b, -b, -b);
+    p.setClipRegion(QRegion(area).subtracted(QRegion(inner)));
+    p.fillRect(area, QColor(kHoldEdge));
+    p.fillRect(area.adjusted(1, 1, -1, -1), QColor(kHoldBand));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

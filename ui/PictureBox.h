@@ -32,6 +32,11 @@ public:
     void setBorderStyle(Border style);
     Border borderStyle() const { return borderStyle_; }
     int borderWidth() const;
+    // Where the box may draw, in its parent's coordinates; by default all of the box.
+    // A box that reaches past them (a held die in a strip too low for its band) draws
+    // its border inside them, over the edge of its picture, and nothing beyond, so the
+    // parent's own drawing there stays as it is. The box's size is not changed.
+    void setDrawingBounds(const QRect& bounds);
 
     // Replaces the stored image, with the picture's own device pixel ratio. A
     // fixed-size box keeps its size and shows the picture from its top-left corner.
@@ -66,6 +71,7 @@ private:
     QSize pictureSize() const; // in logical pixels
 
     QImage image_;
+    QRect drawingBounds_; // in the parent's coordinates; null for the whole box
     int imageScale_ = 1;
     bool autoSize_ = false;
     bool border_ = false;

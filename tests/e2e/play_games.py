@@ -20,9 +20,10 @@ second of the close, with exit status 0 and the record store as it was.
 
 With --looks, instead of the games: the three windows reached by keyboard alone at
 scale 1 and 2 (QT_SCALE_FACTOR), each window's screenshot kept in the shots directory,
-the focus ring on Forward measured; then, on each of the six dice styles, dice 1 and 3
-held after a roll and the screenshot measured: the border of a held die must stand out
-from the blue that surrounds a free one.
+the focus ring on Forward measured, and at scale 2 dice 1 and 3 held by keyboard; then,
+on each of the six dice styles, dice 1 and 3 held after a roll and the screenshot
+measured: the border of a held die must stand out from the blue that surrounds a free
+one, and at both scales stay inside the yellow frame around the dice.
 
 Exit 0 when every check held, 1 on any fault, 77 when the environment cannot run here
 (never with CI set: there that is a fault too).
@@ -39,6 +40,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import kolvo_a11y as ax  # noqa: E402
 from kolvo_player import (ARENA_TITLE, CATEGORIES, INTRO_TITLE, ROW_ORDER, RUL_TITLE, KolvoRun, Problems,  # noqa: E402
                           evaluate, forward_sign)
+from kolvo_player import ARENA_CLIENT, DIE_NAME  # noqa: E402
 from kolvo_session import (Failure, Picture, Session, band, contrast, luminance, sox_stat,  # noqa: E402
                            start_or_skip, wait_for)
 
@@ -223,6 +225,7 @@ def stored_record(home):
 
 BLUE = (0, 0, 255)
 HOLD_BORDER = 3  # pixels of a held die's border on every side
+BAND_SIDE = 35   # a held die's band: the square the dice frame leaves inside its line
 FOCUS_RING = 2   # pixels of the focus ring, just outside the focused control
 
 
@@ -274,6 +277,7 @@ def keyboard_chain(session, program, home, problems, shots, scale):
         arena = session.wait_window(ARENA_TITLE)
         time.sleep(0.3)
         window_shot(run, arena, "main")
+        held_by_keyboard(run, session, arena, scale)
     run.exit_by_close_control(arena)
 
 
@@ -304,6 +308,52 @@ def game_by_keyboard(run, session):
     print(f"a whole game by keyboard alone: {ax.name(run.lbl_sum[1])} points", flush=True)
 
 
+def band_inside_frame(run, picture, x, y, w, h, k, what):
+    """The band of a held die whose box is at (x, y) w x h in the picture, at scale k:
+    it must lie inside the frame around the dice, whose line below it stays yellow with
+    the window's blue under it down to the box's last row. Returns the band's pixels."""
+    line = list(picture.pixels([(x, y + (BAND_SIDE + 1) * k - 1, w, 1)]))
+    below = list(picture.pixels([(x, y + h - 1, w, 1)]))
+    run.check(all(p[0] > 150 and p[1] > 150 and p[2] < 120 for p in line)
+              and all(p[0] < 60 and p[1] < 60 and p[2] > 200 for p in below),
+              f"{what}: the band covers the frame around the dice: line {sorted(set(line))}, "
+              f"below it {sorted(set(below))}")
+    return list(picture.pixels(band(x, y, BAND_SIDE * k, BAND_SIDE * k, HOLD_BORDER * k)))
+
+
+def held_by_keyboard(run, session, arena, k):
+    """A game begun, a roll made and dice 1 and 3 held with keys alone; the held dice
+    measured where the design puts them (the client area lies below the menu bar)."""
+    frame = ax.wait_window(run.app, ARENA_TITLE, roles=("frame",))
+    nodes = ax.descendants(frame)
+    roller = next(n for n in nodes if ax.role(n) == "push button")
+    dice = sorted((n for n in nodes if DIE_NAME.fullmatch(ax.name(n))), key=ax.name)
+    session.focus(arena)
+    session.key("alt+n")
+    time.sleep(0.2)
+    session.key("e")
+    run.wait_dialog(text="Vad heter spelare nr 1 ?")
+    session.type_text("Skala")
+    session.key("Return")
+    wait_for(lambda: not ax.dialogs(run.app), 5, "the name prompt to close")
+    session.focus(arena)
+    session.key("Return")
+    wait_for(lambda: ax.name(roller) == "Kast 1 av 3" and not any("rullar" in ax.name(d) for d in dice), 5,
+             "the first roll to end")
+    for i in (0, 2):
+        session.key(str(i + 1))
+        wait_for(lambda: "hålls" in ax.name(dice[i]), 3, f"die {i + 1} to be held")
+    time.sleep(0.3)
+    picture = Picture(window_shot(run, arena, "held"))
+    _x, _y, _w, h = session.xwininfo(arena)
+    top = h - ARENA_CLIENT[1] * k
+    for i in (0, 2):
+        pixels = band_inside_frame(run, picture, (128 + 40 * i) * k, top + 280 * k, 38 * k, 38 * k, k,
+                                   f"scale {k}, held die {i + 1}")
+        share = sum(contrast(luminance(p), luminance(BLUE)) >= 3 for p in pixels) / len(pixels)
+        run.check(share >= 0.6, f"scale {k}: only {share:.0%} of held die {i + 1}'s band contrasts with the blue")
+
+
 def held_dice_stand_out(session, program, home, problems, shots, style):
     """Dice 1 and 3 held, 2, 4 and 5 free, on dice style; measured in a screenshot."""
     run = KolvoRun(session, program, home, problems, shots=shots, label=f"style{style}")
@@ -326,7 +376,7 @@ def held_dice_stand_out(session, program, home, problems, shots, style):
         if i in held:
             run.check((w, h) == (size[0] + 2 * HOLD_BORDER, size[1] + 2 * HOLD_BORDER),
                       f"held die {i + 1} showing {values[i]} is {w}x{h}")
-            pixels = list(picture.pixels(band(x, y, w, h, HOLD_BORDER)))
+            pixels = band_inside_frame(run, picture, x, y, w, h, 1, f"style {style}, held die {i + 1}")
             held_band += pixels
             share = sum(contrast(luminance(p), luminance(BLUE)) >= 3 for p in pixels) / len(pixels)
             run.check(share >= 0.6, f"style {style}: only {share:.0%} of held die {i + 1}'s border "

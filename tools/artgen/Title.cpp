@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTransform>
 
 namespace artgen {
 
@@ -131,6 +132,10 @@ void drawCup(QPainter& p, QPointF centre, qreal angle)
 // A two-button computer mouse seen from above, cable at the top, turned by angle degrees.
 QPointF drawMouse(QPainter& p, QPointF centre, qreal angle)
 {
+    // Where the cable leaves the shell, in the caller's coordinates: the painter's own
+    // transform would also hold the picture's scale, and put the cable that many
+    // times too far out on the larger pictures.
+    const QPointF cable = QTransform().translate(centre.x(), centre.y()).rotate(angle).map(QPointF(0, -28));
     p.save();
     p.translate(centre);
     p.rotate(angle);
@@ -149,7 +154,6 @@ QPointF drawMouse(QPainter& p, QPointF centre, qreal angle)
     p.setBrush(QColor(70, 72, 88));
     p.setPen(Qt::NoPen);
     p.drawRoundedRect(QRectF(-2.5, -22, 5, 10), 2.5, 2.5);
-    const QPointF cable = p.transform().map(QPointF(0, -28));
     p.restore();
     return cable;
 }
