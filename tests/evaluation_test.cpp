@@ -4,8 +4,13 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <future>
 #include <limits>
 #include <map>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -477,8 +482,59 @@ private slots:
             QVERIFY(std::equal(values.begin(), values.end(), loaded->values().begin(), loaded->values().end()));
     }
 
+    // Fault guarded: the table was written through a link in its place, over the link's
+    // target (a user's file, or a device node as root), and a pipe in its place blocked the
+    // worker's open() for good, and with it the program's exit.
+    void cacheReplacesOnlyItsOwnEntry_data()
+    {
+        QTest::addColumn<QString>("inItsPlace");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("link to a file elsewhere") << "link" << true;
+        QTest::newRow("link to nothing yet") << "dangling" << true;
+        QTest::newRow("pipe") << "pipe" << true;
+        QTest::newRow("directory") << "directory" << false;
+    }
+    void cacheReplacesOnlyItsOwnEntry()
+    {
+        QFETCH(QString, inItsPlace);
+        QFETCH(bool, replaced);
+        QTemporaryDir root;
+        const QString cache = root.filePath("cache"), elsewhere = root.filePath("elsewhere");
+        QVERIFY(QDir().mkpath(cache) && QDir().mkpath(elsewhere));
+        const QString entry = rules::tableFilePath(cache);
+        QFile precious(elsewhere + "/precious");
+        QVERIFY(precious.open(QIODevice::WriteOnly) && precious.write("keep me") == 7);
+        precious.close();
+        if (inItsPlace == "link")
+            QVERIFY(QFile::link(precious.fileName(), entry));
+        else if (inItsPlace == "dangling")
+            QVERIFY(QFile::link(elsewhere + "/absent", entry));
+        else if (inItsPlace == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(entry).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkpath(entry));
+
+        auto loading = std::async(std::launch::async, [&] { return rules::loadTable(cache).has_value(); });
+        if (loading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            ::close(::open(QFile::encodeName(entry).constData(), O_WRONLY | O_NONBLOCK)); // lets the reader go
+            QFAIL("opening the cache blocked");
+        }
+        QVERIFY(!loading.get());
+
+        std::vector<double> values(rules::SolverTable::valueCount(), 2.5);
+        QCOMPARE(rules::saveTable(*rules::SolverTable::fromValues(values), cache), replaced);
+        QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                 QStringList{"precious"});
+        QVERIFY(precious.open(QIODevice::ReadOnly));
+        QCOMPARE(precious.readAll(), QByteArray("keep me"));
+        QCOMPARE(QDir(cache).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                 QStringList{QFileInfo(entry).fileName()});
+        QCOMPARE(QFileInfo(entry).isFile() && !QFileInfo(entry).isSymLink(), replaced);
+        QCOMPARE(rules::loadTable(cache).has_value(), replaced);
+    }
+
     // Nothing is solved before the first request; a saved table arrives through the signal;
-    // a provider destroyed while solving stops and saves nothing.
+    // a provider destroyed while solving stops and saves nothing; a pipe is no table.
     void providerWorksInTheBackground()
     {
         std::vector<double> values(rules::SolverTable::valueCount(), 1.5);
@@ -499,6 +555,15 @@ private slots:
             solving.request();
         }
         QVERIFY(!QFile::exists(rules::tableFilePath(empty.path())));
+
+        // A pipe in the table's place is passed by: the table is solved, and saved in its place.
+        QTemporaryDir piped;
+        QCOMPARE(::mkfifo(QFile::encodeName(rules::tableFilePath(piped.path())).constData(), 0600), 0);
+        rules::TableProvider solving(piped.path());
+        QSignalSpy solved(&solving, &rules::TableProvider::tableReady);
+        solving.request();
+        QVERIFY(solved.wait(60000));
+        QCOMPARE(rules::loadTable(piped.path())->expectedScore(), solving.table()->expectedScore());
     }
 };
 

@@ -25,6 +25,10 @@ namespace {
 // When started with this variable, the test program only prints what the store holds.
 constexpr char kReaderMode[] = "KOLVO_TEST_READ_STORE";
 constexpr char kSaverMode[] = "KOLVO_TEST_SAVE_RECORD";
+// Started in a private mount namespace with a small tmpfs at this directory: saves a record
+// with that many KiB free and prints the outcome, the store before and after, and the record
+// read right after the save, one base64 line each.
+constexpr char kFullDiskMode[] = "KOLVO_TEST_FULL_DISK";
 
 QByteArray readAll(const QString& path)
 {
@@ -235,6 +239,116 @@ private slots:
             QCOMPARE(readAll(file), before);
     }
 
+    // Fault guarded: a store holding garbage was saved into yet reported as not saved, and an
+    // empty lock file left by a save killed while making it failed every save for half a
+    // minute as "another Kolvo".
+    void savesOverLeftovers_data()
+    {
+        QTest::addColumn<QByteArray>("store");
+        QTest::addColumn<QByteArray>("lock"); // null: none
+        const QByteArray garbage("\xff\xfe\x00garbage[[[\n=\n[KolvoHighscore]\nScore=a, b, c\n", 40);
+        const QByteArray record("[KolvoHighscore]\nScore=40\nName=Kim\n");
+        QTest::newRow("garbage in the store") << garbage << QByteArray();
+        QTest::newRow("empty lock of a killed save") << record << QByteArray("");
+        QTest::newRow("lock naming no owner") << record << QByteArray("\n\n\n");
+    }
+    void savesOverLeftovers()
+    {
+        QFETCH(QByteArray, store);
+        QFETCH(QByteArray, lock);
+        const QString application
+            = QStringLiteral("KolvoRester-") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+        const QString file = QtSettingsStore::fileName(application);
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        for (const auto& [name, bytes] : {std::pair{file, store}, std::pair{file + ".save-lock", lock}}) {
+            QFile f(name);
+            QVERIFY(bytes.isNull() || (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size()));
+        }
+        QtSettingsStore settings;
+        const auto result = settings.setValuesIf(application, u"KolvoHighscore", {{"Score", "90"}, {"Name", "Bo"}},
+                                                 u"Score", u"0", [](const QString&) { return true; });
+        QVERIFY2(result.outcome == SettingsStore::SaveResult::Outcome::Written, qPrintable(result.reason));
+        QCOMPARE(settings.value(application, u"KolvoHighscore", u"Score", u"0"), QStringLiteral("90"));
+        QCOMPARE(settings.value(application, u"KolvoHighscore", u"Name", u"Nobody"), QStringLiteral("Bo"));
+    }
+
+    // Fault guarded: a relative XDG_CONFIG_HOME or XDG_CACHE_HOME was taken as it stood, so
+    // the record went somewhere else; the base-directory rules say to ignore it.
+    void relativeBaseDirectoriesAreIgnored_data()
+    {
+        QTest::addColumn<QByteArray>("setTo");
+        QTest::addColumn<QString>("configBase");
+        QTest::addColumn<QString>("cacheBase");
+        QTest::newRow("relative") << QByteArray("relativ/plats") << QDir::homePath() + "/.config"
+                                  << QDir::homePath() + "/.cache";
+        QTest::newRow("empty") << QByteArray("") << QDir::homePath() + "/.config" << QDir::homePath() + "/.cache";
+        QTest::newRow("absolute") << QByteArray("/srv/plats") << "/srv/plats"
+                                  << "/srv/plats";
+    }
+    void relativeBaseDirectoriesAreIgnored()
+    {
+        QFETCH(QByteArray, setTo);
+        QFETCH(QString, configBase);
+        QFETCH(QString, cacheBase);
+        const QByteArray config = qgetenv("XDG_CONFIG_HOME"), cache = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CONFIG_HOME", setTo);
+        qputenv("XDG_CACHE_HOME", setTo);
+        const QString store = QtSettingsStore::fileName(u"Kolvo"), cacheDirectory = userCacheDirectory();
+        qputenv("XDG_CONFIG_HOME", config);
+        qputenv("XDG_CACHE_HOME", cache);
+        QCOMPARE(store, configBase + "/Kolvo/Kolvo.conf");
+        QCOMPARE(cacheDirectory, cacheBase + "/" + QCoreApplication::applicationName());
+    }
+
+    // Fault guarded: with room for the lock files but not the new store, the store was left
+    // empty: a failed save's changes were written again outside the lock, by the next read.
+    void nearlyFullDiskKeepsTheOldStoreOrTheWholeNewOne_data()
+    {
+        QTest::addColumn<int>("freeKiB");
+        for (int kib : {0, 4, 8, 12, 16, 32})
+            QTest::addRow("%d KiB free", kib) << kib;
+    }
+    void nearlyFullDiskKeepsTheOldStoreOrTheWholeNewOne()
+    {
+        QFETCH(int, freeKiB);
+        if (::geteuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
+            QSKIP("a private tmpfs needs root and unshare");
+        QTemporaryDir mountPoint;
+        QProcess saver;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QLatin1String(kFullDiskMode), QString::number(freeKiB));
+        env.insert(QStringLiteral("KOLVO_TEST_MOUNT"), mountPoint.path());
+        saver.setProcessEnvironment(env);
+        saver.start(QStringLiteral("unshare"),
+                    {"-m", "sh", "-c", R"(mount -t tmpfs -o size=256k kolvo "$KOLVO_TEST_MOUNT" && exec "$0")",
+                     QCoreApplication::applicationFilePath()});
+        QVERIFY(saver.waitForFinished(20000));
+        QVERIFY2(saver.exitCode() == 0, saver.readAllStandardError().constData());
+        const QList<QByteArray> lines = saver.readAllStandardOutput().split('\n');
+        QCOMPARE(lines.size(), 5);
+        const auto outcome = SettingsStore::SaveResult::Outcome(lines[0].toInt());
+        const QByteArray before = QByteArray::fromBase64(lines[1]), after = QByteArray::fromBase64(lines[2]);
+        const QString shown = QString::fromUtf8(QByteArray::fromBase64(lines[3]));
+
+        // Read what the save left as the next start reads it.
+        const QString application = QStringLiteral("KolvoFull-%1").arg(freeKiB);
+        QtSettingsStore store;
+        QVERIFY(QDir().mkpath(QFileInfo(store.fileName(application)).absolutePath()));
+        QFile left(store.fileName(application));
+        QVERIFY(left.open(QIODevice::WriteOnly));
+        left.write(after);
+        left.close();
+        const QString score = store.value(application, u"KolvoHighscore", u"Score", u"0");
+        const QString name = store.value(application, u"KolvoHighscore", u"Name", u"Nobody");
+        if (outcome == SettingsStore::SaveResult::Outcome::Failed) {
+            QCOMPARE(after, before);
+        } else {
+            QCOMPARE(outcome, SettingsStore::SaveResult::Outcome::Written);
+            QCOMPARE(score + name, QStringLiteral("250Kim"));
+        }
+        QCOMPARE(shown, score);
+    }
+
     void messageBoxShowsPlainTextInSwedish()
     {
         QtDialogs dialogs;
@@ -303,6 +417,34 @@ int main(int argc, char** argv)
             {{"Score", score}, {"Name", QStringLiteral("Spelare ") + score}}, u"Score", u"0",
             [&](const QString& stored) { return stored.toInt() < score.toInt(); });
         return result.outcome == SettingsStore::SaveResult::Outcome::Failed ? 1 : 0;
+    }
+    if (qEnvironmentVariableIsSet(kFullDiskMode)) {
+        const QString mount = qEnvironmentVariable("KOLVO_TEST_MOUNT");
+        qputenv("XDG_CONFIG_HOME", mount.toUtf8());
+        QCoreApplication app(argc, argv);
+        QtSettingsStore store;
+        store.setValue(u"Kolvo", u"KolvoHighscore", u"Score", u"100");
+        store.setValue(u"Kolvo", u"KolvoHighscore", u"Name", u"Bo");
+        const QByteArray before = readAll(store.fileName(u"Kolvo"));
+        // Fill the disk, then free exactly what the row asks for.
+        QFile filler(mount + QStringLiteral("/fyllning"));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return 2;
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {}
+        if (!filler.resize(filler.size() - qEnvironmentVariableIntValue(kFullDiskMode) * 1024))
+            return 3;
+        filler.close();
+        const auto result
+            = store.setValuesIf(u"Kolvo", u"KolvoHighscore", {{"Score", "250"}, {"Name", "Kim"}}, u"Score", u"0",
+                                [](const QString& stored) { return stored.toInt() < 250; });
+        // As the main window does right after the save.
+        const QString shown = store.value(u"Kolvo", u"KolvoHighscore", u"Score", u"0");
+        QTextStream(stdout) << int(result.outcome) << '\n'
+                            << before.toBase64() << '\n'
+                            << readAll(store.fileName(u"Kolvo")).toBase64() << '\n'
+                            << shown.toUtf8().toBase64() << '\n';
+        return 0;
     }
     if (qEnvironmentVariableIsSet(kReaderMode)) {
         QCoreApplication app(argc, argv);
