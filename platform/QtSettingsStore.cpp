@@ -84,6 +84,12 @@ void syncDirectory(const QString& directory)
     }
 }
 
+// Unlike QFile::rename, replaces what stands at to.
+bool renameOver(const QString& from, const QString& to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
 // Either the whole new store is in place when this returns true, or the old one is untouched.
 bool replaceStore(const QString& file, const QSettings& stored, QStringView section,
                   const SettingsStore::Entries& entries)
@@ -103,9 +109,17 @@ bool replaceStore(const QString& file, const QSettings& stored, QStringView sect
         if (writer.status() != QSettings::NoError)
             return false;
     }
+    // Qt may put a file in place that it could not write whole, and answers a QSettings on a
+    // file it wrote from its own copy while size and time agree; only what reads back under a
+    // name it has not seen counts.
+    QTemporaryFile checked(file + QStringLiteral(".XXXXXX"));
+    if (!checked.open())
+        return false;
+    checked.close();
+    if (!renameOver(next.fileName(), checked.fileName()))
+        return false;
     {
-        // Qt may put a file in place that it could not write whole; only what reads back counts.
-        const QSettings written(next.fileName(), QSettings::NativeFormat);
+        const QSettings written(checked.fileName(), QSettings::NativeFormat);
         if (written.status() != QSettings::NoError)
             return false;
         for (const auto& [key, value] : entries)
@@ -113,10 +127,10 @@ bool replaceStore(const QString& file, const QSettings& stored, QStringView sect
                 return false;
     }
     if (QFileInfo::exists(file))
-        QFile::setPermissions(next.fileName(), QFile::permissions(file));
-    if (std::rename(QFile::encodeName(next.fileName()).constData(), QFile::encodeName(file).constData()) != 0)
+        QFile::setPermissions(checked.fileName(), QFile::permissions(file));
+    if (!renameOver(checked.fileName(), file))
         return false;
-    next.setAutoRemove(false);
+    checked.setAutoRemove(false);
     syncDirectory(QFileInfo(file).absolutePath());
     return true;
 }

@@ -27,7 +27,7 @@ constexpr char kReaderMode[] = "KOLVO_TEST_READ_STORE";
 constexpr char kSaverMode[] = "KOLVO_TEST_SAVE_RECORD";
 // Started in a private mount namespace with a small tmpfs at this directory: saves a record
 // with that many KiB free and prints the outcome, the store before and after, and the record
-// read right after the save, one base64 line each.
+// read right after the save, one base64 line each, then what the store's directory holds.
 constexpr char kFullDiskMode[] = "KOLVO_TEST_FULL_DISK";
 
 QByteArray readAll(const QString& path)
@@ -326,6 +326,7 @@ private slots:
         QVERIFY2(saver.exitCode() == 0, saver.readAllStandardError().constData());
         const QList<QByteArray> lines = saver.readAllStandardOutput().split('\n');
         QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[4], "Kolvo.conf"); // nothing left beside it
         const auto outcome = SettingsStore::SaveResult::Outcome(lines[0].toInt());
         const QByteArray before = QByteArray::fromBase64(lines[1]), after = QByteArray::fromBase64(lines[2]);
         const QString shown = QString::fromUtf8(QByteArray::fromBase64(lines[3]));
@@ -443,7 +444,8 @@ int main(int argc, char** argv)
         QTextStream(stdout) << int(result.outcome) << '\n'
                             << before.toBase64() << '\n'
                             << readAll(store.fileName(u"Kolvo")).toBase64() << '\n'
-                            << shown.toUtf8().toBase64() << '\n';
+                            << shown.toUtf8().toBase64() << '\n'
+                            << QDir(mount + "/Kolvo").entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join('/');
         return 0;
     }
     if (qEnvironmentVariableIsSet(kReaderMode)) {
