@@ -2,7 +2,22 @@
 #include "platform/ProgramDirectory.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStandardPaths>
+
+namespace {
+
+// The XDG base-directory rules: a path in the variable that is not absolute is ignored, and
+// the default under the home directory is used instead.
+QString baseDirectory(const char* variable, QStringView underHome)
+{
+    const QString set = qEnvironmentVariable(variable);
+    if (QDir::isAbsolutePath(set))
+        return QDir::cleanPath(set);
+    return QDir::homePath() + QLatin1Char('/') + underHome.toString();
+}
+
+} // namespace
 
 QString withTrailingSeparator(const QString& directory)
 {
@@ -19,5 +34,13 @@ QString executableDirectory()
 
 QString userCacheDirectory()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    // Qt's own layout below the base directory, which Qt takes from the variable as it stands.
+    const QString generic = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return baseDirectory("XDG_CACHE_HOME", u".cache") + own.mid(generic.size());
+}
+
+QString userConfigDirectory()
+{
+    return baseDirectory("XDG_CONFIG_HOME", u".config");
 }

@@ -8,3 +8,5 @@ QString executableDirectory();
 QString withTrailingSeparator(const QString& directory);
 // The user's cache directory for this program, where it keeps what it can make again.
 QString userCacheDirectory();
+// The user's base directory for settings ($XDG_CONFIG_HOME when absolute, else ~/.config).
+QString userConfigDirectory();

@@ -2,14 +2,22 @@
 #include "rules/SolverCache.h"
 
 #include <bit>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <cstdio>
 #include <cstring>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMetaObject>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QtEndian>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rules {
 
@@ -61,21 +69,38 @@ bool saveTable(const SolverTable& table, const QString& directory)
     put(at, quint64(SolverTable::rulesFingerprint()));
     put(at, fnv1a(payload, std::size_t(bytes.size() - kHeaderSize)));
 
-    QSaveFile file(tableFilePath(directory));
-    if (!file.open(QIODevice::WriteOnly))
+    // Created exclusively beside the table and renamed over its name: the rename replaces the
+    // directory entry itself, so a link there is never followed out of the directory. A file
+    // torn by a crash fails its checksum, so the table is not synced to disk first.
+    const QString path = tableFilePath(directory);
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
         return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    file.close();
+    if (file.error() != QFileDevice::NoError
+        || std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
         return false;
-    }
-    return file.commit();
+    file.setAutoRemove(false);
+    return true;
 }
 
 std::optional<SolverTable> loadTable(const QString& directory)
 {
-    QFile file(tableFilePath(directory));
+    // A pipe or a device in the table's place would block the open or the reads.
+    const QString path = tableFilePath(directory);
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    struct stat opened {};
     const qsizetype expectedSize = kHeaderSize + qsizetype(SolverTable::valueCount() * sizeof(double));
-    if (!file.open(QIODevice::ReadOnly) || file.size() != expectedSize)
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_size != expectedSize)
         return std::nullopt;
     const QByteArray bytes = file.readAll();
     if (bytes.size() != expectedSize || std::memcmp(bytes.constData(), kMagic, sizeof kMagic) != 0)
@@ -96,37 +121,68 @@ std::optional<SolverTable> loadTable(const QString& directory)
     return SolverTable::fromValues(std::move(values));
 }
 
-TableProvider::TableProvider(QString directory, QObject* parent) : QObject(parent), directory_(std::move(directory))
+namespace {
+
+// How long a provider that goes waits for its worker; the program's exit waits on this.
+constexpr std::chrono::milliseconds kWorkerGrace{200};
+
+} // namespace
+
+struct TableProvider::Shared {
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    TableProvider* owner = nullptr; // null once the provider is going
+    std::shared_ptr<const SolverTable> table;
+};
+
+TableProvider::TableProvider(QString directory, QObject* parent)
+    : QObject(parent), directory_(std::move(directory)), shared_(std::make_shared<Shared>())
 {
+    shared_->owner = this;
 }
 
 TableProvider::~TableProvider()
 {
-    // Joined here, before QObject goes: the worker's last act is posting to this object.
     worker_.request_stop();
-    if (worker_.joinable())
+    if (!worker_.joinable())
+        return;
+    bool done = false;
+    {
+        std::unique_lock lock(shared_->mutex);
+        shared_->owner = nullptr; // the worker posts to this object no more
+        done = shared_->finished.wait_for(lock, kWorkerGrace, [this] { return shared_->done; });
+    }
+    // A worker still in a file-system call after the grace owns nothing of this object; the
+    // process may end under it.
+    if (done)
         worker_.join();
+    else
+        worker_.detach();
 }
 
 void TableProvider::request()
 {
     if (worker_.joinable())
         return;
-    worker_ = std::jthread([this, directory = directory_](std::stop_token stop) {
+    worker_ = std::jthread([shared = shared_, directory = directory_](std::stop_token stop) {
         std::optional<SolverTable> table = loadTable(directory);
-        if (!table) {
+        if (!table && !stop.stop_requested()) {
             table = SolverTable::solve(0, stop);
-            if (!table)
-                return;
-            saveTable(*table, directory); // without a cache the next run solves again, nothing worse
+            if (table)
+                saveTable(*table, directory); // without a cache the next run solves again, nothing worse
         }
-        {
-            const std::lock_guard lock(mutex_);
-            table_ = std::make_shared<const SolverTable>(std::move(*table));
+        const std::lock_guard lock(shared->mutex);
+        if (table) {
+            shared->table = std::make_shared<const SolverTable>(std::move(*table));
+            // Posted under the lock, so the provider cannot be going meanwhile; a call not run
+            // when it is destroyed is dropped with it. Named rather than a functor: nothing the
+            // worker allocates is freed on the other thread.
+            if (shared->owner)
+                QMetaObject::invokeMethod(shared->owner, "announceReady", Qt::QueuedConnection);
         }
-        // A posted call that has not run when the provider is destroyed is dropped with it.
-        // Named rather than a functor: nothing the worker allocates is freed on the other thread.
-        QMetaObject::invokeMethod(this, "announceReady", Qt::QueuedConnection);
+        shared->done = true;
+        shared->finished.notify_all();
     });
 }
 
@@ -137,14 +193,14 @@ void TableProvider::announceReady()
 
 bool TableProvider::ready() const
 {
-    const std::lock_guard lock(mutex_);
-    return table_ != nullptr;
+    const std::lock_guard lock(shared_->mutex);
+    return shared_->table != nullptr;
 }
 
 std::shared_ptr<const SolverTable> TableProvider::table() const
 {
-    const std::lock_guard lock(mutex_);
-    return table_;
+    const std::lock_guard lock(shared_->mutex);
+    return shared_->table;
 }
 
 } // namespace rules

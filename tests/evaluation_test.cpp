@@ -4,8 +4,13 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <future>
 #include <limits>
 #include <map>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -475,6 +480,46 @@ private slots:
         QCOMPARE(loaded.has_value(), damage == Damage::None);
         if (loaded)
             QVERIFY(std::equal(values.begin(), values.end(), loaded->values().begin(), loaded->values().end()));
+    }
+
+    // Fault guarded: the table was written through a link in its place, over the link's target
+    // (a user's file, or a device node as root), and a pipe in its place blocked the worker's
+    // open() for good, and with it the program's exit.
+    void cacheReplacesOnlyItsOwnEntry_data()
+    {
+        QTest::addColumn<QString>("inItsPlace");
+        QTest::newRow("link to a file elsewhere") << "precious";
+        QTest::newRow("link to nothing yet") << "absent";
+        QTest::newRow("pipe") << "";
+    }
+    void cacheReplacesOnlyItsOwnEntry()
+    {
+        QFETCH(QString, inItsPlace);
+        QTemporaryDir root;
+        const QString cache = root.filePath("cache"), entry = rules::tableFilePath(cache);
+        QFile precious(root.filePath("precious"));
+        QVERIFY(QDir().mkpath(cache) && precious.open(QIODevice::WriteOnly) && precious.write("keep me") == 7);
+        precious.close();
+        if (inItsPlace.isEmpty())
+            QCOMPARE(::mkfifo(QFile::encodeName(entry).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(root.filePath(inItsPlace), entry));
+
+        auto loading = std::async(std::launch::async, [&] { return rules::loadTable(cache).has_value(); });
+        if (loading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            ::close(::open(QFile::encodeName(entry).constData(), O_WRONLY | O_NONBLOCK)); // lets the reader go
+            QFAIL("opening the cache blocked");
+        }
+        QVERIFY(!loading.get());
+        std::vector<double> values(rules::SolverTable::valueCount(), 2.5);
+        QVERIFY(rules::saveTable(*rules::SolverTable::fromValues(values), cache));
+        const auto entries
+            = [](const QString& d) { return QDir(d).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); };
+        QCOMPARE(entries(root.path()), (QStringList{"cache", "precious"}));
+        QCOMPARE(entries(cache), QStringList{QFileInfo(entry).fileName()});
+        QVERIFY(precious.open(QIODevice::ReadOnly));
+        QCOMPARE(precious.readAll(), QByteArray("keep me"));
+        QVERIFY(!QFileInfo(entry).isSymLink() && rules::loadTable(cache));
     }
 
     // Nothing is solved before the first request; a saved table arrives through the signal;

@@ -16,13 +16,17 @@ namespace rules {
 // file carries its format, the rules it was solved for and a checksum of its values; a file
 // that fails any check is not trusted, and the table is solved again.
 QString tableFilePath(const QString& directory);
-bool saveTable(const SolverTable& table, const QString& directory); // atomically; creates the directory
+// Atomically, and creating the directory: a new file of the directory's own is renamed over the
+// table's name, so whatever stood there (a link, a pipe) is replaced, never written through.
+bool saveTable(const SolverTable& table, const QString& directory);
+// Reads only a regular file, and never waits on what stands in its place.
 std::optional<SolverTable> loadTable(const QString& directory);
 
 // Hands the interface thread a whole-game table without ever making it wait: the first
 // request loads the saved table or solves and saves a new one on a worker thread, and
 // tableReady is emitted on the provider's own thread when the table is there. Destroying
-// the provider stops an unfinished solution within a few milliseconds.
+// the provider stops an unfinished solution within a few milliseconds, and never waits long
+// for a worker held up by the file system: such a worker is left to end by itself.
 class TableProvider : public QObject {
     Q_OBJECT
 public:
@@ -39,10 +43,11 @@ signals:
 private:
     Q_INVOKABLE void announceReady();
 
+    struct Shared; // what the worker may still touch after the provider is gone
+
     QString directory_;
-    mutable std::mutex mutex_;
-    std::shared_ptr<const SolverTable> table_;
-    std::jthread worker_; // last, so that it is stopped and joined before the rest goes
+    std::shared_ptr<Shared> shared_;
+    std::jthread worker_; // last, so that it is stopped before the rest goes
 };
 
 } // namespace rules
