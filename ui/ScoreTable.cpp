@@ -15,7 +15,7 @@ namespace ui {
 
 namespace {
 
-constexpr int kColumnWidth = 96;    // a heading longer than this is elided
+constexpr int kColumnWidth = 84;    // a heading longer than this is elided
 constexpr int kGap = 8;             // between the window and the one it opens beside
 constexpr int kFrameAllowance = 32; // a window manager's frame, unknown before the first showing
 constexpr int kReviewLines = 9;
@@ -82,6 +82,7 @@ ScoreTable::ScoreTable(const QString& title, QWidget* parent) : QWidget(parent, 
     status_->setObjectName(QStringLiteral("status"));
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // the table sets the width
 
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("sheet"));
@@ -108,6 +109,7 @@ ScoreTable::ScoreTable(const QString& title, QWidget* parent) : QWidget(parent, 
     reviewHeading_->setBuddy(review_);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(status_);
     layout->addWidget(table_, 1);
     layout->addWidget(reviewHeading_);
@@ -125,6 +127,7 @@ void ScoreTable::setContent(const SheetContent& content)
 
     const int rows = int(content.rows.size());
     const int columns = int(content.columns.size());
+    const bool newShape = rows != table_->rowCount() || columns != table_->columnCount();
     table_->setRowCount(rows);
     table_->setColumnCount(columns);
     for (int r = 0; r < rows; ++r) {
@@ -160,10 +163,27 @@ void ScoreTable::setContent(const SheetContent& content)
         else
             heading->setData(Qt::BackgroundRole, QVariant());
     }
+    if (newShape && placed_)
+        growToContent();
+}
+
+void ScoreTable::growToContent()
+{
+    // A new game's columns or the review's row: the window grows to show them, never shrinks,
+    // and grows away from the window it stands beside.
+    const QSize wanted = sizeHint().expandedTo(size());
+    if (wanted == size())
+        return;
+    const int wider = wanted.width() - width();
+    const bool leftOfMain = beside_ && frameGeometry().right() < beside_->frameGeometry().left();
+    resize(wanted);
+    if (leftOfMain)
+        move(pos() - QPoint(wider, 0));
 }
 
 void ScoreTable::showBeside(const QWidget& beside)
 {
+    beside_ = &beside;
     if (!placed_) {
         placed_ = true;
         adjustSize();
@@ -172,7 +192,7 @@ void ScoreTable::showBeside(const QWidget& beside)
         const QRect room = screen ? screen->availableGeometry() : main.adjusted(-4096, -4096, 4096, 4096);
         if (height() + kFrameAllowance > room.height())
             resize(width(), room.height() - kFrameAllowance);
-        const QSize outer = size() + QSize(kFrameAllowance / 2, kFrameAllowance);
+        const QSize outer = size() + QSize(kFrameAllowance / 4, kFrameAllowance);
         const int top = std::clamp(main.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height()));
         const int left = std::clamp(main.left(), room.left(), std::max(room.left(), room.right() + 1 - outer.width()));
         const std::array candidates{
@@ -181,7 +201,10 @@ void ScoreTable::showBeside(const QWidget& beside)
             QPoint(left, main.bottom() + 1 + kGap),           // below
             QPoint(left, main.top() - kGap - outer.height()), // above
         };
-        QPoint place = candidates.front();
+        // A screen with no room beside the window: on the wider side, whole on the screen,
+        // covering as little of it as can be.
+        const bool rightWider = room.right() - main.right() >= main.left() - room.left();
+        QPoint place(rightWider ? room.right() + 1 - outer.width() : room.left(), top);
         for (const QPoint& p : candidates) {
             if (room.contains(QRect(p, outer))) {
                 place = p;

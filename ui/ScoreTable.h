@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <vector>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -61,11 +62,14 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void growToContent();
+
     QLabel* status_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* reviewHeading_ = nullptr;
     QPlainTextEdit* review_ = nullptr;
     bool placed_ = false;
+    QPointer<const QWidget> beside_;
 };
 
 } // namespace ui
