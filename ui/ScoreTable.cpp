@@ -18,7 +18,8 @@ namespace {
 constexpr int kColumnWidth = 84;    // a heading longer than this is elided
 constexpr int kGap = 8;             // between the window and the one it opens beside
 constexpr int kFrameAllowance = 32; // a window manager's frame, unknown before the first showing
-constexpr int kReviewLines = 9;
+constexpr int kReviewLines = 6;
+constexpr int kReviewColumns = 40;
 constexpr QRgb kMarkedBackground = qRgb(255, 246, 190);
 constexpr QRgb kPossibleText = qRgb(105, 105, 105); // dimmed, still 5:1 on white
 constexpr QRgb kGivenUpText = qRgb(150, 0, 0);
@@ -106,6 +107,7 @@ ScoreTable::ScoreTable(const QString& title, QWidget* parent) : QWidget(parent, 
     review_->setTabChangesFocus(true);
     review_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     review_->setMinimumHeight(review_->fontMetrics().lineSpacing() * kReviewLines);
+    review_->setMinimumWidth(review_->fontMetrics().averageCharWidth() * kReviewColumns);
     reviewHeading_->setBuddy(review_);
 
     auto* layout = new QVBoxLayout(this);
@@ -171,14 +173,18 @@ void ScoreTable::growToContent()
 {
     // A new game's columns or the review's row: the window grows to show them, never shrinks,
     // and grows away from the window it stands beside.
-    const QSize wanted = sizeHint().expandedTo(size());
+    QSize wanted = sizeHint().expandedTo(size());
+    const QScreen* onScreen = screen();
+    const QRect room = onScreen ? onScreen->availableGeometry() : QRect(pos(), wanted);
+    wanted = wanted.boundedTo(room.size() - QSize(kFrameAllowance / 4, kFrameAllowance));
     if (wanted == size())
         return;
     const int wider = wanted.width() - width();
     const bool leftOfMain = beside_ && frameGeometry().right() < beside_->frameGeometry().left();
     resize(wanted);
-    if (leftOfMain)
-        move(pos() - QPoint(wider, 0));
+    QPoint place = leftOfMain ? pos() - QPoint(wider, 0) : pos();
+    place.setY(std::min(place.y(), room.bottom() + 1 - kFrameAllowance - height()));
+    move(place.x(), std::max(place.y(), room.top()));
 }
 
 void ScoreTable::showBeside(const QWidget& beside)
