@@ -209,6 +209,7 @@ void KolvoArena::buildMenus()
     mnuHelp = bar->addAction(arena::kHelpCaption.toString());
     mnuHelp->setObjectName(arena::kHelpName.toString());
     connect(mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
+    buildScoreTableMenu();
 }
 
 void KolvoArena::setDieHeld(int i, bool held)

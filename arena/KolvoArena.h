@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <array>
+#include <vector>
 #include <QImage>
 
+#include "rules/DecisionLog.h"
 #include "rules/GameState.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
@@ -18,6 +20,10 @@ class PictureBox;
 namespace rules {
 class TableProvider;
 }
+namespace ui {
+class ScoreTable;
+struct SheetContent;
+} // namespace ui
 
 // The main game window. It owns the game state; its handlers read the event, change
 // the state and refresh the controls. Face value v of the chosen dice style comes
@@ -89,6 +95,15 @@ public:
     // Counts the games begun in this window: a step planned in one game is stale in the next.
     int gameId() const { return gameId_; }
 
+    // F3 and "Fil → Protokoll": every player's sheet and the review of their decisions, in a
+    // window beside this one that follows the game (KolvoArenaTable.cpp).
+    QAction* mnuScoreTable = nullptr;
+    void showScoreTable(bool shown);
+    ui::ScoreTable* scoreTable() const { return scoreTable_; }
+    ui::SheetContent scoreSheetContent() const;
+    // Every hold and category of the game so far, as the review judges them.
+    rules::DecisionLog decisionLog;
+
 signals:
     // What a view of the game shows has changed: a roll began or ended, a die was held or
     // released, a score was written and the turn passed, or a game began or ended.
@@ -117,4 +132,15 @@ private:
     bool placed_ = false;
     bool scoreClickTaken_ = false; // the player's category click under way reached RecordScore
     int gameId_ = 0;
+
+    // The score-sheet window and its review.
+    void buildScoreTableMenu();
+    void refreshScoreTable();
+    void catchUpReview();
+    void logHoldDecision();
+    void logCategoryDecision(std::int16_t Index);
+    ui::ScoreTable* scoreTable_ = nullptr;
+    rules::TableProvider* reviewTable_ = nullptr; // made when the window first opens
+    std::vector<rules::Verdict> verdicts_;        // of decisionLog's first entries
+    int verdictsGame_ = -1;
 };

@@ -14,6 +14,7 @@ constexpr int kRollsPerTurn = 3;
 
 void KolvoArena::Roller_Click()
 {
+    logHoldDecision();
     PlaySound(state.AppDir + texts::kRollSound.toString());
     // A press while the dice still tumble counts a roll but does not restart the animation.
     if (!Timer1->isActive()) {

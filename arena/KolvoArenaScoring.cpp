@@ -86,6 +86,7 @@ void KolvoArena::RecordScore(std::int16_t Index)
         const QString question = texts::kScratch.arg(ScoreVal[Index]->text());
         if (services_.dialogs->message(question, DialogButtons::OkCancel, texts::kTitle.toString())
             == DialogAnswer::Ok) {
+            logCategoryDecision(Index);
             state.Points[p][Index] = 0;
             describePlayerSheet(p);
             PlaySound(state.AppDir + texts::kScratchSound.toString());
@@ -103,6 +104,7 @@ void KolvoArena::RecordScore(std::int16_t Index)
         return;
     }
 
+    logCategoryDecision(Index);
     if (const int bonus = rules::bonusDue(state, p); bonus > 0) {
         PlaySound(state.AppDir + texts::kBonusSound.toString());
         services_.dialogs->message(texts::kBonusMessage.toString(), DialogButtons::Ok, texts::kTitle.toString());

@@ -57,6 +57,7 @@ void KolvoArena::ResetGame()
     }
     showRollCount(); // shows while the name prompts are open
     state.CurrentPlayer = 0;
+    decisionLog.clear();
     ++gameId_;
 }
 

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <random>
 
 #include <QTemporaryDir>
 
+#include "rules/DecisionLog.h"
 #include "rules/Solver.h"
 #include "rules/SolverCache.h"
 #include "arena/AdviceText.h"
+#include "rules/Evaluation.h"
+#include "rules/ScoreSheet.h"
 
 namespace {
 
@@ -86,6 +90,77 @@ void BM_AdviceText(benchmark::State& st)
 }
 BENCHMARK(BM_AdviceText)->Unit(benchmark::kMicrosecond);
 
+// A whole six-player game as people play it: keep the face shown most, write the category
+// that gives most now. Every hold and category goes into the log, as the main window keeps it.
+rules::DecisionLog sixPlayerGame(std::uint32_t seed)
+{
+    std::mt19937 generator(seed);
+    std::uniform_int_distribution<int> face(1, 6);
+    rules::DecisionLog log;
+    std::array<rules::SheetPosition, GameState::kMaxPlayers + 1> sheets{};
+    for (int turn = 0; turn < GameState::kCategories; ++turn) {
+        for (int player = 1; player <= GameState::kMaxPlayers; ++player) {
+            rules::SheetPosition& position = sheets[std::size_t(player)];
+            rules::Dice dice;
+            for (int& d : dice)
+                d = face(generator);
+            for (int rollsLeft = 2; rollsLeft >= 1; --rollsLeft) {
+                std::array<int, 7> count{};
+                for (int d : dice)
+                    ++count[std::size_t(d)];
+                const int most = int(std::max_element(count.begin() + 1, count.end()) - count.begin());
+                std::uint8_t kept = 0;
+                for (int i = 0; i < GameState::kDice; ++i)
+                    if (dice[std::size_t(i)] == most)
+                        kept |= std::uint8_t(1u << i);
+                log.addHold(player, position, dice, kept, rollsLeft);
+                for (int i = 0; i < GameState::kDice; ++i)
+                    if (!(kept & (1u << i)))
+                        dice[std::size_t(i)] = face(generator);
+            }
+            GameState s;
+            for (int i = 0; i < GameState::kDice; ++i)
+                s.DiceValue[std::size_t(i)] = std::int16_t(dice[std::size_t(i)]);
+            rules::EvaluateDice(s);
+            int category = 0;
+            for (int c = 1; c <= GameState::kCategories; ++c)
+                if (!(position.used & (1u << (c - 1)))
+                    && (category == 0 || CandidateOf(s, c) > CandidateOf(s, category)))
+                    category = c;
+            const int points = CandidateOf(s, category);
+            log.addCategory(player, position, dice, category, 0);
+            if (category <= 6) {
+                position.points += rules::upperBonus(position.upperSum, points);
+                position.upperSum += points;
+            }
+            position.points += points;
+            position.used |= rules::CategoryMask(1u << (category - 1));
+        }
+    }
+    return log;
+}
+
+double reviewLost(const rules::SolverTable& table, const rules::DecisionLog& log)
+{
+    const auto verdicts = rules::judge(table, log.decisions());
+    double lost = 0;
+    for (int player = 1; player <= GameState::kMaxPlayers; ++player)
+        lost += rules::reviewOf(player, log.decisions(), verdicts).lost;
+    return lost;
+}
+
+// The game review of the score-sheet window from scratch: every decision of a six-player game
+// judged, and each player's losses summed up.
+void BM_ReviewSixPlayerGame(benchmark::State& st)
+{
+    const auto& table = wholeTable();
+    const rules::DecisionLog log = sixPlayerGame(11u);
+    for (auto _ : st)
+        benchmark::DoNotOptimize(reviewLost(table, log));
+    st.counters["decisions"] = double(log.size());
+}
+BENCHMARK(BM_ReviewSixPlayerGame)->Unit(benchmark::kMillisecond);
+
 // Whole solitaire games played by the advisor; the mean of their scores estimates the
 // table's expected score for an empty sheet.
 struct SelfPlay {
@@ -150,7 +225,21 @@ int main(int argc, char** argv)
     const double off = std::abs(played.mean - expected) / played.standardError;
     std::printf("self-play of %d games: mean %.4f, standard error %.4f (%.2f standard errors from the table)\n", kGames,
                 played.mean, played.standardError, off);
+    // The review's budget, once the table is loaded: a whole six-player game within 50 ms.
+    const rules::DecisionLog game = sixPlayerGame(11u);
+    double slowest = 0;
+    double lost = 0;
+    for (int run = 0; run < 20; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        lost = reviewLost(table, game);
+        slowest = std::max(slowest,
+                           std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::printf("review of a six-player game (%zu decisions, %.1f points lost in all): slowest of 20 runs %.2f ms\n",
+                game.size(), lost, slowest);
+    const bool quick = slowest <= 50;
+    std::printf("%s: the review of a six-player game within 50 ms\n", quick ? "PASS" : "FAIL");
     const bool pass = off <= 3;
     std::printf("%s: self-play mean within three standard errors of the expected score\n", pass ? "PASS" : "FAIL");
-    return pass ? 0 : 1;
+    return pass && quick ? 0 : 1;
 }

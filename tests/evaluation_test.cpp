@@ -7,6 +7,7 @@
 #include <future>
 #include <limits>
 #include <map>
+#include <random>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "rules/DecisionLog.h"
 #include "rules/Evaluation.h"
 #include "rules/ScoreSheet.h"
 #include "rules/Solver.h"
@@ -419,6 +421,140 @@ private slots:
         QVERIFY(std::isnan(plan.expectedFinal()));
         QVERIFY(plan.rankHolds({6, 6, 6, 2, 2}, 2).empty());
         QVERIFY(plan.rankCategories({6, 6, 6, 2, 2}).empty());
+    }
+
+    // Two players who do exactly what the coach advises, on a sheet with five rows left:
+    // every decision is judged, and none loses anything, also where stopping early is best.
+    void coachPlayLosesNothing()
+    {
+        const rules::CategoryMask used = usedAllBut({1, 6, 9, 13, 15});
+        const auto table = rules::SolverTable::solve(used);
+        QVERIFY(table);
+        std::array<rules::SheetPosition, 3> sheet{{{}, {used, 30, 120}, {used, 50, 140}}};
+        std::mt19937 random(7);
+        std::uniform_int_distribution<int> face(1, 6);
+        rules::DecisionLog log;
+        int stoppedEarly = 0;
+        for (int turn = 0; turn < 5; ++turn) {
+            for (int player : {1, 2}) {
+                rules::SheetPosition& position = sheet[std::size_t(player)];
+                const rules::TurnPlan plan(*table, position);
+                rules::Dice dice;
+                for (int& d : dice)
+                    d = face(random);
+                int rollsLeft = 2;
+                for (; rollsLeft > 0; --rollsLeft) {
+                    const rules::HoldChoice hold = plan.rankHolds(dice, rollsLeft).front();
+                    if (hold.keptCount == 5)
+                        break; // the coach says: keep them all and write now
+                    log.addHold(player, position, dice, hold.kept, rollsLeft);
+                    for (int i = 0; i < 5; ++i)
+                        if (!(hold.kept & (1u << i)))
+                            dice[std::size_t(i)] = face(random);
+                }
+                stoppedEarly += rollsLeft > 0;
+                const rules::CategoryChoice choice = plan.rankCategories(dice).front();
+                log.addCategory(player, position, dice, choice.category, rollsLeft);
+                const bool upper = choice.category <= 6;
+                position.points
+                    += choice.pointsNow + (upper ? rules::upperBonus(position.upperSum, choice.pointsNow) : 0);
+                position.upperSum += upper ? choice.pointsNow : 0;
+                position.used |= rules::CategoryMask(1u << (choice.category - 1));
+            }
+        }
+        QVERIFY(stoppedEarly > 0);
+        const auto verdicts = rules::judge(*table, log.decisions());
+        QCOMPARE(verdicts.size(), log.size());
+        for (int player : {1, 2}) {
+            const rules::PlayerReview review = rules::reviewOf(player, log.decisions(), verdicts);
+            QCOMPARE(review.turnsDone, 5);
+            QCOMPARE(review.judged,
+                     int(std::count_if(log.decisions().begin(), log.decisions().end(),
+                                       [player](const auto& d) { return d.player == player; })));
+            QCOMPARE(review.lost, 0.0);
+            QCOMPARE(review.costly, 0);
+            QVERIFY(review.worst.empty());
+        }
+        QCOMPARE(log.decisions().back().turn(), 16 - 1);
+    }
+
+    // Choices the solver ranks lower lose exactly the difference it gives; the same faces
+    // kept from other places are the same hold.
+    void badChoiceLosesWhatSolverSays_data()
+    {
+        QTest::addColumn<bool>("hold");
+        QTest::addColumn<Dice>("dice");
+        QTest::addColumn<int>("choice"); // a hold: the kept dice, bit i die i; else the category
+        QTest::addColumn<int>("rollsLeft");
+        QTest::addColumn<QString>("keptFaces"); // a hold: the faces the solver's entry keeps
+        QTest::newRow("three sixes rolled again") << true << Dice{6, 6, 6, 2, 3} << 0 << 2 << "";
+        QTest::newRow("a pair of sixes, kept from the right") << true << Dice{6, 2, 6, 6, 3} << 0b01100 << 1 << "66";
+        QTest::newRow("Chans written on a full house") << false << Dice{4, 4, 4, 2, 2} << 15 << 0 << "";
+        QTest::newRow("three sixes written early as Chans") << false << Dice{6, 6, 6, 1, 2} << 15 << 2 << "";
+        QTest::newRow("Kolvo given up") << false << Dice{1, 2, 3, 5, 5} << 14 << 0 << "";
+    }
+    void badChoiceLosesWhatSolverSays()
+    {
+        QFETCH(bool, hold);
+        QFETCH(Dice, dice);
+        QFETCH(int, choice);
+        QFETCH(int, rollsLeft);
+        QFETCH(QString, keptFaces);
+        const rules::CategoryMask used = usedAllBut({1, 6, 9, 13, 14, 15});
+        const auto table = rules::SolverTable::solve(used);
+        QVERIFY(table);
+        const rules::SheetPosition position{used, 40, 150};
+        const rules::TurnPlan plan(*table, position);
+        double best = 0;
+        double chosen = -1;
+        if (rollsLeft > 0) {
+            const auto holds = plan.rankHolds(dice, rollsLeft);
+            best = holds.front().expectedFinal;
+            for (const rules::HoldChoice& h : holds)
+                if (hold && sortedFaces(dice, h.kept) == (keptFaces.isEmpty() ? sortedFaces(dice, choice) : keptFaces))
+                    chosen = h.expectedFinal;
+        }
+        const auto categories = plan.rankCategories(dice);
+        if (rollsLeft == 0)
+            best = categories.front().expectedFinal;
+        for (const rules::CategoryChoice& c : categories)
+            if (!hold && c.category == choice)
+                chosen = c.expectedFinal;
+        QVERIFY(chosen >= 0 && best - chosen > 0.05);
+
+        rules::DecisionLog log;
+        if (hold)
+            log.addHold(2, position, dice, std::uint8_t(choice), rollsLeft);
+        else
+            log.addCategory(2, position, dice, choice, rollsLeft);
+        const rules::Verdict verdict = rules::judge(*table, log.decisions()).front();
+        QVERIFY(verdict.judged);
+        QCOMPARE(verdict.lost, best - chosen);
+        QCOMPARE(verdict.bestFinal, best);
+        const rules::PlayerReview review = rules::reviewOf(2, log.decisions(), std::vector{verdict});
+        QCOMPARE(review.lost, best - chosen);
+        QCOMPARE(review.costly, best - chosen > rules::kCostlyLoss ? 1 : 0);
+        QCOMPARE(review.worst, std::vector<std::size_t>{0});
+        QCOMPARE(rules::reviewOf(1, log.decisions(), std::vector{verdict}).judged, 0);
+    }
+
+    // The costliest three, costliest first, whatever their order in the game.
+    void reviewKeepsTheCostliestThree()
+    {
+        const std::vector<double> losses{0.5, 3.0, 0.0, 1.5, 7.25, 1.0};
+        std::vector<rules::Verdict> verdicts;
+        rules::DecisionLog log;
+        for (double lost : losses) {
+            log.addCategory(1, {}, {1, 2, 3, 4, 5}, 15, 0);
+            rules::Verdict v;
+            v.judged = true;
+            v.lost = lost;
+            verdicts.push_back(v);
+        }
+        const rules::PlayerReview review = rules::reviewOf(1, log.decisions(), verdicts);
+        QCOMPARE(review.lost, 13.25);
+        QCOMPARE(review.costly, 3); // 1.0 is not more than one point
+        QCOMPARE(review.worst, (std::vector<std::size_t>{4, 1, 3}));
     }
 
     void cacheTrustsOnlyAnIntactFile_data()

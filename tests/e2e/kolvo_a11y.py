@@ -111,7 +111,7 @@ def dialogs(app):
     first label's, with line breaks as the label shows them."""
     out = []
     for r, n, acc in windows(app):
-        if r in ("dialog", "alert", "frame") and n not in ("Kolvo 2003",):
+        if r in ("dialog", "alert", "frame") and n not in ("Kolvo 2003", "Protokoll"):
             labels = [d for d in descendants(acc) if role(d) == "label" and name(d)]
             text = name(labels[0]) if labels else ""
             if r == "frame" and not labels:
@@ -129,3 +129,23 @@ def button(acc, caption):
 
 def by_role(acc, wanted):
     return [d for d in descendants(acc) if role(d) == wanted]
+
+
+def table_cells(acc):
+    """A table as a screen reader walks it: the row headings, the column headings, each
+    column heading's description, and {(row heading, column heading): (name, description)}."""
+    fresh(acc)
+    rows = Atspi.Table.get_n_rows(acc)
+    columns = Atspi.Table.get_n_columns(acc)
+    row_heads = [Atspi.Table.get_row_description(acc, r) or "" for r in range(rows)]
+    column_heads = [Atspi.Table.get_column_description(acc, c) or "" for c in range(columns)]
+    marks = []
+    for c in range(columns):
+        header = Atspi.Table.get_column_header(acc, c)
+        marks.append(description(header) if header is not None else "")
+    cells = {}
+    for r in range(rows):
+        for c in range(columns):
+            cell = Atspi.Table.get_accessible_at(acc, r, c)
+            cells[(row_heads[r], column_heads[c])] = (name(cell), description(cell))
+    return row_heads, column_heads, marks, cells

@@ -16,6 +16,7 @@ INTRO_TITLE = "    Kolvo Introduktion"
 RUL_TITLE = re.compile(r"    Tärningsval.*")
 ARENA_TITLE = "Kolvo 2003"
 ARENA_CLIENT = (432, 322)
+TABLE_TITLE = "Protokoll"
 # The longest the program may live on after its last window has closed.
 LAST_CLOSE_SECONDS = 0.5
 
@@ -212,11 +213,12 @@ class KolvoRun:
         self.dice = sorted((n for n in client_kids if DIE_NAME.fullmatch(ax.name(n))),
                            key=lambda n: ax.extents(n)[0])
         labels = [n for n in client_kids if ax.role(n) == "label"]
-        cx, cy, _, _ = ax.extents(self.client)
+        cx, cy, cw, _ = ax.extents(self.client)
+        k = cw / ARENA_CLIENT[0]  # device pixels per pixel of the design
         by_place = {}
         for n in labels:
             x, y, _, _ = ax.extents(n)
-            by_place[(x - cx, y - cy)] = n
+            by_place[(round((x - cx) / k), round((y - cy) / k))] = n
         self.score = {}
         for row, c in enumerate(ROW_ORDER, start=1):
             self.score[c] = by_place[(88, 8 + 16 * (row - 1))]
@@ -227,6 +229,13 @@ class KolvoRun:
         self.record_score = by_place[(364, 228)]
         self.check(len(self.boxes) == 15 and len(self.dice) == 5,
                    f"found {len(self.boxes)} category boxes and {len(self.dice)} dice")
+
+    def attach_arena(self, win):
+        """The main window's controls, found at any scale, their places unchecked."""
+        self.arena_win = win
+        self.frame = ax.wait_window(self.app, ARENA_TITLE, roles=("frame",))
+        self._map_arena()
+        return win
 
     def at(self, acc):
         x, y, w, h = ax.extents(acc)
@@ -384,6 +393,22 @@ class KolvoRun:
                 return seen
             time.sleep(0.05)
         raise Failure(f"the turn did not end; boxes seen: {seen}")
+
+    # ----- the score-sheet window -----
+
+    def toggle_table(self):
+        """F3 in the main window: opens the score sheet beside it, or closes it."""
+        self.s.focus(self.arena_win)
+        shown = self.s.find_window(TABLE_TITLE) is not None
+        self.s.key("F3")
+        if shown:
+            wait_for(lambda: self.s.find_window(TABLE_TITLE) is None, 5, "the score sheet to close")
+            return None
+        self.table_win = self.s.wait_window(TABLE_TITLE, 5)
+        frame = ax.wait_window(self.app, TABLE_TITLE)
+        self.table = wait_for(lambda: next((d for d in ax.descendants(frame) if ax.role(d) == "table"), None),
+                              5, "the score sheet's table")
+        return self.table_win
 
     # ----- the end -----
 

@@ -20,8 +20,9 @@ second of the close, with exit status 0 and the record store as it was.
 
 With --looks, instead of the games: the three windows reached by keyboard alone at
 scale 1 and 2 (QT_SCALE_FACTOR), each window's screenshot kept in the shots directory,
-the focus ring on Forward measured, and at scale 2 dice 1 and 3 held by keyboard; then,
-on each of the six dice styles, dice 1 and 3 held after a roll and the screenshot
+a whole game by keyboard at each scale with the score sheet open (shot during and after),
+the focus ring on Forward measured, and at scale 2 then dice 1 and 3 held by keyboard;
+then, on each of the six dice styles, dice 1 and 3 held after a roll and the screenshot
 measured: the border of a held die must stand out from the blue that surrounds a free
 one, and at both scales stay inside the yellow frame around the dice.
 
@@ -31,6 +32,7 @@ Exit 0 when every check held, 1 on any fault, 77 when the environment cannot run
 import argparse
 import configparser
 import os
+import re
 import sys
 import time
 import traceback
@@ -38,14 +40,16 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import kolvo_a11y as ax  # noqa: E402
-from kolvo_player import (ARENA_TITLE, CATEGORIES, INTRO_TITLE, ROW_ORDER, RUL_TITLE, KolvoRun, Problems,  # noqa: E402
-                          evaluate, forward_sign)
+from kolvo_player import (ARENA_TITLE, CATEGORIES, INTRO_TITLE, ROW_ORDER, RUL_TITLE, TABLE_TITLE, KolvoRun,  # noqa: E402
+                          Problems, evaluate, forward_sign)
 from kolvo_player import ARENA_CLIENT, DIE_NAME  # noqa: E402
 from kolvo_session import (Failure, Picture, Session, band, contrast, luminance, sox_stat,  # noqa: E402
                            start_or_skip, wait_for)
 
 DEADLINE = 150  # seconds for the whole script; ctest's own timeout is later
 SCRATCH_ORDER = [14, 1, 11, 12, 10, 2, 9, 8, 13, 3, 7, 4, 5, 6, 15]
+TABLE_TURNS = (0, 1, 2, 3, 8)  # turns of the two-player game on which the score sheet is read
+LOSS = re.compile(r"(\u2212\d+,\d|0,0)")
 
 
 class Player:
@@ -94,6 +98,8 @@ def play_turn(run, players, current, rolls, last_turn, state):
                     run.click_die(i)
                 state["hold_by_key"] = not state["hold_by_key"]
         dice = run.roll(r)
+    if state.get("table") and state["turn"] in TABLE_TURNS:
+        check_table(run, players, current, hints=run.read_hints())
     category = choose_category(me, dice)
     value = evaluate(dice)[category]
     roller_before = ax.name(run.roller)
@@ -154,7 +160,51 @@ def check_sheet(run, players, current):
                   f"lblSum({p}) shows {ax.name(run.lbl_sum[p])!r}, expected {pl.sum_label!r}")
 
 
-def play_game(run, names, rolls_plan):
+def check_table(run, players, current, hints=None, winner=None):
+    """The score sheet, read as a table over AT-SPI, against the sheets the game holds: every
+    recorded value (a 0 marked as given up), upper sum, bonus and total; in the column of the
+    player in turn the dimmed values of the dice on the table, equal to the category hints."""
+    rows, columns, marks, cells = ax.table_cells(run.table)
+    want_rows = [CATEGORIES[c] for c in ROW_ORDER] + ["Övre summa", "Bonus", "Summa"]
+    run.check(rows[:18] == want_rows, f"score sheet rows {rows}")
+    run.check(columns == [p.name for p in players], f"score sheet columns {columns}")
+    if winner is not None:
+        want_marks = ["vinnare" if i == winner else "" for i in range(len(players))]
+    else:
+        want_marks = ["i tur" if i == current else "" for i in range(len(players))]
+    run.check(marks == want_marks, f"score sheet column marks {marks}, expected {want_marks}")
+    for i, p in enumerate(players):
+        for c in ROW_ORDER:
+            if c in p.points:
+                want = (str(p.points[c]), "struken" if p.points[c] == 0 else "")
+            elif hints is not None and i == current:
+                want = (str(hints[c]), "möjligt med tärningarna på bordet")
+            else:
+                want = ("", "")
+            got = cells.get((CATEGORIES[c], p.name))
+            run.check(got == want, f"score sheet {p.name} {CATEGORIES[c]}: {got}, expected {want}")
+        sums = {"Övre summa": f"{p.upper()}/63", "Bonus": str(p.bonus), "Summa": str(p.total)}
+        for row, want in sums.items():
+            got = cells.get((row, p.name), ("?",))[0]
+            run.check(got == want, f"score sheet {p.name} {row}: {got!r}, expected {want!r}")
+    return rows, cells
+
+
+def open_table(run, players):
+    """F3 opens the score sheet beside the main window, not over it, and the main window
+    keeps the keyboard focus."""
+    win = run.toggle_table()
+    time.sleep(0.3)
+    run.check(ax.has(run.roller, ax.FOCUSED), "the score sheet took the focus from Kasta when it opened")
+    ax_, ay, aw, ah = run.s.xwininfo(run.arena_win)
+    tx, ty, tw, th = run.s.xwininfo(win)
+    apart = tx >= ax_ + aw or tx + tw <= ax_ or ty >= ay + ah or ty + th <= ay
+    run.check(apart, f"the score sheet at {(tx, ty, tw, th)} lies over the main window at {(ax_, ay, aw, ah)}")
+    check_table(run, players, 0)
+    return win
+
+
+def play_game(run, names, rolls_plan, table=False):
     players = [Player(n) for n in names]
     item = {1: "En spelare", 2: "Två spelare"}[len(names)]
     run.menu("Nytt spel", item)
@@ -164,13 +214,18 @@ def play_game(run, names, rolls_plan):
     run.check(ax.name(run.lbl_turn) == names[0], f"lblSpelareTur shows {ax.name(run.lbl_turn)!r}")
     run.check(ax.name(run.roller) == "Kasta" and ax.has(run.roller, ax.ENABLED),
               f"Roller reads {ax.name(run.roller)!r} at the start of the game")
-    state = {"hold_by_key": True, "declined": False}
+    state = {"hold_by_key": True, "declined": False, "table": table}
+    if table:
+        open_table(run, players)
     turns = 15 * len(names)
     seen_end = None
     for t in range(turns):
         current = t % len(names)
         last = t == turns - 1
+        state["turn"] = t
         seen, expected = play_turn(run, players, current, rolls_plan(t), last, state)
+        if table and t in TABLE_TURNS and not last:
+            check_table(run, players, (current + 1) % len(names))
         if t == 0:
             run.shot("first turn recorded")
         if last:
@@ -209,6 +264,25 @@ def check_end(run, players, seen_end, record_before):
         run.check(shown == (winner.name, str(winner.total)), f"record shows {shown} after a new record")
     run.shot("game over")
     return winner, new_record
+
+
+def check_final_table(run, players, winner):
+    """After the game: the final sheet with the winner marked, a review line under each
+    column once the table is there, and the same place and size after F3 twice."""
+    check_table(run, players, None, winner=players.index(winner))
+    reviewed = lambda: "Spelanalys" in ax.table_cells(run.table)[0]
+    wait_for(reviewed, 30, "the review row under the columns")
+    _rows, cells = check_table(run, players, None, winner=players.index(winner))
+    for p in players:
+        loss, said = cells.get(("Spelanalys", p.name), ("", ""))
+        run.check(LOSS.fullmatch(loss) and "poäng förlorade" in said, f"review of {p.name}: {loss!r}, {said!r}")
+    before = run.s.xwininfo(run.table_win)
+    run.toggle_table()
+    run.toggle_table()
+    after = run.s.xwininfo(run.table_win)
+    run.check(before == after, f"the score sheet moved or changed size between openings: {before} -> {after}")
+    print("score sheet after the game: " + ", ".join(f"{p.name} lost {cells[('Spelanalys', p.name)][0]}"
+                                                    for p in players), flush=True)
 
 
 def stored_record(home):
@@ -268,20 +342,26 @@ def keyboard_chain(session, program, home, problems, shots, scale):
         print(f"focus ring on Forward: {share:.0%} of its pixels contrast 3:1 or more with the window", flush=True)
         run.check(share >= 0.4, f"the focus ring on Forward hardly shows: {share:.0%} of it contrasts")
     session.key("Return")
-    if scale == 1:
-        arena = run.to_arena()
-        game_by_keyboard(run, session)
-        time.sleep(0.3)
-        window_shot(run, arena, "main")
-    else:
-        arena = session.wait_window(ARENA_TITLE)
-        time.sleep(0.3)
-        window_shot(run, arena, "main")
+    arena = run.to_arena() if scale == 1 else run.attach_arena(session.wait_window(ARENA_TITLE))
+    # The score sheet, open through a whole game by keyboard; shot in the middle and at the end.
+    table = run.toggle_table()
+
+    def during(turn):
+        if turn == 8:
+            time.sleep(0.3)
+            window_shot(run, table, "table-during")
+    game_by_keyboard(run, session, during)
+    time.sleep(0.3)
+    window_shot(run, arena, "main")
+    wait_for(lambda: "Spelanalys" in ax.table_cells(run.table)[0], 30, "the review row after the game")
+    time.sleep(0.3)
+    window_shot(run, table, "table-after")
+    if scale != 1:
         held_by_keyboard(run, session, arena, scale)
     run.exit_by_close_control(arena)
 
 
-def game_by_keyboard(run, session):
+def game_by_keyboard(run, session, during=None):
     """A whole game with keys alone: Alt+N and E start it, the name is typed and entered,
     then each turn starts at Kasta, Enter rolls, Tab reaches the first free category and
     Space takes it; Return answers every box, down to "Spelet är slut"."""
@@ -297,6 +377,8 @@ def game_by_keyboard(run, session):
         session.focus(run.arena_win)  # as a window manager gives it back when a box closes
         wait_for(lambda: ax.has(run.roller, ax.FOCUSED), 3, f"Kasta to have the focus at turn {turn}")
         run.roll(1, key="Return")
+        if during:
+            during(turn)
         free = next(c for c in ROW_ORDER if not ax.has(run.boxes[c], ax.CHECKED))
         session.key("Tab")
         wait_for(lambda: ax.has(run.boxes[free], ax.FOCUSED), 3, f"Tab to reach {CATEGORIES[free]}")
@@ -510,8 +592,9 @@ def main():
         expected_shown = (record[1], record[0]) if record else ("Nobody", "0")
         run2.check(shown == expected_shown, f"second start shows the record {shown}, expected {expected_shown}")
         two = ["Görel", "Jörgen"]
-        players, seen_end = play_game(run2, two, lambda t: 2 if t % 7 == 0 else 1)
+        players, seen_end = play_game(run2, two, lambda t: 2 if t % 7 == 0 else 1, table=True)
         winner, new_record = check_end(run2, players, seen_end, record_before=record_score)
+        check_final_table(run2, players, winner)
         print(f"two-player game over: " + ", ".join(f"{p.name} {p.total}" for p in players)
               + f"; new record: {new_record}; {time.monotonic() - started:.0f} s", flush=True)
         stored = stored_record(home)

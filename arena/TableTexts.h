@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QString>
+#include <QStringView>
+
+#include "rules/DecisionLog.h"
+
+// The texts of the score-sheet window "Protokoll" and its game review.
+namespace texts {
+
+inline constexpr QStringView kTableTitle = u"Protokoll";
+inline constexpr QStringView kTableMenuCaption = u"&Protokoll";
+
+inline constexpr QStringView kUpperRow = u"Övre summa";
+inline constexpr QStringView kBonusRow = u"Bonus";
+inline constexpr QStringView kTotalRow = u"Summa";
+inline constexpr QStringView kReviewRow = u"Spelanalys";
+inline constexpr QStringView kUpperOf = u"%1/%2";
+
+// One sentence per category, by category number, for the rows of the sheet.
+inline constexpr QStringView kCategoryExplained[] = {
+    u"",
+    u"Ettor ger summan av alla tärningar som visar en etta.",
+    u"Tvåor ger summan av alla tärningar som visar en tvåa.",
+    u"Treor ger summan av alla tärningar som visar en trea.",
+    u"Fyror ger summan av alla tärningar som visar en fyra.",
+    u"Femmor ger summan av alla tärningar som visar en femma.",
+    u"Sexor ger summan av alla tärningar som visar en sexa.",
+    u"Par är två tärningar med samma värde och ger deras summa, det högsta paret räknas.",
+    u"Två par är två par med olika värden och ger summan av de fyra tärningarna.",
+    u"Triss är tre tärningar med samma värde och ger summan av de tre.",
+    u"Fyrtal är fyra tärningar med samma värde och ger summan av de fyra.",
+    u"Lillan är 1, 2, 3, 4 och 5 och ger alltid 15 poäng.",
+    u"Storan är 2, 3, 4, 5 och 6 och ger alltid 20 poäng.",
+    u"Kåk är tre lika och två lika av ett annat värde och ger summan av alla fem tärningarna.",
+    u"Kolvo är fem tärningar med samma värde och ger alltid 50 poäng.",
+    u"Chans tar vilka tärningar som helst och ger summan av alla fem.",
+};
+inline constexpr QStringView kUpperExplained = u"Summan av Ettor till Sexor; når den 63 får Du en bonus på 50 poäng.";
+inline constexpr QStringView kBonusExplained = u"50 poäng när Ettor till Sexor tillsammans ger minst 63.";
+inline constexpr QStringView kTotalExplained = u"Alla poäng på protokollet, bonusen medräknad.";
+inline constexpr QStringView kReviewExplained
+    = u"Hur många poäng spelarens val kostade mot det bästa spelet, räknat i förväntat slutresultat.";
+
+inline constexpr QStringView kPossible = u"möjligt med tärningarna på bordet";
+inline constexpr QStringView kGivenUp = u"struken";
+inline constexpr QStringView kInTurn = u"i tur";
+inline constexpr QStringView kWinnerMark = u"vinnare";
+
+inline constexpr QStringView kNoGameYet = u"Inget spel ännu. Välj antalet spelare i menyn Nytt spel.";
+inline constexpr QStringView kNowRolling = u"Nu kastar: %1";
+inline constexpr QStringView kGameWon = u"Spelet är slut. Vinnare: %1 med %2 poäng.";
+
+inline constexpr QStringView kReviewHeading = u"Spelanalys";
+inline constexpr QStringView kReviewWorking
+    = u"Spelanalysen räknas fram, det tar några sekunder första gången. Den visas här när den är klar.";
+inline constexpr QStringView kReviewNotYet = u"Spelanalysen visas när en spelare har spelat klart en tur.";
+inline constexpr QStringView kReviewNoTurn = u"%1: ingen tur spelad ännu.";
+inline constexpr QStringView kReviewPlayer = u"%1: %2 poäng förlorade mot bästa spel, %3.";
+inline constexpr QStringView kReviewPlayerDone = u"%1: %2 poäng förlorade mot bästa spel under spelet, %3.";
+inline constexpr QStringView kReviewCostlyNone = u"inget val kostade mer än 1 poäng";
+inline constexpr QStringView kReviewCostlyOne = u"ett val kostade mer än 1 poäng";
+inline constexpr QStringView kReviewCostlyMany = u"%1 val kostade mer än 1 poäng";
+inline constexpr QStringView kReviewCell = u"%1 poäng förlorade mot bästa spel, %2";
+
+// A number of points as the review shows it: one decimal, a decimal comma.
+QString pointsDecimal(double value);
+// "−4,2" for a loss, "0,0" for none.
+QString lossFigure(double lost);
+QString costlyPhrase(int costly);
+// "Tur 7: du höll 6 6 och kastade om tre; bäst var att hålla 6 6 6 4 och kasta om en (−4,2 poäng)"
+QString decisionLine(const rules::Decision& decision, const rules::Verdict& verdict);
+
+} // namespace texts

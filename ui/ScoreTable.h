@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <vector>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QTableWidget;
+
+namespace ui {
+
+// One box of the sheet. Its text is what it shows and what a screen reader reads as its
+// name; the description, read after it, tells what the look alone would say.
+struct SheetCell {
+    enum class Look { Plain, Possible, GivenUp, Sum, Marked };
+    QString text;
+    QString description; // empty: none
+    Look look = Look::Plain;
+};
+
+struct SheetColumn {
+    QString name;                 // the heading: elided where it is too long, whole in its tool tip
+    QString description;          // of the heading, read after the name ("i tur", "vinnare")
+    bool marked = false;          // the player in turn, or after the game the winner
+    std::vector<SheetCell> cells; // one per row
+};
+
+// Everything the window shows, in plain text: it knows nothing of the game.
+struct SheetContent {
+    QString status;                   // the line above the table
+    std::vector<QString> rows;        // the row headings
+    std::vector<QString> rowToolTips; // one sentence per row; empty: none
+    std::vector<SheetColumn> columns;
+    QString reviewHeading;
+    QString review; // under the table, lines joined by '\n'
+};
+
+// A score sheet of every player as a window of its own: a table with row and column
+// headers under a status line, and a text under it. It shows without taking the focus,
+// opens the first time beside the window it is given, and afterwards keeps its own size
+// and place while it is hidden. Escape, or its close control, hides it.
+class ScoreTable : public QWidget {
+    Q_OBJECT
+public:
+    explicit ScoreTable(const QString& title, QWidget* parent = nullptr);
+
+    void setContent(const SheetContent& content);
+    // Shows the window; the first time beside `beside`, on the side of its screen with room.
+    void showBeside(const QWidget& beside);
+
+    QTableWidget* table() const { return table_; }
+    QPlainTextEdit* reviewText() const { return review_; }
+
+signals:
+    void visibilityChanged(bool shown);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void growToContent();
+
+    QLabel* status_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QLabel* reviewHeading_ = nullptr;
+    QPlainTextEdit* review_ = nullptr;
+    bool placed_ = false;
+    QPointer<const QWidget> beside_;
+};
+
+} // namespace ui
