@@ -357,6 +357,7 @@ def keyboard_chain(session, program, home, problems, shots, scale):
     time.sleep(0.3)
     window_shot(run, table, "table-after")
     if scale != 1:
+        run.toggle_table()  # at scale 2 it has no room beside the main window
         held_by_keyboard(run, session, arena, scale)
     run.exit_by_close_control(arena)
 
