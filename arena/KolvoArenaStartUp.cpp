@@ -34,6 +34,8 @@ void KolvoArena::Form_Load()
 
 void KolvoArena::mnuExit_Click()
 {
+    if (gameRunning() && !discardConfirmed(texts::kDiscardForExit))
+        return;
     emit exitRequested();
 }
 

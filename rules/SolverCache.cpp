@@ -115,6 +115,8 @@ void TableProvider::request()
     worker_ = std::jthread([this, directory = directory_](std::stop_token stop) {
         std::optional<SolverTable> table = loadTable(directory);
         if (!table) {
+            solving_ = true;
+            QMetaObject::invokeMethod(this, "announceSolving", Qt::QueuedConnection);
             table = SolverTable::solve(0, stop);
             if (!table)
                 return;
@@ -133,6 +135,11 @@ void TableProvider::request()
 void TableProvider::announceReady()
 {
     emit tableReady();
+}
+
+void TableProvider::announceSolving()
+{
+    emit solvingStarted();
 }
 
 bool TableProvider::ready() const

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -31,17 +32,23 @@ public:
 
     void request(); // later calls do nothing
     bool ready() const;
+    // True once no usable saved table was found: the table is being worked out (seconds,
+    // where reading it takes milliseconds). solvingStarted is emitted then.
+    bool solving() const { return solving_; }
     std::shared_ptr<const SolverTable> table() const; // null until ready
 
 signals:
     void tableReady();
+    void solvingStarted();
 
 private:
     Q_INVOKABLE void announceReady();
+    Q_INVOKABLE void announceSolving();
 
     QString directory_;
     mutable std::mutex mutex_;
     std::shared_ptr<const SolverTable> table_;
+    std::atomic<bool> solving_ = false;
     std::jthread worker_; // last, so that it is stopped and joined before the rest goes
 };
 
