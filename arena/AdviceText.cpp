@@ -95,8 +95,8 @@ Advice adviceText(const rules::SolverTable& table, const GameState& state, int p
         const auto ranked = plan.rankCategories(dice);
         for (std::size_t k = 0; k < kRanked && k < ranked.size(); ++k) {
             const rules::CategoryChoice& c = ranked[k];
-            advice.rows.push_back({categoryPhrase(kCategoryNow, kScratchNow, c.category, c.pointsNow),
-                                   decimal(c.expectedFinal)});
+            advice.rows.push_back(
+                {categoryPhrase(kCategoryNow, kScratchNow, c.category, c.pointsNow), decimal(c.expectedFinal)});
         }
     } else {
         const auto ranked = plan.rankHolds(dice, 3 - rollsDone);

@@ -93,9 +93,7 @@ KolvoArena::KolvoArena(const Services& services, FacePictureSource facePicture, 
     buildControls();
     buildMenus();
     ui::installFocusRing(*this);
-    // Once the session manager asks the program to save, the session is ending: closing
-    // the window then must not wait for an answer.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { systemEnding_ = true; });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &KolvoArena::sessionEnding);
     // The client area is fixed; the window is exactly menu bar plus client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -232,7 +230,7 @@ void KolvoArena::describeDie(int i)
                        .arg(v >= 1 && v <= 6 ? QString::number(v) : QStringLiteral("ingen"));
     if (DicePic[i]->hasBorder())
         name += QStringLiteral(", hålls");
-    else if (Timer1 && Timer1->isActive()) // the dice are named before the timer is made
+    else if (Timer1 && Timer1->isActive())  // the dice are named before the timer is made
         name += QStringLiteral(", rullar"); // its face is not the roll's yet
     DicePic[i]->setAccessibleName(name);
 }

@@ -89,6 +89,9 @@ public:
     // A game is running from its first roll until it ends; throwing it away (a new game,
     // the exit, closing the window) asks the player first.
     bool gameRunning() const;
+    // The session is ending (its manager asked the program to save): from now on closing
+    // the window asks nothing.
+    void sessionEnding() { closeUnasked_ = true; }
 
     // The window's icon: the blank die shown before a turn's first roll.
     const QImage& blankDie() const { return blankDie_; }
@@ -126,7 +129,7 @@ private:
 
     rules::TableProvider* coach_ = nullptr; // made at the first request
     CoachPanel* coachPanel_ = nullptr;      // made at the first showing
-    bool systemEnding_ = false;             // the session is ending: nothing is asked
+    bool closeUnasked_ = false;             // the exit was confirmed, or the session is ending
     bool placed_ = false;
     bool scoreClickTaken_ = false; // the player's category click under way reached RecordScore
     int gameId_ = 0;

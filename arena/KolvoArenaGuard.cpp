@@ -13,6 +13,7 @@
 #include "arena/TableSnapshot.h"
 #include "platform/Dialogs.h"
 #include "rules/ScoreSheet.h"
+#include "ui/PictureBox.h"
 
 bool KolvoArena::gameRunning() const
 {
@@ -36,9 +37,10 @@ bool KolvoArena::discardConfirmed(QStringView question)
 
 void KolvoArena::closeEvent(QCloseEvent* event)
 {
-    // Only the player's own close asks. The exit command has asked already and closes
-    // the window from the program; the session's end must not wait for an answer.
-    if (event->spontaneous() && !systemEnding_ && gameRunning() && !discardConfirmed(texts::kDiscardForExit)) {
+    // The close control asks. The exit command has asked already before the program
+    // closes the window, and the session's end must not wait for an answer. (Qt delivers
+    // the window system's close and the program's own alike, as not spontaneous.)
+    if (!closeUnasked_ && gameRunning() && !discardConfirmed(texts::kDiscardForExit)) {
         event->ignore();
         return;
     }
@@ -60,6 +62,10 @@ KolvoArena::TableSnapshot KolvoArena::snapshot() const
         s.scores[c] = Score[c]->text();
         s.ticked[c] = ScoreVal[c]->isChecked();
         s.enabled[c] = ScoreVal[c]->isEnabled();
+    }
+    for (int i = 0; i < GameState::kDice; ++i) {
+        s.held[i] = DicePic[i]->hasBorder();
+        s.dieTips[i] = DicePic[i]->toolTip();
     }
     return s;
 }
@@ -83,6 +89,10 @@ void KolvoArena::restore(const TableSnapshot& before)
         ScoreVal[c]->setEnabled(before.enabled[c]);
         Score[c]->setText(before.scores[c]);
     }
-    for (int i = 0; i < GameState::kDice; ++i)
-        setDieHeld(i, !state.DiceFree[i]);
+    // Before any game the dice are neither free nor held: their looks come back as seen.
+    for (int i = 0; i < GameState::kDice; ++i) {
+        DicePic[i]->setBorder(before.held[i]);
+        DicePic[i]->setToolTip(before.dieTips[i]);
+        describeDie(i);
+    }
 }

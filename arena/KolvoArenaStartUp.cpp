@@ -36,6 +36,7 @@ void KolvoArena::mnuExit_Click()
 {
     if (gameRunning() && !discardConfirmed(texts::kDiscardForExit))
         return;
+    closeUnasked_ = true;
     emit exitRequested();
 }
 

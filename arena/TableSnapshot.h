@@ -18,4 +18,6 @@ struct KolvoArena::TableSnapshot {
     std::array<QString, GameState::kCategories + 1> scores;
     std::array<bool, GameState::kCategories + 1> ticked{};
     std::array<bool, GameState::kCategories + 1> enabled{};
+    std::array<bool, GameState::kDice> held{};
+    std::array<QString, GameState::kDice> dieTips;
 };

@@ -123,9 +123,9 @@ void CoachPanel::placeBeside(const QWidget& window)
     }
     // Right, left, below or above the window, whichever first fits on its screen.
     const QRect available = screen->availableGeometry();
-    const QPoint places[] = {right, QPoint(frame.left() - kGap - own.width(), frame.top()),
-                             QPoint(frame.left(), frame.bottom() + 1 + kGap),
-                             QPoint(frame.left(), frame.top() - kGap - own.height())};
+    const QPoint places[]
+        = {right, QPoint(frame.left() - kGap - own.width(), frame.top()),
+           QPoint(frame.left(), frame.bottom() + 1 + kGap), QPoint(frame.left(), frame.top() - kGap - own.height())};
     for (const QPoint& at : places) {
         if (available.contains(QRect(at, own))) {
             move(at);
