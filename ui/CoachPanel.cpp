@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QStringList>
 #include <QVBoxLayout>
 
@@ -60,10 +61,11 @@ CoachPanel::CoachPanel(const QString& title, const QString& moveHeader, const QS
         moves_[r]->setObjectName(QStringLiteral("coachMove%1").arg(r + 1));
         values_[r] = plainLabel(table_, Qt::AlignRight | Qt::AlignVCenter);
         values_[r]->setObjectName(QStringLiteral("coachValue%1").arg(r + 1));
+        // An empty row keeps its height: the panel keeps its size while the advice changes.
+        moves_[r]->setMinimumHeight(moves_[r]->fontMetrics().height());
         grid->addWidget(moves_[r], r + 1, 0);
         grid->addWidget(values_[r], r + 1, 1);
     }
-    layout->addWidget(table_);
     // As wide as the widest advice from the start: the panel keeps its size and place
     // while the advice changes.
     const QFontMetrics metrics(font());
@@ -75,13 +77,16 @@ CoachPanel::CoachPanel(const QString& title, const QString& moveHeader, const QS
     note_->setObjectName(QStringLiteral("coachNote"));
     note_->setWordWrap(true);
     note_->setFixedWidth(width);
-    layout->addWidget(note_);
+    pages_ = new QStackedWidget(this); // as large as the larger of table and note
+    pages_->addWidget(table_);
+    pages_->addWidget(note_);
+    layout->addWidget(pages_);
 }
 
 void CoachPanel::showAdvice(const QString& heading, const QString& note, const QList<Row>& rows)
 {
     heading_->setText(heading);
-    heading_->setVisible(!heading.isEmpty());
+    heading_->setMinimumHeight(heading_->fontMetrics().height());
     const bool asTable = !rows.isEmpty();
     QStringList lines;
     if (!heading.isEmpty())
@@ -90,14 +95,11 @@ void CoachPanel::showAdvice(const QString& heading, const QString& note, const Q
         const bool used = r < rows.size();
         moves_[r]->setText(used ? rows[r].move : QString());
         values_[r]->setText(used ? rows[r].value : QString());
-        moves_[r]->setVisible(used);
-        values_[r]->setVisible(used);
         if (used)
             lines << rows[r].move + QStringLiteral(": ") + rows[r].value;
     }
-    table_->setVisible(asTable);
     note_->setText(asTable ? QString() : note);
-    note_->setVisible(!asTable);
+    pages_->setCurrentWidget(asTable ? table_ : static_cast<QWidget*>(note_));
     if (!asTable)
         lines << note;
     const QString advice = lines.join(QLatin1Char('\n'));

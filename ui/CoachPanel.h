@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QLabel;
+class QStackedWidget;
 
 // A small window beside its owner that shows advice as a short table: a heading, then
 // rows of what to do and the number it leads to, best first, the numbers aligned; or a
@@ -36,6 +37,7 @@ public:
 
 private:
     QLabel* heading_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
     QWidget* table_ = nullptr;
     QLabel* note_ = nullptr;
     std::array<QLabel*, kRows> moves_{};
