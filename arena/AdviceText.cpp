@@ -2,6 +2,7 @@
 #include "arena/AdviceText.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <QLocale>
 #include <QStringList>
@@ -10,19 +11,17 @@ namespace texts {
 
 namespace {
 
+constexpr int kRanked = 3;
 constexpr QStringView kRollFirst = u"Kasta tärningarna först.";
 constexpr QStringView kSheetFull = u"Alla kategorier är redan använda.";
-constexpr QStringView kRankLines[] = {
-    u"Bästa val: %1. Förväntat slutresultat: %2",
-    u"Näst bäst: %1. Förväntat slutresultat: %2",
-    u"Tredje bäst: %1. Förväntat slutresultat: %2",
-};
-constexpr QStringView kHoldSome = u"håll %1 (tärning %2) och kasta om %3";
-constexpr QStringView kHoldNone = u"kasta om alla fem tärningar";
-constexpr QStringView kHoldAll = u"behåll alla tärningar och välj kategori %1 (%2 poäng)";
-constexpr QStringView kCategoryNow = u"%1 ger %2 poäng nu";
-constexpr QStringView kOneDie = u"%1 tärning";
-constexpr QStringView kSeveralDice = u"%1 tärningar";
+constexpr QStringView kHoldSome = u"Håll %1 (%2), kasta om %3";
+constexpr QStringView kHoldNone = u"Kasta om alla fem";
+constexpr QStringView kHoldAll = u"Behåll alla, välj %1 (%2 poäng)";
+constexpr QStringView kHoldAllScratch = u"Behåll alla, offra %1";
+constexpr QStringView kCategoryNow = u"Välj %1 (%2 poäng)";
+constexpr QStringView kScratchNow = u"Offra %1";
+constexpr QStringView kOneDie = u"tärning %1";
+constexpr QStringView kSeveralDice = u"tärningarna %1";
 constexpr QStringView kLastOfList = u"%1 och %2";
 constexpr QStringView kListSeparator = u", ";
 constexpr QStringView kNumberWords[] = {u"", u"en", u"två", u"tre", u"fyra", u"fem"};
@@ -38,25 +37,36 @@ QString decimal(double value)
     return swedish.toString(value, 'f', 1);
 }
 
+// A category taken now; one worth nothing is given up, in the game's own word.
+QString categoryPhrase(QStringView forPoints, QStringView forNothing, int category, int points)
+{
+    if (points == 0)
+        return forNothing.arg(kCategoryNames[category]);
+    return forPoints.arg(kCategoryNames[category], QString::number(points));
+}
+
 QString holdPhrase(const rules::Dice& dice, const rules::HoldChoice& c)
 {
     if (c.keptCount == 0)
         return kHoldNone.toString();
     if (c.keptCount == GameState::kDice)
-        return kHoldAll.arg(kCategoryNames[c.category], QString::number(c.pointsNow));
-    QStringList faces;
+        return categoryPhrase(kHoldAll, kHoldAllScratch, c.category, c.pointsNow);
+    std::vector<int> faces;
     QStringList positions;
     for (int i = 0; i < GameState::kDice; ++i) {
         if (c.kept & (1u << i)) {
-            faces << QString::number(dice[std::size_t(i)]);
+            faces.push_back(dice[std::size_t(i)]);
             positions << QString::number(i + 1);
         }
     }
+    std::sort(faces.begin(), faces.end());
+    QStringList shownFaces;
+    for (int f : faces)
+        shownFaces << QString::number(f);
     const QString last = positions.takeLast();
-    const QString where = positions.isEmpty() ? last : kLastOfList.arg(positions.join(kListSeparator), last);
-    const int rerolled = GameState::kDice - c.keptCount;
-    const QString again = (rerolled == 1 ? kOneDie : kSeveralDice).arg(kNumberWords[rerolled]);
-    return kHoldSome.arg(faces.join(u' '), where, again);
+    const QString where = positions.isEmpty() ? kOneDie.arg(last)
+                                              : kSeveralDice.arg(kLastOfList.arg(positions.join(kListSeparator), last));
+    return kHoldSome.arg(shownFaces.join(u' '), where, kNumberWords[GameState::kDice - c.keptCount]);
 }
 
 bool validDice(const rules::Dice& dice)
@@ -66,29 +76,34 @@ bool validDice(const rules::Dice& dice)
 
 } // namespace
 
-QString adviceText(const rules::SolverTable& table, const GameState& state, int player, int rollsDone)
+QString widestAdvice()
+{
+    return kHoldSome.arg(u"4 4 5 5", kSeveralDice.arg(kLastOfList.arg(u"1, 2, 3", u"4")), kNumberWords[1]);
+}
+
+Advice adviceText(const rules::SolverTable& table, const GameState& state, int player, int rollsDone)
 {
     const rules::SheetPosition position = rules::sheetPositionOf(state, player);
     if (position.used == rules::kAllCategories)
-        return kSheetFull.toString();
+        return {kSheetFull.toString(), {}};
     const rules::Dice dice = rules::diceOf(state);
     if (rollsDone <= 0 || !validDice(dice))
-        return kRollFirst.toString();
+        return {kRollFirst.toString(), {}};
     const rules::TurnPlan plan(table, position);
-    QStringList lines;
+    Advice advice;
     if (rollsDone >= 3) {
         const auto ranked = plan.rankCategories(dice);
-        for (std::size_t k = 0; k < std::size(kRankLines) && k < ranked.size(); ++k) {
+        for (std::size_t k = 0; k < kRanked && k < ranked.size(); ++k) {
             const rules::CategoryChoice& c = ranked[k];
-            const QString what = kCategoryNow.arg(kCategoryNames[c.category], QString::number(c.pointsNow));
-            lines << kRankLines[k].arg(what, decimal(c.expectedFinal));
+            advice.rows.push_back(
+                {categoryPhrase(kCategoryNow, kScratchNow, c.category, c.pointsNow), decimal(c.expectedFinal)});
         }
     } else {
         const auto ranked = plan.rankHolds(dice, 3 - rollsDone);
-        for (std::size_t k = 0; k < std::size(kRankLines) && k < ranked.size(); ++k)
-            lines << kRankLines[k].arg(holdPhrase(dice, ranked[k]), decimal(ranked[k].expectedFinal));
+        for (std::size_t k = 0; k < kRanked && k < ranked.size(); ++k)
+            advice.rows.push_back({holdPhrase(dice, ranked[k]), decimal(ranked[k].expectedFinal)});
     }
-    return lines.join(u'\n');
+    return advice;
 }
 
 } // namespace texts

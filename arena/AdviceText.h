@@ -1,14 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QList>
 #include <QString>
 
 #include "rules/Solver.h"
+#include "ui/CoachPanel.h"
 
 namespace texts {
 
-// The coach's advice for a player's situation, in Swedish, several lines: the best choice,
-// then the two next best, each with its expected final score. rollsDone 0..3 (see
-// rules::rollsDoneOf).
-QString adviceText(const rules::SolverTable& table, const GameState& state, int player, int rollsDone);
+// The coach's advice for a player's situation, in Swedish: either the best choice and the
+// two next best, best first, each with its expected final score ("270,1"), or, with no
+// rows, a note that says why there is nothing to rank.
+struct Advice {
+    QString note;
+    QList<CoachPanel::Row> rows;
+};
+
+// rollsDone 0..3 (see rules::rollsDoneOf).
+Advice adviceText(const rules::SolverTable& table, const GameState& state, int player, int rollsDone);
+
+// The widest a row's move can be: what a panel of advice must make room for.
+QString widestAdvice();
 
 } // namespace texts

@@ -54,14 +54,26 @@ inline constexpr QStringView kSheetTotal = u"Summa %1";
 inline constexpr QStringView kKeys
     = u"Kastar tärningarna som inte hålls. Mellanslag eller Enter kastar, tangenterna 1 till 5 "
       u"håller och släpper tärningarna, Tab går till kategorierna, mellanslag väljer en kategori, "
-      u"F1 visar hjälpen och F2 ger tips om bästa drag.";
+      u"F1 visar hjälpen och F2 visar eller döljer tipsen om bästa drag.";
 
-// The coach, on F2. Its advice itself is written by the rules.
+// The coach's panel, shown and hidden with F2 or its menu item. Its advice itself is
+// worded by AdviceText.cpp.
+inline constexpr QStringView kCoachMenuCaption = u"&Tips";
+inline constexpr QStringView kCoachMenuName = u"mnuTips";
 inline constexpr QStringView kCoachTitle = u"Kolvo Tips";
-inline constexpr QStringView kCoachWorking
-    = u"Tipsen räknas fram, det tar några sekunder första gången. Spela vidare: svaret visas här när det är klart.";
+inline constexpr QStringView kCoachFor = u"Tips för %1";
+inline constexpr QStringView kCoachPlayerNumber = u"spelare nr %1";
+inline constexpr QStringView kCoachMoveHeader = u"Drag";
+inline constexpr QStringView kCoachValueHeader = u"Förväntat slutresultat";
+inline constexpr QStringView kCoachSolving
+    = u"Tipsen räknas fram, det tar några sekunder första gången. Spela vidare: de visas här när de är klara.";
+inline constexpr QStringView kCoachLoading = u"Tipsen läses in.";
 inline constexpr QStringView kCoachNoGame = u"Välj antalet spelare i menyn Nytt spel först.";
-inline constexpr QStringView kCoachRolling = u"Tärningarna rullar ännu. Tryck F2 igen när de har stannat.";
+inline constexpr QStringView kCoachRolling = u"Tärningarna rullar.";
+
+// Before a game in progress is thrown away; OK throws it away.
+inline constexpr QStringView kDiscardForNewGame = u"Ett spel pågår. Vill Du avbryta det och börja ett nytt ?";
+inline constexpr QStringView kDiscardForExit = u"Ett spel pågår. Vill Du avsluta Kolvo ändå ?";
 
 // Sound files, looked up in the program directory.
 inline constexpr QStringView kRollSound = u"Roll.wav";

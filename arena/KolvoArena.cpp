@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -91,6 +93,7 @@ KolvoArena::KolvoArena(const Services& services, FacePictureSource facePicture, 
     buildControls();
     buildMenus();
     ui::installFocusRing(*this);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &KolvoArena::sessionEnding);
     // The client area is fixed; the window is exactly menu bar plus client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -210,6 +213,10 @@ void KolvoArena::buildMenus()
     mnuHelp->setObjectName(arena::kHelpName.toString());
     connect(mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
     buildScoreTableMenu();
+
+    mnuTips = bar->addAction(texts::kCoachMenuCaption.toString());
+    mnuTips->setObjectName(texts::kCoachMenuName.toString());
+    connect(mnuTips, &QAction::triggered, this, [this] { toggleCoachPanel(); });
 }
 
 void KolvoArena::setDieHeld(int i, bool held)
@@ -255,7 +262,7 @@ void KolvoArena::keyPressEvent(QKeyEvent* event)
     } else if (key == Qt::Key_F1) {
         mnuHelp_Click();
     } else if (key == Qt::Key_F2) {
-        showAdvice();
+        toggleCoachPanel();
     } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !qobject_cast<QCheckBox*>(focusWidget())) {
         // Enter rolls, as the button would, unless a category box is where it points.
         if (Roller->isEnabled())
@@ -273,10 +280,18 @@ bool KolvoArena::eventFilter(QObject* watched, QEvent* event)
     const bool focused
         = event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason;
     if (box && (event->type() == QEvent::ToolTip || focused)) {
-        if (!box->toolTip().isEmpty()) {
-            const QPoint beside(arena::kFrames[0].right() + 4, box->y());
-            QToolTip::showText(Backdrop->mapToGlobal(beside), box->toolTip(), box);
-        }
+        const auto showHint = [this, box = QPointer<QCheckBox>(box)] {
+            if (box && !box->toolTip().isEmpty()) {
+                const QPoint beside(arena::kFrames[0].right() + 4, box->y());
+                QToolTip::showText(Backdrop->mapToGlobal(beside), box->toolTip(), box);
+            }
+        };
+        if (event->type() == QEvent::ToolTip)
+            showHint();
+        else
+            // Once the focus has moved: Qt tells the box's style of the focus after the box,
+            // and a tool tip that is up hides at any focus event.
+            QMetaObject::invokeMethod(this, showHint, Qt::QueuedConnection);
         return event->type() == QEvent::ToolTip;
     }
     return GameWindow::eventFilter(watched, event);

@@ -17,6 +17,7 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class PictureBox;
+class CoachPanel;
 namespace rules {
 class TableProvider;
 }
@@ -55,6 +56,7 @@ public:
     QAction* mnuExit = nullptr;
     QMenu* mnuNewGame = nullptr;
     QAction* mnuHelp = nullptr;
+    QAction* mnuTips = nullptr;
     PictureBox* Backdrop = nullptr; // the client area with its persistent background
 
     // Start-up and menus.
@@ -84,10 +86,18 @@ public:
 
     void PlaySound(const QString& WavName);
 
-    // F2: the coach's advice for the current player's situation, in a box titled
-    // "Kolvo Tips". The first time, while the table is being made, a box says so and
-    // shows the advice when it is ready.
-    void showAdvice();
+    // F2 and the menu item "Tips": shows or hides the coach's panel beside the window.
+    // While shown it follows the game with the advice for the player in turn; the first
+    // showing starts reading or working out the coach's table in the background.
+    void toggleCoachPanel();
+    CoachPanel* coachPanel() const { return coachPanel_; }
+
+    // A game is running from its first roll until it ends; throwing it away (a new game,
+    // the exit, closing the window) asks the player first.
+    bool gameRunning() const;
+    // The session is ending (its manager asked the program to save): from now on closing
+    // the window asks nothing.
+    void sessionEnding() { closeUnasked_ = true; }
 
     // The window's icon: the blank die shown before a turn's first roll.
     const QImage& blankDie() const { return blankDie_; }
@@ -121,14 +131,20 @@ private:
     void putBackUntakenTick(std::int16_t Index);
     void describePlayerSheet(int player);
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool discardConfirmed(QStringView question);
+    void refreshCoachPanel();
+    struct TableSnapshot;
+    TableSnapshot snapshot() const;
+    void restore(const TableSnapshot& before);
 
     Services services_;
     FacePictureSource facePicture_;
     QImage blankDie_;
-    QString adviceNow() const;
 
     rules::TableProvider* coach_ = nullptr; // made at the first request
-    bool adviceWaiting_ = false;
+    CoachPanel* coachPanel_ = nullptr;      // made at the first showing
+    bool closeUnasked_ = false;             // the exit was confirmed, or the session is ending
     bool placed_ = false;
     bool scoreClickTaken_ = false; // the player's category click under way reached RecordScore
     int gameId_ = 0;

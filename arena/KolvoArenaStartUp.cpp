@@ -34,6 +34,9 @@ void KolvoArena::Form_Load()
 
 void KolvoArena::mnuExit_Click()
 {
+    if (gameRunning() && !discardConfirmed(texts::kDiscardForExit))
+        return;
+    closeUnasked_ = true;
     emit exitRequested();
 }
 

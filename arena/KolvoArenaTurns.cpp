@@ -6,6 +6,7 @@
 
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
+#include "arena/TableSnapshot.h"
 #include "platform/Dialogs.h"
 #include "ui/PictureBox.h"
 
@@ -13,11 +14,20 @@ void KolvoArena::SpelarNummer_Click(std::int16_t Index)
 {
     if (Index < 1 || Index > GameState::kMaxPlayers)
         return;
+    if (gameRunning() && !discardConfirmed(texts::kDiscardForNewGame))
+        return;
+    // Avbryt in a name prompt cancels the new game: the table is put back as it was.
+    const TableSnapshot before = snapshot();
     state.NumPlayers = Index;
     ResetGame();
     for (int i = 1; i <= state.NumPlayers; ++i) {
         const QString prompt = texts::kNamePrompt.arg(QString::number(i));
-        lblPlayer[i]->setText(services_.dialogs->askText(prompt, texts::kTitle.toString()).value_or(QString()));
+        const std::optional<QString> name = services_.dialogs->askText(prompt, texts::kTitle.toString());
+        if (!name) {
+            restore(before);
+            return;
+        }
+        lblPlayer[i]->setText(*name);
     }
     lblSpelareTur->setText(lblPlayer[1]->text());
     Roller->setText(texts::kRollerNewGame.toString());

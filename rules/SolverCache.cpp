@@ -133,6 +133,7 @@ struct TableProvider::Shared {
     std::condition_variable finished;
     bool done = false;
     TableProvider* owner = nullptr; // null once the provider is going
+    std::atomic<bool> solving = false;
     std::shared_ptr<const SolverTable> table;
 };
 
@@ -168,6 +169,12 @@ void TableProvider::request()
     worker_ = std::jthread([shared = shared_, directory = directory_](std::stop_token stop) {
         std::optional<SolverTable> table = loadTable(directory);
         if (!table && !stop.stop_requested()) {
+            shared->solving = true;
+            {
+                const std::lock_guard lock(shared->mutex);
+                if (shared->owner)
+                    QMetaObject::invokeMethod(shared->owner, "announceSolving", Qt::QueuedConnection);
+            }
             table = SolverTable::solve(0, stop);
             if (table)
                 saveTable(*table, directory); // without a cache the next run solves again, nothing worse
@@ -191,10 +198,20 @@ void TableProvider::announceReady()
     emit tableReady();
 }
 
+void TableProvider::announceSolving()
+{
+    emit solvingStarted();
+}
+
 bool TableProvider::ready() const
 {
     const std::lock_guard lock(shared_->mutex);
     return shared_->table != nullptr;
+}
+
+bool TableProvider::solving() const
+{
+    return shared_->solving;
 }
 
 std::shared_ptr<const SolverTable> TableProvider::table() const

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "fakes/ArenaFixture.h"
+#include "arena/ArenaTexts.h"
 #include "ui/PictureBox.h"
 
 // Whole flows of play on the main window, with scripted dice and dialog answers.
@@ -13,6 +14,52 @@ QByteArray sound(const char* file)
 int countOf(const std::vector<QByteArray>& v, const QByteArray& x)
 {
     return int(std::count(v.begin(), v.end(), x));
+}
+
+// What the player sees of the table: every control a new game touches, and the turn.
+QStringList tableSeen(KolvoArena& a)
+{
+    const auto flag = [](bool b) { return QString::number(b); };
+    QStringList out{a.Roller->text(),        flag(a.Roller->isEnabled()),
+                    a.lblSpelareTur->text(), a.RekordHållareNamn->text(),
+                    a.Rekordhållare->text(), flag(a.Timer1->isActive())};
+    for (int p = 1; p <= 6; ++p)
+        out << a.lblPlayer[p]->text() << a.lblSum[p]->text() << a.lblPlayer[p]->toolTip();
+    for (int c = 1; c <= 15; ++c)
+        out << a.Score[c]->text() << flag(a.ScoreVal[c]->isChecked()) << flag(a.ScoreVal[c]->isEnabled())
+            << a.ScoreVal[c]->toolTip();
+    for (PictureBox* d : a.DicePic)
+        out << d->accessibleName() << d->toolTip() << flag(d->hasBorder());
+    return out;
+}
+
+// The table at one of the moments the rows below name.
+void setUp(ArenaFixture& f, const QString& moment)
+{
+    if (moment == u"no game")
+        return;
+    f.newGame({"Anna", "Bo"});
+    if (moment == u"rolled") {
+        f.roll({2, 5, 5, 1, 3});
+        f.a().DicePic_Click(1);
+    } else if (moment == u"turn passed") {
+        f.roll({2, 5, 5, 1, 3});
+        f.pick(15);
+    } else if (moment == u"tumbling") {
+        f.a().Roller_Click();
+        f.a().Timer1_Timer();
+    } else if (moment == u"game over") {
+        for (int c = 1; c <= 30; ++c) {
+            f.roll({6, 6, 6, 6, 6});
+            f.pick((c + 1) / 2); // scratches answer OK
+        }
+    }
+}
+
+int questionsAsked(const FakeDialogs& dialogs, QStringView question)
+{
+    const auto texts = dialogs.messageTexts();
+    return int(std::count(texts.begin(), texts.end(), question.toString()));
 }
 } // namespace
 
@@ -205,6 +252,105 @@ private slots:
         QVERIFY(f.a().lblPlayer[1]->text().isEmpty());
         QVERIFY(f.a().lblSpelareTur->text().isEmpty());
         QVERIFY(f.a().Roller->isEnabled());
+    }
+
+    // Fault guarded: Avbryt in a name prompt started a game of blank names, and a new game
+    // threw the running one away unasked. Avbryt, to the question or in any prompt, leaves
+    // the table exactly as it was.
+    void cancelledNewGameLeavesTheTableAsItWas_data()
+    {
+        QTest::addColumn<QString>("moment");
+        QTest::addColumn<int>("cancelAt"); // the prompt answered Avbryt; 0: the question
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("no game, first name") << "no game" << 1 << false;
+        QTest::newRow("before the first roll, second name") << "named" << 2 << false;
+        QTest::newRow("rolled, the question") << "rolled" << 0 << true;
+        QTest::newRow("rolled, first name") << "rolled" << 1 << true;
+        QTest::newRow("turn passed, second name") << "turn passed" << 2 << true;
+        QTest::newRow("dice tumbling, first name") << "tumbling" << 1 << true;
+        QTest::newRow("game over, first name") << "game over" << 1 << false;
+    }
+    void cancelledNewGameLeavesTheTableAsItWas()
+    {
+        QFETCH(QString, moment);
+        QFETCH(int, cancelAt);
+        QFETCH(bool, asked);
+        ArenaFixture f;
+        setUp(f, moment);
+        const GameState before = f.s();
+        const QStringList seen = tableSeen(f.a());
+        const int game = f.a().gameId();
+        QSignalSpy changed(&f.a(), &KolvoArena::gameChanged);
+        f.dialogs.answers = {cancelAt == 0 ? DialogAnswer::Cancel : DialogAnswer::Ok};
+        f.dialogs.inputs = {QStringLiteral("Cilla"), QStringLiteral("Dan")};
+        if (cancelAt > 0)
+            f.dialogs.inputs[cancelAt - 1] = std::nullopt;
+        f.a().SpelarNummer_Click(3);
+        QCOMPARE(questionsAsked(f.dialogs, texts::kDiscardForNewGame), asked ? 1 : 0);
+        QVERIFY(f.s() == before);
+        QCOMPARE(tableSeen(f.a()), seen);
+        QCOMPARE(f.a().gameId(), game);
+        QCOMPARE(changed.count(), 0);
+    }
+
+    // A running game is thrown away only after an OK; nothing is asked when no roll has
+    // been made, after the end, or when the program or the session closes the window.
+    void discardAsksOnlyWhileAGameRuns_data()
+    {
+        QTest::addColumn<QString>("moment");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("no game, exit") << "no game"
+                                       << "exit" << false;
+        QTest::newRow("before the first roll, close") << "named"
+                                                      << "close" << false;
+        QTest::newRow("rolled, exit") << "rolled"
+                                      << "exit" << true;
+        QTest::newRow("rolled, close") << "rolled"
+                                       << "close" << true;
+        QTest::newRow("turn passed, exit") << "turn passed"
+                                           << "exit" << true;
+        QTest::newRow("dice tumbling, close") << "tumbling"
+                                              << "close" << true;
+        QTest::newRow("rolled, session ending") << "rolled"
+                                                << "session close" << false;
+        QTest::newRow("game over, close") << "game over"
+                                          << "close" << false;
+        QTest::newRow("game over, exit") << "game over"
+                                         << "exit" << false;
+    }
+    void discardAsksOnlyWhileAGameRuns()
+    {
+        QFETCH(QString, moment);
+        QFETCH(QString, action);
+        QFETCH(bool, asked);
+        ArenaFixture f;
+        f.a().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.a()));
+        setUp(f, moment);
+        QSignalSpy exits(&f.a(), &KolvoArena::exitRequested);
+        const auto act = [&] {
+            if (action == u"exit")
+                f.a().mnuExit_Click();
+            else {
+                if (action == u"session close")
+                    f.a().sessionEnding();
+                f.a().close();
+            }
+        };
+        const auto ended = [&] { return action == u"exit" ? exits.count() == 1 : !f.a().isVisible(); };
+        f.dialogs.answers = {DialogAnswer::Cancel};
+        act();
+        QCOMPARE(questionsAsked(f.dialogs, texts::kDiscardForExit), asked ? 1 : 0);
+        QCOMPARE(ended(), !asked);
+        if (asked) {
+            QVERIFY(f.a().gameRunning());
+            act(); // answered OK
+            QVERIFY(ended());
+        }
+        f.a().close(); // after the exit, as the chain of windows closes it: nothing more is asked
+        QVERIFY(!f.a().isVisible());
+        QCOMPARE(questionsAsked(f.dialogs, texts::kDiscardForExit), asked ? 2 : 0);
     }
 
     // Names are any text: they show and are stored exactly as typed.

@@ -106,12 +106,15 @@ def wait_window(app, title, roles=None, timeout=10):
     return wait_for(look, timeout, f"the window {title!r} over AT-SPI")
 
 
+COACH_TITLE = "Kolvo Tips"  # the coach's panel: a window beside the main one, not a dialog
+
+
 def dialogs(app):
     """Dialogs and message boxes on screen: (title, text, accessible). The text is the
     first label's, with line breaks as the label shows them."""
     out = []
     for r, n, acc in windows(app):
-        if r in ("dialog", "alert", "frame") and n not in ("Kolvo 2003", "Protokoll"):
+        if r in ("dialog", "alert", "frame") and n not in ("Kolvo 2003", "Protokoll", COACH_TITLE):
             labels = [d for d in descendants(acc) if role(d) == "label" and name(d)]
             text = name(labels[0]) if labels else ""
             if r == "frame" and not labels:

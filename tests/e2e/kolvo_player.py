@@ -19,6 +19,9 @@ ARENA_CLIENT = (432, 322)
 TABLE_TITLE = "Protokoll"
 # The longest the program may live on after its last window has closed.
 LAST_CLOSE_SECONDS = 0.5
+# Asked before a running game is thrown away.
+DISCARD_FOR_NEW_GAME = "Ett spel pågår. Vill Du avbryta det och börja ett nytt ?"
+DISCARD_FOR_EXIT = "Ett spel pågår. Vill Du avsluta Kolvo ändå ?"
 
 CATEGORIES = {1: "Ettor", 2: "Tvåor", 3: "Treor", 4: "Fyror", 5: "Femmor", 6: "Sexor", 7: "Par",
               8: "Två par", 9: "Triss", 10: "Fyrtal", 11: "Lillan", 12: "Storan", 13: "Kåk",
@@ -420,13 +423,29 @@ class KolvoRun:
                     return int(line.split()[1])
         return None
 
-    def exit_by_menu(self):
-        return self.menu("Fil", "Exit", timed=self._timed_end)
+    def exit_by_menu(self, confirm=False):
+        """Fil, Exit; with confirm, a game is running: the question is answered OK, and the
+        time runs from that answer."""
+        if not confirm:
+            return self.menu("Fil", "Exit", timed=self._timed_end)
+        self.menu("Fil", "Exit")
+        return self._confirmed_end()
 
-    def exit_by_close_control(self, win):
+    def exit_by_close_control(self, win, confirm=False):
         self.check("WM_DELETE_WINDOW" in self.s.wm_protocols(win),
                    "the window does not take WM_DELETE_WINDOW")
-        return self._timed_end(lambda: self.s.request_close(win))
+        if not confirm:
+            return self._timed_end(lambda: self.s.request_close(win))
+        self.s.request_close(win)
+        return self._confirmed_end()
+
+    def _confirmed_end(self):
+        question = self.wait_dialog(text=DISCARD_FOR_EXIT)
+        self.check(question[0] == "Kolvo", f"the exit question is titled {question[0]!r}")
+        # Return answers the box's default button, OK, at any scale of the screen.
+        win = self.s.wait_window(question[0], 5)
+        self.s.focus(win)
+        return self._timed_end(lambda: self.s.key("Return"))
 
     def _timed_end(self, action):
         self.require_alive()

@@ -40,8 +40,8 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import kolvo_a11y as ax  # noqa: E402
-from kolvo_player import (ARENA_TITLE, CATEGORIES, INTRO_TITLE, ROW_ORDER, RUL_TITLE, TABLE_TITLE, KolvoRun,  # noqa: E402
-                          Problems, evaluate, forward_sign)
+from kolvo_player import (ARENA_TITLE, CATEGORIES, DISCARD_FOR_NEW_GAME, INTRO_TITLE, ROW_ORDER,  # noqa: E402
+                          RUL_TITLE, TABLE_TITLE, KolvoRun, Problems, evaluate, forward_sign)
 from kolvo_player import ARENA_CLIENT, DIE_NAME  # noqa: E402
 from kolvo_session import (Failure, Picture, Session, band, contrast, luminance, sox_stat,  # noqa: E402
                            start_or_skip, wait_for)
@@ -239,6 +239,83 @@ def play_game(run, names, rolls_plan, table=False):
     return players, seen_end
 
 
+def table_seen(run):
+    """What the player sees of a game: the sheet shown, the totals, the dice, the turn."""
+    return ([ax.name(run.score[c]) for c in range(1, 16)],
+            [ax.has(run.boxes[c], ax.CHECKED) for c in range(1, 16)],
+            [ax.name(run.lbl_player[p]) for p in range(1, 7)], [ax.name(run.lbl_sum[p]) for p in range(1, 7)],
+            run.read_dice(), ax.name(run.roller), ax.name(run.lbl_turn))
+
+
+def coach_panel(run):
+    """The coach's panel over AT-SPI, once it shows."""
+    return ax.wait_window(run.app, ax.COACH_TITLE)
+
+
+def coach_advice(run, panel, pattern, what):
+    """Waits until the panel tells the screen reader advice matching pattern; returns it."""
+    return wait_for(lambda: (lambda d: d if re.search(pattern, d) else None)(ax.description(panel)), 20, what)
+
+
+def game_kept_and_coach(session, program, home, problems, shots):
+    """A game in progress survives Nytt spel answered Avbryt, and Avbryt in the first name
+    prompt; the coach's panel follows three rolls and a choice with the keyboard focus left
+    where it was; a close during the game asks, and OK ends the program."""
+    run = KolvoRun(session, program, home, problems, shots=shots, label="kept")
+    run.through_chain(style=2)
+    run.menu("Nytt spel", "En spelare")
+    run.enter_names(["Vera"])
+    run.roll(1)
+    run.click_die(0)
+    before = table_seen(run)
+    run.menu("Nytt spel", "Två spelare")
+    question = run.wait_dialog(text=DISCARD_FOR_NEW_GAME)
+    run.check(question[0] == "Kolvo", f"the new-game question is titled {question[0]!r}")
+    run.answer(question, "Avbryt")
+    run.check(table_seen(run) == before, f"Avbryt to the question changed the game: {table_seen(run)}")
+    run.menu("Nytt spel", "Två spelare")
+    run.answer(run.wait_dialog(text=DISCARD_FOR_NEW_GAME), "OK")
+    prompt = run.wait_dialog(text="Vad heter spelare nr 1 ?")
+    run.answer(prompt, "Avbryt")
+    wait_for(lambda: not ax.dialogs(run.app), 5, "the name prompt to close")
+    run.check(table_seen(run) == before, f"Avbryt in the name prompt changed the game: {table_seen(run)}")
+    run.click_die(0)  # released, as a fresh start of the turn for the coach below
+    print("a game survived Nytt spel answered Avbryt and Avbryt in the name prompt", flush=True)
+
+    # The coach: F2 shows the panel beside the window; the keys go on reaching the game.
+    session.focus(run.arena_win)
+    wait_for(lambda: ax.has(run.roller, ax.FOCUSED), 3, "Kasta to have the focus")
+    session.key("F2")
+    panel = coach_panel(run)
+    win = session.wait_window(ax.COACH_TITLE)
+    px, py, pw, ph = session.xwininfo(win)
+    ax_, ay, aw, ah = session.xwininfo(run.arena_win)
+    run.check(px >= ax_ + aw or px + pw <= ax_ or py >= ay + ah or py + ph <= ay,
+              f"the coach's panel at {(px, py, pw, ph)} covers the main window at {(ax_, ay, aw, ah)}")
+    hold = r"\n(Håll|Kasta om|Behåll)[^\n]*: \d+,\d"
+    advice = coach_advice(run, panel, r"Tips för Vera" + hold, "the coach's advice after the first roll")
+    for roll in (2, 3):
+        session.key(str(roll - 1))  # straight to the game: the panel must not have taken the keys
+        wait_for(lambda: run.read_dice()[roll - 2][1], 3, f"die {roll - 1} held by its key")
+        run.roll(roll, key="Return")
+        pattern = hold if roll < 3 else r"\n(Välj|Offra) [^\n]*: \d+,\d"
+        advice = coach_advice(run, panel, pattern, f"the coach's advice after roll {roll}")
+        run.check(ax.has(run.roller, ax.FOCUSED) or roll == 3, f"the focus left Kasta after roll {roll}")
+    first = re.search(r"\n(Välj|Offra) ([^\n(:]+?)(?: \(|:)", advice).group(2)
+    category = next(c for c, n in CATEGORIES.items() if n == first)
+    run.pick(category)
+    run.collect_boxes(lambda: ax.name(run.roller) == "Tryck")
+    coach_advice(run, panel, r"Tips för Vera\nKasta tärningarna först\.", "the coach's advice for the next turn")
+    run.check(ax.has(run.roller, ax.FOCUSED), "the focus is not on Kasta after the choice")
+    run.check(ax.name(run.score[category]) != "", f"the coach's choice {first} was not recorded")
+    print(f"the coach followed three rolls and the choice {first}; the focus stayed in the game", flush=True)
+    run.shot("coach panel")
+
+    run.roll(1)
+    took = run.exit_by_close_control(run.arena_win, confirm=True)
+    print(f"a close during a game asked, and OK ended the program in {took * 1000:.0f} ms", flush=True)
+
+
 def winner_of(players):
     best = 0
     for i, p in enumerate(players):
@@ -356,10 +433,33 @@ def keyboard_chain(session, program, home, problems, shots, scale):
     wait_for(lambda: "Spelanalys" in ax.table_cells(run.table)[0], 30, "the review row after the game")
     time.sleep(0.3)
     window_shot(run, table, "table-after")
+    run.toggle_table()  # at scale 2 it has no room beside the main window
+    coach_by_keyboard(run, session, arena)
     if scale != 1:
-        run.toggle_table()  # at scale 2 it has no room beside the main window
-        held_by_keyboard(run, session, arena, scale)
-    run.exit_by_close_control(arena)
+        session.focus(arena)
+        session.key("F2")  # the coach's panel closed again, so that it covers no die
+        wait_for(lambda: session.find_window(ax.COACH_TITLE) is None, 5, "the coach's panel to close")
+        held_by_keyboard(run, session, arena, scale, running=True)
+    run.exit_by_close_control(arena, confirm=True)
+
+
+def coach_by_keyboard(run, session, arena):
+    """A new game by keys, one roll, F2: the coach's panel with its advice, kept as a shot."""
+    session.focus(arena)
+    session.key("alt+n")
+    time.sleep(0.2)
+    session.key("e")
+    run.wait_dialog(text="Vad heter spelare nr 1 ?")
+    session.type_text("Siv")
+    session.key("Return")
+    wait_for(lambda: not ax.dialogs(run.app), 5, "the name prompt to close")
+    session.focus(arena)
+    session.key("Return")
+    session.key("F2")
+    panel = ax.wait_window(run.app, ax.COACH_TITLE)
+    coach_advice(run, panel, r"Tips för Siv\n(Håll|Kasta om|Behåll)", "the coach's advice after a roll")
+    time.sleep(0.3)
+    window_shot(run, session.wait_window(ax.COACH_TITLE), "coach")
 
 
 def game_by_keyboard(run, session, during=None):
@@ -404,9 +504,10 @@ def band_inside_frame(run, picture, x, y, w, h, k, what):
     return list(picture.pixels(band(x, y, BAND_SIDE * k, BAND_SIDE * k, HOLD_BORDER * k)))
 
 
-def held_by_keyboard(run, session, arena, k):
-    """A game begun, a roll made and dice 1 and 3 held with keys alone; the held dice
-    measured where the design puts them (the client area lies below the menu bar)."""
+def held_by_keyboard(run, session, arena, k, running=False):
+    """A game begun (the running one given up), a roll made and dice 1 and 3 held with keys
+    alone; the held dice measured where the design puts them (the client area lies below
+    the menu bar)."""
     frame = ax.wait_window(run.app, ARENA_TITLE, roles=("frame",))
     nodes = ax.descendants(frame)
     roller = next(n for n in nodes if ax.role(n) == "push button")
@@ -415,6 +516,9 @@ def held_by_keyboard(run, session, arena, k):
     session.key("alt+n")
     time.sleep(0.2)
     session.key("e")
+    if running:
+        run.wait_dialog(text=DISCARD_FOR_NEW_GAME)
+        session.key("Return")
     run.wait_dialog(text="Vad heter spelare nr 1 ?")
     session.type_text("Skala")
     session.key("Return")
@@ -475,7 +579,7 @@ def held_dice_stand_out(session, program, home, problems, shots, style):
     ratio = contrast(median(held_band), median(free_band))
     print(f"style {style}: held/free surroundings contrast {ratio:.1f}:1", flush=True)
     run.check(ratio >= 3, f"style {style}: held dice differ from free ones by only {ratio:.1f}:1")
-    run.exit_by_menu()
+    run.exit_by_menu(confirm=True)
 
 
 def looks(session, program, problems, shots, started):
@@ -606,6 +710,9 @@ def main():
         print(f"the close control ended the program in {took * 1000:.0f} ms", flush=True)
         for w, title in session.top_windows():
             run2.check(False, f"window {title!r} still on screen after the end")
+
+        # ----- a game kept from slips, and the coach beside it -----
+        game_kept_and_coach(session, program, home, problems, args.shots)
 
         # ----- starts closed soon after their windows show -----
         close_soon(session, program, home, problems, args.shots)

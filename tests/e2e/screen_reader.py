@@ -10,10 +10,12 @@
   says ", hålls"; a click releases it; the fifteen category boxes are named after their
   categories and described with their score hint ("Kåk = 19"), consistent with the
   dice; hovering the box Kåk shows that hint as a tool tip;
-- Tab reaches the box Chans and Space records it;
+- Tab reaches the box Chans, its hint shows as a tool tip beside the categories, and
+  Space records it;
 - "Hjälp" shows the help text;
-- Alt+F, E (Exit) ends the program within a second; in two more starts the close
-  control of the start-up window and of the set-up window end it as well.
+- Alt+F, E (Exit) asks first, as a game is running, and OK ends the program within a
+  second; in two more starts the close control of the start-up window and of the set-up
+  window end it as well.
 
 Exit 0 when every check held, 1 on any fault, 77 when the environment cannot run here
 (never with CI set).
@@ -117,6 +119,16 @@ def keyboard_and_names(session, program, problems, shots):
         time.sleep(0.03)
     run.check(ax.has(chans, ax.FOCUSED), f"Tab never reached Chans; focus is on "
               f"{(lambda f: f and ax.name(f))(focused(run))!r}")
+    # The keyboard focus shows the same hint the mouse does, beside the categories' frame.
+    try:
+        tip = wait_for(lambda: next((acc for r, n, acc in ax.windows(run.app) if r == "tool tip"), None),
+                       5, "the tool tip of Chans under the keyboard focus")
+        tip_text = ax.name(tip) or " ".join(ax.name(d) for d in ax.descendants(tip))
+        run.check(tip_text == f"Chans = {hints[15]}", f"the focused Chans shows the tool tip {tip_text!r}")
+        run.check(ax.extents(tip)[0] > ax.extents(chans)[0] + ax.extents(chans)[2],
+                  f"the tool tip of the focused Chans at {ax.extents(tip)} covers its box")
+    except Failure as e:
+        run.check(False, str(e))
     session.key("space")
     wait_for(lambda: ax.name(run.roller) == "Tryck", 5, "the turn to pass after Space on Chans")
     run.check(ax.name(run.score[15]) == str(sum(dice)), f"Score(15) shows {ax.name(run.score[15])!r}")
@@ -135,8 +147,9 @@ def keyboard_and_names(session, program, problems, shots):
     exit_item = next(n for n in ax.children(ax.children(next(
         m for m in ax.children(run.menubar) if ax.name(m) == "Fil"))[0]) if ax.name(n) == "Exit")
     wait_for(lambda: ax.has(exit_item, ax.SHOWING), 5, "the menu Fil to open")
-    took = run._timed_end(lambda: session.key("e"))
-    print(f"Alt+F, E ended the program in {took * 1000:.0f} ms", flush=True)
+    session.key("e")
+    took = run._confirmed_end()  # a game is running: asked first
+    print(f"Alt+F, E, then OK to the question ended the program in {took * 1000:.0f} ms", flush=True)
 
 
 def close_early(session, program, problems, shots):

@@ -48,6 +48,8 @@ struct GameState {
 
     QString AppDir;
     std::int32_t TickCount = 0;
+
+    bool operator==(const GameState&) const = default;
 };
 
 } // namespace rules

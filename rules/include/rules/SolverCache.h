@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -35,13 +36,18 @@ public:
 
     void request(); // later calls do nothing
     bool ready() const;
+    // True once no usable saved table was found: the table is being worked out (seconds,
+    // where reading it takes milliseconds). solvingStarted is emitted then.
+    bool solving() const;
     std::shared_ptr<const SolverTable> table() const; // null until ready
 
 signals:
     void tableReady();
+    void solvingStarted();
 
 private:
     Q_INVOKABLE void announceReady();
+    Q_INVOKABLE void announceSolving();
 
     struct Shared; // what the worker may still touch after the provider is gone
 
