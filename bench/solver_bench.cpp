@@ -86,7 +86,7 @@ void BM_AdviceText(benchmark::State& st)
     const GameState s = midGame();
     const auto& table = wholeTable();
     for (auto _ : st)
-        benchmark::DoNotOptimize(texts::adviceText(table, s, 1, 1).size());
+        benchmark::DoNotOptimize(texts::adviceText(table, s, 1, 1).rows.size());
 }
 BENCHMARK(BM_AdviceText)->Unit(benchmark::kMicrosecond);
 
