@@ -2,7 +2,9 @@
 #pragma once
 #include <array>
 #include <QImage>
+#include <QPointer>
 
+#include "arena/ComputerSeats.h"
 #include "rules/GameState.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
@@ -15,6 +17,7 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class PictureBox;
+class ComputerTurn;
 namespace rules {
 class TableProvider;
 }
@@ -62,7 +65,7 @@ public:
     void DicePic_Click(std::int16_t Index);
 
     // New game and turns.
-    void SpelarNummer_Click(std::int16_t Index);
+    void SpelarNummer_Click(std::int16_t Index, const SeatPlan& seats = {});
     void ResetGame();
     void NextPlayer();
     void ShowPlayerSheet();
@@ -86,6 +89,16 @@ public:
     // The window's icon: the blank die shown before a turn's first roll.
     const QImage& blankDie() const { return blankDie_; }
 
+    // "Mot datorn…": the form for a game against the computer, then the people's names; the
+    // game starts as a player count does, with the computers' seats after the people's.
+    // Avbryt anywhere leaves the game on the board as it was.
+    void mnuComputer_Click();
+    QAction* mnuComputer = nullptr;
+    // Whether a computer plays seat player (1..6) in the game under way.
+    bool isComputer(int player) const;
+    // The computer playing the game under way, if any.
+    ComputerTurn* computer() const;
+
     // Counts the games begun in this window: a step planned in one game is stale in the next.
     int gameId() const { return gameId_; }
 
@@ -95,6 +108,8 @@ signals:
     void gameChanged();
 
 private:
+    friend class ComputerTurn; // presses the handlers a person's input reaches
+
     SettingsStore::SaveResult saveRecord(const QString& total, const QString& name);
     void buildControls();
     void buildMenus();
@@ -117,4 +132,14 @@ private:
     bool placed_ = false;
     bool scoreClickTaken_ = false; // the player's category click under way reached RecordScore
     int gameId_ = 0;
+
+    rules::TableProvider& tableProvider(); // the coach's, made at the first request
+    void seatComputers(const SeatPlan& seats);
+    // While a computer is in turn a person's clicks and keys on the board do nothing;
+    // the computer's own presses pass.
+    bool personLocked() const;
+    std::bitset<GameState::kMaxPlayers + 1> computerSeats_;
+    bool computerActing_ = false;
+    QPointer<ComputerTurn> computer_;
+    ComputerGameChoice lastComputerGame_;
 };

@@ -8,7 +8,7 @@
 #include "arena/KolvoArena.h"
 #include "platform/Dialogs.h"
 
-void KolvoArena::showAdvice()
+rules::TableProvider& KolvoArena::tableProvider()
 {
     if (!coach_) {
         // Made at the first request, never at start-up: the table is read or solved on
@@ -19,6 +19,12 @@ void KolvoArena::showAdvice()
                 services_.dialogs->notice(adviceNow(), texts::kCoachTitle.toString());
         });
     }
+    return *coach_;
+}
+
+void KolvoArena::showAdvice()
+{
+    tableProvider();
     if (coach_->ready()) {
         services_.dialogs->message(adviceNow(), DialogButtons::Ok, texts::kCoachTitle.toString());
         return;

@@ -9,13 +9,17 @@
 #include "platform/Dialogs.h"
 #include "ui/PictureBox.h"
 
-void KolvoArena::SpelarNummer_Click(std::int16_t Index)
+void KolvoArena::SpelarNummer_Click(std::int16_t Index, const SeatPlan& seats)
 {
     if (Index < 1 || Index > GameState::kMaxPlayers)
         return;
     state.NumPlayers = Index;
     ResetGame();
     for (int i = 1; i <= state.NumPlayers; ++i) {
+        if (seats.names[std::size_t(i)]) {
+            lblPlayer[i]->setText(*seats.names[std::size_t(i)]);
+            continue;
+        }
         const QString prompt = texts::kNamePrompt.arg(QString::number(i));
         lblPlayer[i]->setText(services_.dialogs->askText(prompt, texts::kTitle.toString()).value_or(QString()));
     }
@@ -24,6 +28,7 @@ void KolvoArena::SpelarNummer_Click(std::int16_t Index)
     for (int p = 1; p <= GameState::kMaxPlayers; ++p)
         describePlayerSheet(p);
     Roller->setFocus(); // every turn starts at the roll button
+    seatComputers(seats);
     emit gameChanged();
 }
 

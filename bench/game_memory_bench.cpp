@@ -51,7 +51,15 @@ struct AnsweringDialogs : Dialogs {
         ++messages;
         return DialogAnswer::Ok;
     }
-    std::optional<QString> askText(const QString&, const QString&) override { return QStringLiteral("Spelare %1").arg(++prompts); }
+    std::optional<QString> askText(const QString&, const QString&) override
+    {
+        return QStringLiteral("Spelare %1").arg(++prompts);
+    }
+    std::optional<Choices> askChoices(const QString&, const std::vector<ChoiceField>&,
+                                      const std::function<bool(const Choices&)>&) override
+    {
+        return std::nullopt;
+    }
     void notice(const QString&, const QString&) override { ++messages; }
     void showFailure(const QString&) override {}
 };
