@@ -20,7 +20,7 @@ ComputerTurn::ComputerTurn(KolvoArena& arena, rules::TableProvider& tables, rule
     connect(&arena_, &KolvoArena::gameChanged, this, &ComputerTurn::boardChanged);
     connect(&arena_, &GameWindow::exitRequested, this, [this] {
         dropped_ = true;
-        pause_.stop();
+        boardChanged();
     });
     connect(&tables_, &rules::TableProvider::tableReady, this, [this] {
         if (!std::exchange(waitingForTable_, false))
@@ -76,6 +76,8 @@ void ComputerTurn::step()
         tables_.request();
         return;
     }
+    if (std::exchange(waitingForTable_, false)) // ready before its announcement came
+        showThinking(false);
     if (!decision_)
         decide();
     if (decision_->score) {
@@ -103,6 +105,15 @@ void ComputerTurn::decide()
     const rules::TurnPlan plan(*tables_.table(), rules::sheetPositionOf(s, s.CurrentPlayer + 1));
     const rules::Dice dice = rules::diceOf(s);
     const int rollsDone = rules::rollsDoneOf(s);
+    const auto categories = plan.rankCategories(dice);
+    if (categories.empty()) {
+        // Only a sheet no game can make has no values; the first free row ends the turn.
+        int free = 1;
+        while (free < GameState::kCategories && s.Points[s.CurrentPlayer + 1][free] != GameState::kFree)
+            ++free;
+        decision_ = Decision{.score = true, .kept = 0, .category = free};
+        return;
+    }
     if (rollsDone < 3) {
         const rules::HoldChoice hold = rules::chooseHold(plan.rankHolds(dice, 3 - rollsDone), strength_, draw());
         if (hold.keptCount < GameState::kDice) {
@@ -110,7 +121,7 @@ void ComputerTurn::decide()
             return;
         }
     }
-    const rules::CategoryChoice choice = rules::chooseCategory(plan.rankCategories(dice), strength_, draw());
+    const rules::CategoryChoice choice = rules::chooseCategory(categories, strength_, draw());
     decision_ = Decision{.score = true, .kept = 0, .category = choice.category};
 }
 

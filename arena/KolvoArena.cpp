@@ -236,7 +236,7 @@ void KolvoArena::describeDie(int i)
                        .arg(v >= 1 && v <= 6 ? QString::number(v) : QStringLiteral("ingen"));
     if (DicePic[i]->hasBorder())
         name += QStringLiteral(", hålls");
-    else if (Timer1->isActive())
+    else if (Timer1 && Timer1->isActive())  // the dice are described once before the timer is made
         name += QStringLiteral(", rullar"); // its face is not the roll's yet
     DicePic[i]->setAccessibleName(name);
 }

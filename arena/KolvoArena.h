@@ -98,6 +98,8 @@ public:
     bool isComputer(int player) const;
     // The computer playing the game under way, if any.
     ComputerTurn* computer() const;
+    // The solver's table for the coach and the computers, asked for at the first need.
+    rules::TableProvider& tableProvider();
 
     // Counts the games begun in this window: a step planned in one game is stale in the next.
     int gameId() const { return gameId_; }
@@ -133,7 +135,6 @@ private:
     bool scoreClickTaken_ = false; // the player's category click under way reached RecordScore
     int gameId_ = 0;
 
-    rules::TableProvider& tableProvider(); // the coach's, made at the first request
     void seatComputers(const SeatPlan& seats);
     // While a computer is in turn a person's clicks and keys on the board do nothing;
     // the computer's own presses pass.

@@ -222,7 +222,9 @@ private slots:
         const QStringList players
             = {"&En spelare", "&Två spelare", "T&re spelare", "&Fyra spelare", "Fe&m spelare", "Se&x spelare"};
         const QList<QAction*> items = bar[1]->menu()->actions();
-        QCOMPARE(items.size(), 6);
+        QCOMPARE(items.size(), 8); // below the player counts, apart: a game against the computer
+        QVERIFY(items[6]->isSeparator());
+        QCOMPARE(items[7]->text(), QStringLiteral("Mot &datorn…"));
         for (int i = 0; i < 6; ++i) {
             QCOMPARE(items[i]->text(), players[i]);
             QCOMPARE(items[i]->objectName(), QStringLiteral("Spelarnummer(%1)").arg(i + 1));
