@@ -559,8 +559,23 @@ def game_against_computers(session, program, problems, shots, probe_path):
           f"{tally['holds']} holds, {tally['categories']} categories, {tally['missed']} not seen whole", flush=True)
     run.check(tally["categories"] == 30, f"only {tally['categories']} of 30 computer choices checked")
     run.check(tally["missed"] <= 3, f"{tally['missed']} computer moves not seen whole")
+
+    # Again: the form offers the last choices; Exit in the middle of a computer's turn.
+    session.focus(run.arena_win)
+    session.key("alt+n")
+    time.sleep(0.2)
+    session.key("d")
+    form = ax.wait_window(run.app, "Mot datorn", roles=("dialog",))
+    lists = [ax.name(c) for c in ax.by_role(form, "combo box")]
+    run.check(lists == ["1", "2", "Perfekt"], f"the form offers {lists} the second time")
+    session.key("Return")
+    run.wait_dialog(text="Vad heter spelare nr 1 ?")
+    session.type_text(person)
+    session.key("Return")
+    person_turn_by_keyboard(run, session, person)
+    wait_for(lambda: ax.name(run.roller) == "Kast 1 av 3", 10, "Datorn 1's first roll")
     took = run.exit_by_menu()
-    print(f"Exit ended the program in {took * 1000:.0f} ms", flush=True)
+    print(f"Exit in the middle of a computer's turn ended the program in {took * 1000:.0f} ms", flush=True)
 
 
 def main():
