@@ -91,3 +91,22 @@ inline constexpr QStringView kNameKey = u"Name";
 inline constexpr QStringView kNameDefault = u"Nobody";
 
 } // namespace texts
+
+// Games against the computer, from "Nytt spel".
+namespace texts {
+
+inline constexpr QStringView kComputerMenu = u"Mot &datorn…";
+inline constexpr QStringView kComputerMenuName = u"mnuComputer";
+inline constexpr QStringView kComputerTitle = u"Mot datorn";
+inline constexpr QStringView kComputerPeople = u"&Människor:";
+inline constexpr QStringView kComputerComputers = u"&Datorer:";
+inline constexpr QStringView kComputerStrength = u"&Styrka:";
+// In the order of rules::Strength.
+inline constexpr QStringView kStrengthNames[] = {u"Nybörjare", u"Medel", u"Svår", u"Perfekt"};
+// The computer players' names, numbered among the computers.
+inline constexpr QStringView kComputerName = u"Datorn %1";
+// On the roll button, for the mouse and screen readers, while a computer waits for its table.
+inline constexpr QStringView kComputerThinking
+    = u"Datorn tänker: dess drag räknas fram, det tar några sekunder första gången.";
+
+} // namespace texts

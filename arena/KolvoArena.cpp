@@ -117,7 +117,10 @@ void KolvoArena::buildControls()
     Roller->setFont(ui::designFont(arena::kCheckBoxPointSize, true));
     Roller->setEnabled(false);
     Roller->setAccessibleDescription(texts::kKeys.toString());
-    connect(Roller, &QPushButton::clicked, this, [this] { Roller_Click(); });
+    connect(Roller, &QPushButton::clicked, this, [this] {
+        if (!personLocked())
+            Roller_Click();
+    });
 
     for (const auto& row : arena::kCategoryRows) {
         auto* box = new QCheckBox(row.caption.toString(), Backdrop);
@@ -128,7 +131,10 @@ void KolvoArena::buildControls()
         const auto index = static_cast<std::int16_t>(row.index);
         // A tick changed by the program notifies like a click, at once; that is what the
         // category handler expects.
-        connect(box, &QCheckBox::toggled, this, [this, index] { ScoreVal_Click(index); });
+        connect(box, &QCheckBox::toggled, this, [this, index] {
+            if (!personLocked())
+                ScoreVal_Click(index);
+        });
         // After a player's own click: a tick that was not taken as a choice goes back.
         connect(box, &QCheckBox::clicked, this, [this, index] { putBackUntakenTick(index); });
         box->installEventFilter(this);
@@ -178,7 +184,10 @@ void KolvoArena::buildControls()
         die->setDrawingBounds(QRect(arena::kDiceLefts[i], arena::kDiceTop, side, side) & strip);
         die->setToolTip(arena::kDiceDesignToolTip.toString());
         const auto index = static_cast<std::int16_t>(i);
-        connect(die, &PictureBox::clicked, this, [this, index] { DicePic_Click(index); });
+        connect(die, &PictureBox::clicked, this, [this, index] {
+            if (!personLocked())
+                DicePic_Click(index);
+        });
         DicePic[i] = die;
         describeDie(i);
     }
@@ -207,6 +216,10 @@ void KolvoArena::buildMenus()
         connect(item, &QAction::triggered, this, [this, index] { SpelarNummer_Click(index); });
         Spelarnummer[n] = item;
     }
+    mnuNewGame->addSeparator();
+    mnuComputer = mnuNewGame->addAction(texts::kComputerMenu.toString());
+    mnuComputer->setObjectName(texts::kComputerMenuName.toString());
+    connect(mnuComputer, &QAction::triggered, this, [this] { mnuComputer_Click(); });
 
     // A command on the bar itself, with no drop-down.
     mnuHelp = bar->addAction(arena::kHelpCaption.toString());
@@ -214,8 +227,10 @@ void KolvoArena::buildMenus()
     connect(mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
     buildScoreTableMenu();
 
-    mnuTips = bar->addAction(texts::kCoachMenuCaption.toString());
+    // Beside the design's items, in "Fil": the bar keeps the design's three.
+    mnuTips = new QAction(texts::kCoachMenuCaption.toString(), this);
     mnuTips->setObjectName(texts::kCoachMenuName.toString());
+    mnuFile->insertAction(mnuScoreTable, mnuTips);
     connect(mnuTips, &QAction::triggered, this, [this] { toggleCoachPanel(); });
 }
 
@@ -258,7 +273,8 @@ void KolvoArena::keyPressEvent(QKeyEvent* event)
     }
     if (key >= Qt::Key_1 && key <= Qt::Key_5) {
         // The keys 1 to 5 hold and release the dice, by the same rules as a click.
-        DicePic_Click(static_cast<std::int16_t>(key - Qt::Key_1));
+        if (!personLocked())
+            DicePic_Click(static_cast<std::int16_t>(key - Qt::Key_1));
     } else if (key == Qt::Key_F1) {
         mnuHelp_Click();
     } else if (key == Qt::Key_F2) {

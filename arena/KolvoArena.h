@@ -3,8 +3,10 @@
 #include <array>
 #include <vector>
 #include <QImage>
+#include <QPointer>
 
 #include "rules/DecisionLog.h"
+#include "arena/ComputerSeats.h"
 #include "rules/GameState.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
@@ -18,6 +20,7 @@ class QPushButton;
 class QTimer;
 class PictureBox;
 class CoachPanel;
+class ComputerTurn;
 namespace rules {
 class TableProvider;
 }
@@ -70,7 +73,7 @@ public:
     void DicePic_Click(std::int16_t Index);
 
     // New game and turns.
-    void SpelarNummer_Click(std::int16_t Index);
+    void SpelarNummer_Click(std::int16_t Index, const SeatPlan& seats = {});
     void ResetGame();
     void NextPlayer();
     void ShowPlayerSheet();
@@ -86,7 +89,7 @@ public:
 
     void PlaySound(const QString& WavName);
 
-    // F2 and the menu item "Tips": shows or hides the coach's panel beside the window.
+    // F2 and "Fil → Tips": shows or hides the coach's panel beside the window.
     // While shown it follows the game with the advice for the player in turn; the first
     // showing starts reading or working out the coach's table in the background.
     void toggleCoachPanel();
@@ -101,6 +104,18 @@ public:
 
     // The window's icon: the blank die shown before a turn's first roll.
     const QImage& blankDie() const { return blankDie_; }
+
+    // "Mot datorn…": the form for a game against the computer, then the people's names; the
+    // game starts as a player count does, with the computers' seats after the people's.
+    // Avbryt anywhere leaves the game on the board as it was.
+    void mnuComputer_Click();
+    QAction* mnuComputer = nullptr;
+    // Whether a computer plays seat player (1..6) in the game under way.
+    bool isComputer(int player) const;
+    // The computer playing the game under way, if any.
+    ComputerTurn* computer() const;
+    // The solver's table for the coach, the review and the computers, made at the first need.
+    rules::TableProvider& tableProvider();
 
     // Counts the games begun in this window: a step planned in one game is stale in the next.
     int gameId() const { return gameId_; }
@@ -120,6 +135,8 @@ signals:
     void gameChanged();
 
 private:
+    friend class ComputerTurn; // presses the handlers a person's input reaches
+
     SettingsStore::SaveResult saveRecord(const QString& total, const QString& name);
     void buildControls();
     void buildMenus();
@@ -142,9 +159,9 @@ private:
     FacePictureSource facePicture_;
     QImage blankDie_;
 
-    rules::TableProvider* coach_ = nullptr; // made at the first request
-    CoachPanel* coachPanel_ = nullptr;      // made at the first showing
-    bool closeUnasked_ = false;             // the exit was confirmed, or the session is ending
+    rules::TableProvider* solverTable_ = nullptr; // made at the first need (tableProvider)
+    CoachPanel* coachPanel_ = nullptr;            // made at the first showing
+    bool closeUnasked_ = false;                   // the exit was confirmed, or the session is ending
     bool placed_ = false;
     bool scoreClickTaken_ = false; // the player's category click under way reached RecordScore
     int gameId_ = 0;
@@ -156,7 +173,14 @@ private:
     void logHoldDecision();
     void logCategoryDecision(std::int16_t Index);
     ui::ScoreTable* scoreTable_ = nullptr;
-    rules::TableProvider* reviewTable_ = nullptr; // made when the window first opens
-    std::vector<rules::Verdict> verdicts_;        // of decisionLog's first entries
+    std::vector<rules::Verdict> verdicts_; // of decisionLog's first entries
     int verdictsGame_ = -1;
+    void seatComputers(const SeatPlan& seats);
+    // While a computer is in turn a person's clicks and keys on the board do nothing;
+    // the computer's own presses pass.
+    bool personLocked() const;
+    std::bitset<GameState::kMaxPlayers + 1> computerSeats_;
+    bool computerActing_ = false;
+    QPointer<ComputerTurn> computer_;
+    ComputerGameChoice lastComputerGame_;
 };

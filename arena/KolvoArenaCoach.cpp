@@ -9,31 +9,34 @@
 #include "arena/KolvoArena.h"
 #include "ui/CoachPanel.h"
 
+rules::TableProvider& KolvoArena::tableProvider()
+{
+    // One table for the coach, the review and the computer players, made at the first need,
+    // never at start-up: it is read or solved on the provider's own thread while the game
+    // goes on, once its first user requests it.
+    if (!solverTable_)
+        solverTable_ = new rules::TableProvider(services_.cacheDirectory(), this);
+    return *solverTable_;
+}
+
 void KolvoArena::toggleCoachPanel()
 {
     if (!coachPanel_) {
         coachPanel_ = new CoachPanel(texts::kCoachTitle.toString(), texts::kCoachMoveHeader.toString(),
                                      texts::kCoachValueHeader.toString(), texts::widestAdvice(), this);
-        connect(this, &KolvoArena::gameChanged, coachPanel_, [this] {
+        const auto refresh = [this] {
             if (coachPanel_->isVisible())
                 refreshCoachPanel();
-        });
+        };
+        connect(this, &KolvoArena::gameChanged, coachPanel_, refresh);
+        for (auto news : {&rules::TableProvider::tableReady, &rules::TableProvider::solvingStarted})
+            connect(&tableProvider(), news, coachPanel_, refresh);
     }
     if (coachPanel_->isVisible()) {
         coachPanel_->hide();
         return;
     }
-    if (!coach_) {
-        // Made at the first showing, never at start-up: the table is read or solved on
-        // the provider's own thread while the game goes on.
-        coach_ = new rules::TableProvider(services_.cacheDirectory(), this);
-        for (auto news : {&rules::TableProvider::tableReady, &rules::TableProvider::solvingStarted})
-            connect(coach_, news, coachPanel_, [this] {
-                if (coachPanel_->isVisible())
-                    refreshCoachPanel();
-            });
-        coach_->request();
-    }
+    tableProvider().request();
     refreshCoachPanel();
     coachPanel_->placeBeside(*this);
     coachPanel_->show();
@@ -50,13 +53,14 @@ void KolvoArena::refreshCoachPanel()
     const QString name = lblPlayer[player]->text();
     const QString heading
         = texts::kCoachFor.arg(name.isEmpty() ? texts::kCoachPlayerNumber.arg(QString::number(player)) : name);
-    if (!coach_->ready()) {
-        const QStringView waiting = coach_->solving() ? texts::kCoachSolving : texts::kCoachLoading;
+    if (!solverTable_->ready()) {
+        const QStringView waiting = solverTable_->solving() ? texts::kCoachSolving : texts::kCoachLoading;
         coachPanel_->showAdvice(heading, waiting.toString(), {});
     } else if (Timer1->isActive()) {
         coachPanel_->showAdvice(heading, texts::kCoachRolling.toString(), {});
     } else {
-        const texts::Advice advice = texts::adviceText(*coach_->table(), state, player, rules::rollsDoneOf(state));
+        const texts::Advice advice
+            = texts::adviceText(*solverTable_->table(), state, player, rules::rollsDoneOf(state));
         coachPanel_->showAdvice(heading, advice.note, advice.rows);
     }
 }

@@ -30,8 +30,10 @@ void KolvoArena::EndGame()
                                texts::kWinnerTitle.toString());
     lblSpelareTur->setText(texts::kGameOver.toString());
 
-    // The comparison is with the record on screen, not the store.
-    if (rules::leadingNumber(Rekordhållare->text()) < rules::leadingNumber(lblSum[winner]->text())) {
+    // The comparison is with the record on screen, not the store. The record is the people's:
+    // a computer's win would put perfect play's totals out of a person's reach.
+    if (!isComputer(winner)
+        && rules::leadingNumber(Rekordhållare->text()) < rules::leadingNumber(lblSum[winner]->text())) {
         const SettingsStore::SaveResult saved = saveRecord(lblSum[winner]->text(), lblPlayer[winner]->text());
         LoadHighScore();
         PlaySound(state.AppDir + texts::kRecordSound.toString());

@@ -84,8 +84,10 @@ void KolvoArena::RecordScore(std::int16_t Index)
 
     if (v == 0) {
         const QString question = texts::kScratch.arg(ScoreVal[Index]->text());
-        if (services_.dialogs->message(question, DialogButtons::OkCancel, texts::kTitle.toString())
-            == DialogAnswer::Ok) {
+        // A computer is not asked: its choice is its answer.
+        if (isComputer(p)
+            || services_.dialogs->message(question, DialogButtons::OkCancel, texts::kTitle.toString())
+                == DialogAnswer::Ok) {
             logCategoryDecision(Index);
             state.Points[p][Index] = 0;
             describePlayerSheet(p);
@@ -107,7 +109,8 @@ void KolvoArena::RecordScore(std::int16_t Index)
     logCategoryDecision(Index);
     if (const int bonus = rules::bonusDue(state, p); bonus > 0) {
         PlaySound(state.AppDir + texts::kBonusSound.toString());
-        services_.dialogs->message(texts::kBonusMessage.toString(), DialogButtons::Ok, texts::kTitle.toString());
+        if (!isComputer(p)) // the message speaks to a person; the applause is for anyone
+            services_.dialogs->message(texts::kBonusMessage.toString(), DialogButtons::Ok, texts::kTitle.toString());
         state.Points[p][GameState::kBonusRow] = std::int16_t(bonus);
         state.Points[p][GameState::kTotalRow] += std::int16_t(bonus);
     }

@@ -44,9 +44,8 @@ void KolvoArena::showScoreTable(bool shown)
                 refreshScoreTable();
         });
         connect(this, &KolvoArena::gameChanged, this, &KolvoArena::refreshScoreTable);
-        // The review's own table: the game never waits for it.
-        reviewTable_ = new rules::TableProvider(services_.cacheDirectory(), this);
-        connect(reviewTable_, &rules::TableProvider::tableReady, this, &KolvoArena::refreshScoreTable);
+        // The review fills in when the table is there; the game never waits for it.
+        connect(&tableProvider(), &rules::TableProvider::tableReady, this, &KolvoArena::refreshScoreTable);
     }
     if (!shown) {
         const bool hadFocus = scoreTable_->isActiveWindow();
@@ -55,7 +54,7 @@ void KolvoArena::showScoreTable(bool shown)
             activateWindow();
         return;
     }
-    reviewTable_->request();
+    tableProvider().request();
     scoreTable_->showBeside(*this);
 }
 
@@ -91,10 +90,10 @@ void KolvoArena::catchUpReview()
         verdicts_.clear();
         verdictsGame_ = gameId_;
     }
-    if (!reviewTable_ || !reviewTable_->ready() || verdicts_.size() == decisionLog.size())
+    if (!tableProvider().ready() || verdicts_.size() == decisionLog.size())
         return;
     // A verdict never changes once given: only the decisions since the last refresh are judged.
-    const auto fresh = rules::judge(*reviewTable_->table(), decisionLog.decisions().subspan(verdicts_.size()));
+    const auto fresh = rules::judge(*tableProvider().table(), decisionLog.decisions().subspan(verdicts_.size()));
     verdicts_.insert(verdicts_.end(), fresh.begin(), fresh.end());
 }
 
@@ -123,7 +122,7 @@ ui::SheetContent KolvoArena::scoreSheetContent() const
     content.rowToolTips.insert(
         content.rowToolTips.end(),
         {texts::kUpperExplained.toString(), texts::kBonusExplained.toString(), texts::kTotalExplained.toString()});
-    const bool reviewed = reviewTable_ && reviewTable_->ready();
+    const bool reviewed = solverTable_ && solverTable_->ready();
     if (over && reviewed) {
         content.rows.push_back(texts::kReviewRow.toString());
         content.rowToolTips.push_back(texts::kReviewExplained.toString());

@@ -5,26 +5,33 @@
 #include <QTimer>
 
 #include "arena/ArenaTexts.h"
+#include "arena/ComputerTurn.h"
 #include "arena/KolvoArena.h"
 #include "arena/TableSnapshot.h"
 #include "platform/Dialogs.h"
 #include "ui/PictureBox.h"
 
-void KolvoArena::SpelarNummer_Click(std::int16_t Index)
+void KolvoArena::SpelarNummer_Click(std::int16_t Index, const SeatPlan& seats)
 {
     if (Index < 1 || Index > GameState::kMaxPlayers)
         return;
-    if (gameRunning() && !discardConfirmed(texts::kDiscardForNewGame))
+    if (gameRunning() && !seats.discardConfirmed && !discardConfirmed(texts::kDiscardForNewGame))
         return;
     // Avbryt in a name prompt cancels the new game: the table is put back as it was.
     const TableSnapshot before = snapshot();
     state.NumPlayers = Index;
     ResetGame();
     for (int i = 1; i <= state.NumPlayers; ++i) {
+        if (seats.names[std::size_t(i)]) {
+            lblPlayer[i]->setText(*seats.names[std::size_t(i)]);
+            continue;
+        }
         const QString prompt = texts::kNamePrompt.arg(QString::number(i));
         const std::optional<QString> name = services_.dialogs->askText(prompt, texts::kTitle.toString());
         if (!name) {
             restore(before);
+            if (computer_)
+                computer_->resume(); // its pause may have run out while the prompt was open
             return;
         }
         lblPlayer[i]->setText(*name);
@@ -34,6 +41,7 @@ void KolvoArena::SpelarNummer_Click(std::int16_t Index)
     for (int p = 1; p <= GameState::kMaxPlayers; ++p)
         describePlayerSheet(p);
     Roller->setFocus(); // every turn starts at the roll button
+    seatComputers(seats);
     emit gameChanged();
 }
 

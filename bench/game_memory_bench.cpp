@@ -55,6 +55,11 @@ struct AnsweringDialogs : Dialogs {
     {
         return QStringLiteral("Spelare %1").arg(++prompts);
     }
+    std::optional<Choices> askChoices(const QString&, const std::vector<ChoiceField>&,
+                                      const std::function<bool(const Choices&)>&) override
+    {
+        return std::nullopt;
+    }
     void notice(const QString&, const QString&) override { ++messages; }
     void showFailure(const QString&) override {}
 };

@@ -2,9 +2,11 @@
 #include "platform/QtDialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,6 +136,47 @@ std::optional<QString> QtDialogs::askText(const QString& prompt, const QString& 
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return edit->text();
+}
+
+std::optional<Choices> QtDialogs::askChoices(const QString& title, const std::vector<ChoiceField>& fields,
+                                             const std::function<bool(const Choices&)>& acceptable)
+{
+    QDialog dialog(activeParent());
+    dialog.setObjectName(QStringLiteral("KolvoChoiceBox"));
+    dialog.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* form = new QFormLayout;
+    layout->addLayout(form);
+    std::vector<QComboBox*> lists;
+    for (const ChoiceField& field : fields) {
+        auto* list = new QComboBox(&dialog);
+        list->addItems(field.options);
+        list->setCurrentIndex(field.chosen);
+        // The label names the list for screen readers too, and its mnemonic reaches it.
+        auto* label = new QLabel(field.label, &dialog);
+        label->setBuddy(list);
+        form->addRow(label, list);
+        lists.push_back(list);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    const auto chosen = [&lists] {
+        Choices c;
+        for (const QComboBox* list : lists)
+            c.push_back(list->currentIndex());
+        return c;
+    };
+    const auto judge = [&] { buttons->button(QDialogButtonBox::Ok)->setEnabled(acceptable(chosen())); };
+    for (QComboBox* list : lists)
+        QObject::connect(list, &QComboBox::currentIndexChanged, &dialog, judge);
+    judge();
+    if (!lists.empty())
+        lists.front()->setFocus();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return chosen();
 }
 
 void QtDialogs::showFailure(const QString& text)

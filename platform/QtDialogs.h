@@ -13,6 +13,8 @@ class QtDialogs : public Dialogs {
 public:
     DialogAnswer message(const QString& text, DialogButtons buttons, const QString& title) override;
     std::optional<QString> askText(const QString& prompt, const QString& title) override;
+    std::optional<Choices> askChoices(const QString& title, const std::vector<ChoiceField>& fields,
+                                      const std::function<bool(const Choices&)>& acceptable) override;
     // See showFailureBox: one box at a time, never over a modal box.
     void showFailure(const QString& text) override;
     void notice(const QString& text, const QString& title) override;

@@ -237,14 +237,20 @@ private slots:
         QCOMPARE(bar.size(), 3);
         QCOMPARE(bar[0]->text(), QStringLiteral("&Fil"));
         QCOMPARE(bar[0]->menu()->objectName(), QStringLiteral("mnuFile"));
-        QCOMPARE(bar[0]->menu()->actions().size(), 1);
-        QCOMPARE(bar[0]->menu()->actions()[0]->text(), QStringLiteral("&Exit"));
-        QCOMPARE(bar[0]->menu()->actions()[0]->objectName(), QStringLiteral("mnuExit"));
+        // Above the design's Exit, the coach's panel and the score sheet.
+        const QList<QAction*> file = bar[0]->menu()->actions();
+        QCOMPARE(file.size(), 3);
+        QCOMPARE(file[0]->text(), QStringLiteral("&Tips"));
+        QCOMPARE(file[1]->text(), QStringLiteral("&Protokoll"));
+        QCOMPARE(file[2]->text(), QStringLiteral("&Exit"));
+        QCOMPARE(file[2]->objectName(), QStringLiteral("mnuExit"));
         QCOMPARE(bar[1]->text(), QStringLiteral("&Nytt spel"));
         const QStringList players
             = {"&En spelare", "&Två spelare", "T&re spelare", "&Fyra spelare", "Fe&m spelare", "Se&x spelare"};
         const QList<QAction*> items = bar[1]->menu()->actions();
-        QCOMPARE(items.size(), 6);
+        QCOMPARE(items.size(), 8); // below the player counts, apart: a game against the computer
+        QVERIFY(items[6]->isSeparator());
+        QCOMPARE(items[7]->text(), QStringLiteral("Mot &datorn…"));
         for (int i = 0; i < 6; ++i) {
             QCOMPARE(items[i]->text(), players[i]);
             QCOMPARE(items[i]->objectName(), QStringLiteral("Spelarnummer(%1)").arg(i + 1));

@@ -25,6 +25,14 @@ add_test(NAME e2e_screen_reader
 add_test(NAME e2e_looks
   COMMAND /usr/bin/python3 ${KOLVO_E2E_DIR}/play_games.py $<TARGET_FILE:kolvo>
           --looks --shots ${KOLVO_E2E_SHOTS}/looks)
+# A person by keyboard against two perfect computers, each computer move checked against the
+# solver's ranking, which the small probe below gives.
+add_executable(solver_probe ${KOLVO_E2E_DIR}/solver_probe.cpp)
+target_link_libraries(solver_probe PRIVATE kolvorules kolvo_warnings)
+add_test(NAME e2e_computer
+  COMMAND /usr/bin/python3 ${KOLVO_E2E_DIR}/play_games.py $<TARGET_FILE:kolvo>
+          --computer $<TARGET_FILE:solver_probe> --shots ${KOLVO_E2E_SHOTS}/computer)
+set_tests_properties(e2e_computer PROPERTIES LABELS e2e TIMEOUT 420 SKIP_RETURN_CODE 77)
 set_tests_properties(e2e_screen_reader e2e_looks PROPERTIES
   LABELS e2e
   TIMEOUT 180

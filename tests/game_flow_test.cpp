@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
+#include "arena/ComputerTurn.h"
 #include "fakes/ArenaFixture.h"
 #include "arena/ArenaTexts.h"
+#include "rules/ScoreSheet.h"
+#include "rules/SolverCache.h"
 #include "ui/PictureBox.h"
 
 // Whole flows of play on the main window, with scripted dice and dialog answers.
@@ -60,6 +63,45 @@ int questionsAsked(const FakeDialogs& dialogs, QStringView question)
 {
     const auto texts = dialogs.messageTexts();
     return int(std::count(texts.begin(), texts.end(), question.toString()));
+}
+
+// A game of the people named, then computers, from "Mot datorn…"; the solver's table solved
+// once for the suite and saved where the coach reads it, unless the game is to wait for it.
+void computerGame(ArenaFixture& f, QStringList people, int computers, rules::Strength strength, bool tableSaved = true)
+{
+    static const rules::SolverTable table = *rules::SolverTable::solve();
+    if (tableSaved)
+        QVERIFY(rules::saveTable(table, f.cache.path()));
+    f.dialogs.choices.push_back(Choices{int(people.size()) - 1, computers - 1, int(strength)});
+    for (const QString& n : people)
+        f.dialogs.inputs.push_back(n);
+    f.a().mnuComputer_Click();
+    QSignalSpy ready(&f.a().tableProvider(), &rules::TableProvider::tableReady);
+    QVERIFY(!tableSaved || f.a().tableProvider().ready() || ready.wait(30000));
+}
+
+// The computer's next move, now, every die it rolls showing face; its animation run out.
+void computerMoves(ArenaFixture& f, int face = 2)
+{
+    f.random.draws.clear();
+    for (int i = 0; i < 40; ++i)
+        f.random.queueFaces({face});
+    f.a().computer()->step();
+    f.tickUntilRolled();
+}
+
+// What a move would change: dice, holds, rolls, sheets, names and sums.
+QString boardOf(ArenaFixture& f)
+{
+    QString b;
+    for (int i = 0; i < 5; ++i)
+        b += QStringLiteral("%1%2 ").arg(f.s().DiceValue[i]).arg(f.s().DiceFree[i]);
+    for (int p = 1; p <= 6; ++p) {
+        b += f.a().lblPlayer[p]->text() + '=' + f.a().lblSum[p]->text() + ':';
+        for (int c = 1; c <= 15; ++c)
+            b += QString::number(f.s().Points[p][c]) + ',';
+    }
+    return b + QString::number(f.s().RollCount) + f.a().lblSpelareTur->text();
 }
 } // namespace
 
@@ -351,6 +393,151 @@ private slots:
         f.a().close(); // after the exit, as the chain of windows closes it: nothing more is asked
         QVERIFY(!f.a().isVisible());
         QCOMPARE(questionsAsked(f.dialogs, texts::kDiscardForExit), asked ? 2 : 0);
+    }
+
+    // The form, the names, and Avbryt anywhere leaving the game on the board as it was.
+    void computerGameFromItsForm_data()
+    {
+        QTest::addColumn<QList<int>>("form"); // people - 1, computers - 1, strength; empty: Avbryt
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("started");
+        QTest::newRow("two people, three computers") << QList<int>{1, 2, 2} << QStringList{"Ann", "Bo"} << true;
+        QTest::newRow("Avbryt on the form") << QList<int>{} << QStringList{} << false;
+        QTest::newRow("Avbryt on the second name") << QList<int>{1, 0, 0} << QStringList{"Ann"} << false;
+        QTest::newRow("seven seats are not offered") << QList<int>{2, 4, 0} << QStringList{} << false;
+    }
+    void computerGameFromItsForm()
+    {
+        QFETCH(QList<int>, form);
+        QFETCH(QStringList, names);
+        QFETCH(bool, started);
+        ArenaFixture f;
+        f.newGame({"Kim"});
+        f.roll({3, 3, 3, 4, 5});
+        const QString before = boardOf(f);
+        f.dialogs.choices.push_back(form.isEmpty() ? std::nullopt : std::optional(Choices(form.begin(), form.end())));
+        for (const QString& n : names)
+            f.dialogs.inputs.push_back(n);
+        f.dialogs.inputs.push_back(std::nullopt); // Avbryt on any name prompt beyond those
+        f.a().mnuComputer_Click();
+        QCOMPARE(boardOf(f) == before, !started);
+        f.a().mnuComputer_Click(); // a game started is what the form offers next
+        QCOMPARE(f.dialogs.forms[1][2].chosen, started ? form[2] : int(rules::Strength::Medium));
+        QCOMPARE(f.dialogs.forms[1][2].options, QStringList({"Nybörjare", "Medel", "Svår", "Perfekt"}));
+        if (!started)
+            return;
+        QCOMPARE(f.dialogs.forms[1][1].chosen, form[1]);
+        QCOMPARE(int(f.s().NumPlayers), 5);
+        const QStringList players{"Ann", "Bo", "Datorn 1", "Datorn 2", "Datorn 3"};
+        for (int i = 1; i <= 5; ++i) {
+            QCOMPARE(f.a().lblPlayer[i]->text(), players[i - 1]);
+            QCOMPARE(f.a().isComputer(i), i > 2);
+        }
+        QCOMPARE(f.dialogs.shown[2].text, QStringLiteral("Vad heter spelare nr 1 ?")); // after Kim's and the form
+        QCOMPARE(f.dialogs.shown[4].kind, FakeDialogs::Shown::Choice); // two prompts, none for a computer
+        f.newGame({"Kim", "Lo"});                                      // an ordinary game after it has no computer
+        QVERIFY(!f.a().isComputer(2) && !f.a().computer());
+    }
+
+    // What a computer does not do: it is never asked to give a category up, and the bonus
+    // message is not shown to it, though its sounds play; its win is announced and is no record.
+    void computersOwnRules_data()
+    {
+        QTest::addColumn<int>("free"); // the one row left on the computer's sheet
+        QTest::addColumn<int>("face"); // every die it rolls shows it
+        QTest::addColumn<int>("strength");
+        QTest::addColumn<QByteArray>("sound");
+        QTest::newRow("scratch, Nybörjare") << 12 << 1 << int(rules::Strength::Beginner) << QByteArray("glass.wav");
+        QTest::newRow("scratch, Perfekt") << 12 << 1 << int(rules::Strength::Perfect) << QByteArray("glass.wav");
+        QTest::newRow("bonus, Medel") << 6 << 6 << int(rules::Strength::Medium) << QByteArray("claps.wav");
+        QTest::newRow("bonus, Perfekt") << 6 << 6 << int(rules::Strength::Perfect) << QByteArray("claps.wav");
+    }
+    void computersOwnRules()
+    {
+        QFETCH(int, free);
+        QFETCH(int, face);
+        QFETCH(int, strength);
+        QFETCH(QByteArray, sound);
+        ArenaFixture f;
+        computerGame(f, {"Ann"}, 1, rules::Strength(strength));
+        for (int p = 1; p <= 2; ++p) // full but one row; upper rows 3, 6, 9, 12, 15 and 6
+            for (int c = 1; c <= 15; ++c)
+                f.s().Points[p][c] = std::int16_t(c <= 5 ? 3 * c : (c == 6 ? 6 : 1));
+        f.s().Points[1][1] = f.s().Points[2][free] = GameState::kFree;
+        f.s().Points[2][GameState::kTotalRow] = 200;
+        f.a().lblSum[2]->setText("200");
+        f.roll({1, 1, 2, 3, 4});
+        f.pick(1); // the person's last turn
+        f.dialogs.shown.clear();
+        for (int guard = 0; guard < 20 && !rules::allCategoriesUsed(f.s()); ++guard)
+            computerMoves(f, face);
+        QCOMPARE(countOf(f.soundsPlayed(), QByteArray("Play /opt/kolvo/") + sound), 1);
+        const int total = free == 6 ? 200 + 30 + 50 : 200;
+        QCOMPARE(f.dialogs.messageTexts(), // the winner box alone
+                 std::vector<QString>{QStringLiteral("Vinner gör Datorn 1\r\nmed poängen: %1").arg(total)});
+        QCOMPARE(int(f.s().Points[2][free]), free == 6 ? 30 : 0);
+        QCOMPARE(f.a().RekordHållareNamn->text(), QStringLiteral("Nobody"));
+    }
+
+    // During a computer's turn a person's presses do nothing, and ending the program or
+    // starting a new game leaves no move of it behind, whatever the move was waiting for.
+    void noComputerMoveOutlivesItsGame_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("phase");
+        for (const char* action : {"person's presses", "new game", "game against the computer", "exit"})
+            for (const char* phase : {"pause", "rolling", "table"})
+                QTest::addRow("%s while %s", action, phase) << QString(action) << QString(phase);
+    }
+    void noComputerMoveOutlivesItsGame()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, phase);
+        ArenaFixture f;
+        computerGame(f, {"Ann"}, 1, rules::Strength::Medium, phase != "table");
+        f.roll({1, 2, 3, 4, 6});
+        f.pick(15);
+        QPointer<ComputerTurn> computer = f.a().computer();
+        QVERIFY(computer->pending()); // its turn began without a press
+        if (phase == "rolling")
+            f.a().computer()->step();
+        if (phase == "table") {
+            computerMoves(f);
+            f.a().computer()->step(); // its first hold needs the table
+            QCOMPARE(f.a().Roller->toolTip(),
+                     QStringLiteral("Datorn tänker: dess drag räknas fram, det tar några "
+                                    "sekunder första gången."));
+            QCOMPARE(f.a().Roller->accessibleDescription(), f.a().Roller->toolTip());
+        }
+        const QString before = boardOf(f);
+        if (action == "person's presses") {
+            f.a().Roller->click();
+            QTest::mouseClick(f.a().DicePic[0], Qt::LeftButton);
+            QTest::keyClick(&f.a(), Qt::Key_2);
+            f.pick(3);
+            QCOMPARE(boardOf(f), before);
+            QVERIFY(computer->pending() || f.a().Timer1->isActive());
+            return;
+        }
+        if (action == "exit")
+            f.a().mnuExit_Click();
+        else if (action == "new game")
+            f.newGame({"Bo"});
+        else
+            computerGame(f, {"Bo", "Cid"}, 2, rules::Strength::Perfect, false);
+        const QString after = boardOf(f);
+        QVERIFY(!computer || !computer->pending());
+        QVERIFY(f.a().Roller->accessibleDescription().startsWith("Kastar")); // thinking no more
+        QSignalSpy gone(computer.data(), &QObject::destroyed);
+        QVERIFY(action == "exit" || computer.isNull() || gone.wait(5000));
+        QSignalSpy table(&f.a().tableProvider(), &rules::TableProvider::tableReady);
+        QVERIFY(phase != "table" || f.a().tableProvider().ready() || table.wait(60000));
+        QCoreApplication::processEvents();          // the table's arrival moves nothing either
+        if (action != "exit" || phase != "rolling") // at the exit the window goes, its animation with it
+            QCOMPARE(boardOf(f), after);
+        QVERIFY(!computer || !computer->pending());
+        f.arena.reset(); // as the end of the program does: the table's worker stops
+        QVERIFY(computer.isNull());
     }
 
     // Names are any text: they show and are stored exactly as typed.

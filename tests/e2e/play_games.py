@@ -18,6 +18,13 @@ set-up window at once, 0.2 s and 0.5 s after it shows (while the audio starts an
 set-up tune loads), with the null sink idle. Each ends the program within half a
 second of the close, with exit status 0 and the record store as it was.
 
+With --computer PROBE, instead of the games: a fresh start; "Nytt spel" -> "Mot datorn…"
+by keyboard: one person and two computers at Perfekt; the person plays every turn by
+keyboard while the computers play theirs on the board; every computer move read off the
+board (dice, holds, the sheet in the player's description) is checked against the ranking
+PROBE (solver_probe, the solver of the rules library) gives for it; the winner's box, the
+totals and the record against the sheets; "Exit" ends the program within half a second.
+
 With --looks, instead of the games: the three windows reached by keyboard alone at
 scale 1 and 2 (QT_SCALE_FACTOR), each window's screenshot kept in the shots directory,
 a whole game by keyboard at each scale with the score sheet open (shot during and after),
@@ -33,6 +40,7 @@ import argparse
 import configparser
 import os
 import re
+import subprocess
 import sys
 import time
 import traceback
@@ -630,10 +638,188 @@ def close_soon(session, program, home, problems, shots):
     problems.check(after == before, "closing soon after the start changed the record store")
 
 
+# ----- against the computer -----
+
+class SolverProbe:
+    """The solver's rankings, asked of solver_probe: (holds, categories), each a list of
+    (choice, expected final score) best first; a hold is its kept faces sorted, "-" for none."""
+
+    def __init__(self, path):
+        self.proc = subprocess.Popen([path], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+        if self.proc.stdout.readline().strip() != "ready":
+            raise Failure("solver_probe did not start")
+
+    def rank(self, position, dice, rolls_left):
+        used, upper, points = position
+        self.proc.stdin.write(f"{used} {upper} {points} {' '.join(map(str, dice))} {rolls_left}\n")
+        self.proc.stdin.flush()
+        holds, categories = [], []
+        for line in self.proc.stdout:
+            kind, *rest = line.split()
+            if kind == "end":
+                break
+            (holds if kind == "hold" else categories).append((rest[0], float(rest[1])))
+        return holds, categories
+
+    def close(self):
+        self.proc.stdin.close()
+        self.proc.wait(5)
+
+
+ROW_BY_CAPTION = {v: k for k, v in CATEGORIES.items()}
+
+
+def read_sheet(run, seat):
+    """A player's sheet as the description of the name row tells it: {category: points}, total."""
+    points, total = {}, 0
+    for line in ax.description(run.lbl_player[seat]).splitlines():
+        caption, _, value = line.rpartition(" ")
+        if caption in ROW_BY_CAPTION:
+            points[ROW_BY_CAPTION[caption]] = int(value)
+        elif caption == "Summa":
+            total = int(value)
+    return points, total
+
+
+def position_of(points, total):
+    used = sum(1 << (c - 1) for c in points)
+    return used, sum(v for c, v in points.items() if c <= 6), total
+
+
+def best_is(run, ranking, chosen, what):
+    """The choice taken is one the solver ranks best (ties are equally best)."""
+    values = dict(ranking)
+    ok = chosen in values and values[chosen] >= ranking[0][1] - 1e-6
+    run.check(ok, f"{what}: took {chosen} ({values.get(chosen)}), the best is {ranking[:3]}")
+    return ok
+
+
+def watch_computer_turn(run, seat, probe, tally):
+    """Follows a computer's turn on the board as a screen reader would hear it, and checks
+    each of its holds and its choice against the solver."""
+    before, total = read_sheet(run, seat)
+    position = position_of(before, total)
+    rolls, dice = 0, None
+    end = time.monotonic() + 30
+    while time.monotonic() < end:
+        run.require_alive()
+        after, _ = read_sheet(run, seat)
+        if after != before:
+            category = next(c for c in after if c not in before)
+            if dice is None:
+                tally["missed"] += 1
+                return
+            holds, categories = probe.rank(position, dice, 3 - rolls)
+            if rolls < 3:  # it scored with rolls left: keeping all five was its hold
+                tally["holds"] += best_is(run, holds, "".join(map(str, sorted(dice))), f"{seat}: scoring on {dice}")
+            tally["categories"] += best_is(run, categories, str(category), f"{seat}: category for {dice}")
+            return
+        m = re.fullmatch(r"Kast (\d) av 3", ax.name(run.roller))
+        if m and int(m.group(1)) > rolls:
+            names = [DIE_NAME.fullmatch(ax.name(d)) for d in run.dice]
+            if all(names) and not any(n.group(4) for n in names) and all(n.group(2) != "ingen" for n in names):
+                if rolls and dice:
+                    kept = "".join(sorted(n.group(2) for n in names if n.group(3))) or "-"
+                    holds, _ = probe.rank(position, dice, 3 - rolls)
+                    tally["holds"] += best_is(run, holds, kept, f"{seat}: hold on {dice}")
+                elif rolls:
+                    tally["missed"] += 1
+                dice = [int(n.group(2)) for n in names]
+                rolls = int(m.group(1))
+        time.sleep(0.03)
+    raise Failure(f"computer {seat}'s turn did not end")
+
+
+def person_turn_by_keyboard(run, session, name):
+    session.focus(run.arena_win)
+    wait_for(lambda: ax.name(run.lbl_turn) == name and ax.has(run.roller, ax.FOCUSED), 10, f"{name}'s turn")
+    run.roll(1, key="Return")
+    free = next(c for c in ROW_ORDER if not ax.has(run.boxes[c], ax.CHECKED))
+    session.key("Tab")
+    wait_for(lambda: ax.has(run.boxes[free], ax.FOCUSED), 3, f"Tab to reach {CATEGORIES[free]}")
+    session.key("space")
+    return run.collect_boxes(lambda: ax.name(run.lbl_turn) != name, by_keyboard=True)
+
+
+def game_against_computers(session, program, problems, shots, probe_path):
+    run = KolvoRun(session, program, session.new_home("home-computer"), problems, shots=shots, label="computer")
+    run.through_chain(style=3)
+    probe = SolverProbe(probe_path)
+    person = "Rut"
+    session.focus(run.arena_win)
+    session.key("alt+n")
+    time.sleep(0.2)
+    session.key("d")
+    form = ax.wait_window(run.app, "Mot datorn", roles=("dialog",))
+    session.key("Tab")
+    session.key("2")
+    session.key("Tab")
+    session.key("p")
+    lists = [ax.name(c) for c in ax.by_role(form, "combo box")]
+    run.check(lists == ["1", "2", "Perfekt"], f"the form shows {lists}")
+    session.key("Return")
+    run.wait_dialog(text="Vad heter spelare nr 1 ?")
+    session.type_text(person)
+    session.key("Return")
+    wait_for(lambda: not ax.dialogs(run.app), 5, "the name prompt to close")
+    names = [person, "Datorn 1", "Datorn 2"]
+    shown = [ax.name(run.lbl_player[p]) for p in (1, 2, 3)]
+    run.check(shown == names, f"players {shown}, expected {names}")
+    run.shot("against the computer")
+
+    tally = {"holds": 0, "categories": 0, "missed": 0}
+    for turn in range(15):
+        seen = person_turn_by_keyboard(run, session, person)
+        run.check(all(box == ("Kolvo", "Gratulerar ! Du har fått 50 poäng i bonus !")
+                      or re.fullmatch(r"Vill Du offra .+ \?", box[1]) for box in seen),
+                  f"boxes on {person}'s turn {turn + 1}: {seen}")
+        for seat in (2, 3):
+            watch_computer_turn(run, seat, probe, tally)
+    seen = run.collect_boxes(lambda: ax.name(run.lbl_turn) == "Spelet är slut"
+                             and not ax.has(run.roller, ax.ENABLED), by_keyboard=True)
+    probe.close()
+    run.shot("computer game over")
+
+    totals = [read_sheet(run, p)[1] for p in (1, 2, 3)]
+    for p, total in enumerate(totals, start=1):
+        shown = ax.name(run.lbl_sum[p])
+        run.check(shown == (str(total) if total else ""), f"lblSum({p}) shows {shown!r}, its sheet {total}")
+    winner = totals.index(max(totals))
+    expected = [("Segrare", f"Vinner gör {names[winner]}\nmed poängen: {totals[winner] or ''}")]
+    if winner == 0 and totals[0] > 0:  # the record is the people's
+        expected.append(("Högsta poäng", "Nytt rekord !!"))
+    run.check(seen == expected, f"end of the game against the computer: boxes {seen}, expected {expected}")
+    record = stored_record(run.home)
+    run.check((record is not None) == (len(expected) == 2), f"the record store holds {record}")
+    print(f"against the computer: {dict(zip(names, totals))}; perfect moves checked: "
+          f"{tally['holds']} holds, {tally['categories']} categories, {tally['missed']} not seen whole", flush=True)
+    run.check(tally["categories"] == 30, f"only {tally['categories']} of 30 computer choices checked")
+    run.check(tally["missed"] <= 3, f"{tally['missed']} computer moves not seen whole")
+
+    # Again: the form offers the last choices; Exit in the middle of a computer's turn.
+    session.focus(run.arena_win)
+    session.key("alt+n")
+    time.sleep(0.2)
+    session.key("d")
+    form = ax.wait_window(run.app, "Mot datorn", roles=("dialog",))
+    lists = [ax.name(c) for c in ax.by_role(form, "combo box")]
+    run.check(lists == ["1", "2", "Perfekt"], f"the form offers {lists} the second time")
+    session.key("Return")
+    run.wait_dialog(text="Vad heter spelare nr 1 ?")
+    session.type_text(person)
+    session.key("Return")
+    person_turn_by_keyboard(run, session, person)
+    wait_for(lambda: ax.name(run.roller) == "Kast 1 av 3", 10, "Datorn 1's first roll")
+    took = run.exit_by_menu()
+    print(f"Exit in the middle of a computer's turn ended the program in {took * 1000:.0f} ms", flush=True)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("kolvo")
     parser.add_argument("--shots", help="directory for screenshots of what is checked")
+    parser.add_argument("--computer", metavar="PROBE",
+                        help="a game of one person by keyboard against two perfect computers, checked with PROBE")
     parser.add_argument("--looks", action="store_true",
                         help="the windows' looks at two scales and held dice on every style, not the games")
     args = parser.parse_args()
@@ -645,6 +831,17 @@ def main():
     if skipped is not None:
         return skipped
 
+    if args.computer:
+        try:
+            game_against_computers(session, program, problems, args.shots, os.path.abspath(args.computer))
+        except Failure as e:
+            problems.check(False, str(e))
+            if args.shots:
+                print("screenshot:", session.screenshot(os.path.join(args.shots, "failure.png")))
+            traceback.print_exc()
+        finally:
+            session.close()
+        return problems.verdict("computer", started)
     if args.looks:
         return looks(session, program, problems, args.shots or os.path.join(session.work, "shots"), started)
     try:

@@ -11,7 +11,7 @@
 class FakeDialogs : public Dialogs {
 public:
     struct Shown {
-        enum Kind { Message, Input, Notice } kind = Message;
+        enum Kind { Message, Input, Notice, Choice } kind = Message;
         QString text;
         QString title;
         DialogButtons buttons = DialogButtons::Ok;
@@ -19,6 +19,8 @@ public:
 
     std::deque<DialogAnswer> answers;
     std::deque<std::optional<QString>> inputs;
+    std::deque<std::optional<Choices>> choices;  // empty: the form's first options, answered OK
+    std::vector<std::vector<ChoiceField>> forms; // every choice form shown
     std::vector<Shown> shown;
     std::vector<QString> failures; // texts given to showFailure
 
@@ -40,6 +42,23 @@ public:
         std::optional<QString> s = inputs.front();
         inputs.pop_front();
         return s;
+    }
+
+    std::optional<Choices> askChoices(const QString& title, const std::vector<ChoiceField>& fields,
+                                      const std::function<bool(const Choices&)>& acceptable) override
+    {
+        shown.push_back({Shown::Choice, QString(), title, DialogButtons::OkCancel});
+        forms.push_back(fields);
+        Choices initial;
+        for (const ChoiceField& f : fields)
+            initial.push_back(f.chosen);
+        std::optional<Choices> c = initial;
+        if (!choices.empty()) {
+            c = choices.front();
+            choices.pop_front();
+        }
+        // OK cannot be pressed on options the form does not accept.
+        return c && acceptable(*c) ? c : std::nullopt;
     }
 
     void notice(const QString& text, const QString& title) override

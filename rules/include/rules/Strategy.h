@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <cstddef>
+#include <span>
+
+#include "rules/Solver.h"
+
+// How a computer player chooses among the solver's ranked choices. Perfect play takes the
+// best every time; the weaker strengths draw a choice with a chance that falls off
+// exponentially with the expected final points it gives up (a softmax over expected final
+// scores), so small slips are common and large blunders rare.
+namespace rules {
+
+enum class Strength { Beginner, Medium, Hard, Perfect };
+inline constexpr Strength kStrengths[] = {Strength::Beginner, Strength::Medium, Strength::Hard, Strength::Perfect};
+
+// The softmax temperature of a strength, in points of expected final score; 0 for perfect
+// play. Calibrated by bench/strength_bench.cpp against the mean final score each strength
+// is meant to reach.
+double temperatureOf(Strength strength);
+
+// Whether choosing at this strength uses a draw at all: perfect play never does.
+constexpr bool drawsFor(Strength strength)
+{
+    return strength != Strength::Perfect;
+}
+
+// The index taken among choices whose expected final scores are given best first, at the
+// temperature, for a draw in [0, 1). Temperature 0 (or less) takes index 0.
+std::size_t chooseAmong(std::span<const double> expectedFinals, double temperature, double draw);
+
+// The hold (keeping all five means scoring now) and the category a player of this strength
+// takes; the draw is ignored for perfect play. Both assume rankings that are not empty.
+HoldChoice chooseHold(const std::vector<HoldChoice>& ranked, Strength strength, double draw);
+CategoryChoice chooseCategory(const std::vector<CategoryChoice>& ranked, Strength strength, double draw);
+
+} // namespace rules
