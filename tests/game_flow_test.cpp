@@ -433,8 +433,10 @@ private slots:
             QCOMPARE(f.a().lblPlayer[i]->text(), players[i - 1]);
             QCOMPARE(f.a().isComputer(i), i > 2);
         }
-        QCOMPARE(f.dialogs.shown[2].text, QStringLiteral("Vad heter spelare nr 1 ?")); // after Kim's and the form
-        QCOMPARE(f.dialogs.shown[4].kind, FakeDialogs::Shown::Choice); // two prompts, none for a computer
+        // After Kim's prompt, the question whether to give Kim's game up, and the form.
+        QCOMPARE(f.dialogs.shown[1].text, texts::kDiscardForNewGame.toString());
+        QCOMPARE(f.dialogs.shown[3].text, QStringLiteral("Vad heter spelare nr 1 ?"));
+        QCOMPARE(f.dialogs.shown[5].kind, FakeDialogs::Shown::Choice); // two prompts, none for a computer
         f.newGame({"Kim", "Lo"});                                      // an ordinary game after it has no computer
         QVERIFY(!f.a().isComputer(2) && !f.a().computer());
     }
