@@ -13,7 +13,9 @@
 
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
+#include "ui/CoachPanel.h"
 #include "ui/PictureBox.h"
+#include "ui/ScoreTable.h"
 #include "platform/PlainText.h"
 #include "arena/ArenaDesign.h"
 #include "ui/ElidedLabel.h"
@@ -98,7 +100,15 @@ KolvoArena::KolvoArena(const Services& services, FacePictureSource facePicture, 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-KolvoArena::~KolvoArena() = default;
+KolvoArena::~KolvoArena()
+{
+    // The windows beside this one are its children, hidden as QWidget's destructor deletes
+    // them: by then this is no KolvoArena any more, and must hear nothing from them.
+    if (scoreTable_)
+        scoreTable_->disconnect(this);
+    if (coachPanel_)
+        coachPanel_->disconnect(this);
+}
 
 void KolvoArena::buildControls()
 {
