@@ -32,7 +32,7 @@ test: build
 	ctest --preset asan
 
 bench: build
-	@for b in game_bench game_memory_bench sound_bench solver_bench windows_bench; do \
+	@for b in game_bench game_memory_bench sound_bench solver_bench strength_bench windows_bench; do \
 	  QT_QPA_PLATFORM=offscreen $(BUILD)/bench/$$b || exit 1; done
 	/usr/bin/python3 bench/footprint.py $(BUILD)/kolvo $(BUILD)/bench/kolvo-floor \
 	  --player $(BUILD)/tests/kolvo-sound-player

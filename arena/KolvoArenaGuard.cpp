@@ -50,6 +50,7 @@ void KolvoArena::closeEvent(QCloseEvent* event)
 KolvoArena::TableSnapshot KolvoArena::snapshot() const
 {
     TableSnapshot s{.state = state,
+                    .decisions = decisionLog,
                     .gameId = gameId_,
                     .rolling = Timer1->isActive(),
                     .rollerEnabled = Roller->isEnabled(),
@@ -73,6 +74,7 @@ KolvoArena::TableSnapshot KolvoArena::snapshot() const
 void KolvoArena::restore(const TableSnapshot& before)
 {
     state = before.state;
+    decisionLog = before.decisions;
     gameId_ = before.gameId;
     if (before.rolling)
         Timer1->start(); // the tick count came back with the state

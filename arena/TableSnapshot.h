@@ -9,6 +9,7 @@
 // ResetGame touches.
 struct KolvoArena::TableSnapshot {
     GameState state;
+    rules::DecisionLog decisions; // what the review judges of the game given up or kept
     int gameId = 0;
     bool rolling = false;
     bool rollerEnabled = false;

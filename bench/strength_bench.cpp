@@ -3,7 +3,7 @@
 // alone at each strength, the mean final score with its standard error against the goal of
 // that strength; and the time one decision takes with the table loaded.
 //
-//   strength_bench                 the benchmarks, then 10 000 games per strength
+//   strength_bench                 the benchmarks, then 40 000 games per strength
 //   strength_bench --scan          the mean final score over a range of temperatures, the
 //                                  measurement the temperatures in rules/Strategy.cpp come from
 #include <benchmark/benchmark.h>

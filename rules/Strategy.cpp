@@ -10,7 +10,7 @@ double temperatureOf(Strength strength)
 {
     // Read off `strength_bench --scan` (mean final score against temperature, 2 000 games a
     // point: 0.5 gives 240.0, 0.6 237.6, 1.0 222.5, 1.8 197.0, 2.0 189.6), each near the middle
-    // of its strength's goal; `strength_bench` checks them on 10 000 games each.
+    // of its strength's goal; `strength_bench` checks them on 40 000 games each.
     switch (strength) {
     case Strength::Beginner:
         return 1.85;

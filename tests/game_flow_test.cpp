@@ -322,6 +322,7 @@ private slots:
         const GameState before = f.s();
         const QStringList seen = tableSeen(f.a());
         const int game = f.a().gameId();
+        const std::size_t logged = f.a().decisionLog.size(); // the review keeps the game's decisions
         QSignalSpy changed(&f.a(), &KolvoArena::gameChanged);
         f.dialogs.answers = {cancelAt == 0 ? DialogAnswer::Cancel : DialogAnswer::Ok};
         f.dialogs.inputs = {QStringLiteral("Cilla"), QStringLiteral("Dan")};
@@ -332,6 +333,7 @@ private slots:
         QVERIFY(f.s() == before);
         QCOMPARE(tableSeen(f.a()), seen);
         QCOMPARE(f.a().gameId(), game);
+        QCOMPARE(f.a().decisionLog.size(), logged);
         QCOMPARE(changed.count(), 0);
     }
 
