@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arena/ComputerTurn.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 
@@ -62,6 +63,12 @@ void ComputerTurn::step()
 {
     if (stale() || !inTurn() || arena_.Timer1->isActive())
         return;
+    if (QApplication::activeModalWidget()) {
+        // A box waits for a person's answer (the help, or whether to give the game up): the
+        // board stays as it is until the box has gone, as it would for a person.
+        pause_.start();
+        return;
+    }
     const GameState& s = arena_.state;
     if (!s.HasRolled) {
         decision_.reset();

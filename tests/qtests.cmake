@@ -1,9 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Qt Test suites, on the sanitizer build: any report fails the suite.
+# The Qt Test suites, on the sanitizer build: any report fails the suite. The suites'
+# own code is compiled without optimisation, which halves their compile time; the code
+# they test keeps its optimisation in the libraries they link.
 function(kolvo_qtest name)
   add_executable(${name} ${KOLVO_TEST_DIR}/${name}.cpp ${ARGN})
   target_include_directories(${name} PRIVATE ${KOLVO_TEST_DIR})
   target_link_libraries(${name} PRIVATE kolvocore Qt6::Test kolvo_warnings)
+  target_compile_options(${name} PRIVATE -O0)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     LABELS "qtest;sanitize"
@@ -14,6 +17,7 @@ endfunction()
 # The rules' own suite links the rules alone: no window can creep into them.
 add_executable(evaluation_test ${KOLVO_TEST_DIR}/evaluation_test.cpp)
 target_link_libraries(evaluation_test PRIVATE kolvorules Qt6::Test kolvo_warnings)
+target_compile_options(evaluation_test PRIVATE -O0)
 add_test(NAME evaluation_test COMMAND evaluation_test)
 set_tests_properties(evaluation_test PROPERTIES LABELS "qtest;sanitize" TIMEOUT 300)
 

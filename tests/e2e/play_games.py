@@ -810,7 +810,7 @@ def game_against_computers(session, program, problems, shots, probe_path):
     session.key("Return")
     person_turn_by_keyboard(run, session, person)
     wait_for(lambda: ax.name(run.roller) == "Kast 1 av 3", 10, "Datorn 1's first roll")
-    took = run.exit_by_menu()
+    took = run.exit_by_menu(confirm=True)
     print(f"Exit in the middle of a computer's turn ended the program in {took * 1000:.0f} ms", flush=True)
 
 

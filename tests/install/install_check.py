@@ -156,7 +156,7 @@ def play_installed(session, p, command, entry):
     os.makedirs(session.keep, exist_ok=True)
     subprocess.run(["import", "-window", hex(run.arena_win.id), os.path.join(session.keep, "main-window.png")],
                    env=session.env, capture_output=True, timeout=30)
-    run.exit_by_menu()
+    run.exit_by_menu(confirm=True)  # a game is running: the question is answered OK
 
 
 def start_and_play(p, keep, command, entry):
