@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arena/AdviceText.h"
+#include "arena/TableTexts.h"
 
 #include <algorithm>
 #include <vector>
 
-#include <QLocale>
 #include <QStringList>
 
 namespace texts {
@@ -29,13 +29,6 @@ constexpr QStringView kCategoryNames[] = {
     u"",        u"Ettor", u"Tvåor",  u"Treor",  u"Fyror",  u"Femmor", u"Sexor", u"Par",
     u"Två par", u"Triss", u"Fyrtal", u"Lillan", u"Storan", u"Kåk",    u"Kolvo", u"Chans",
 };
-
-QString decimal(double value)
-{
-    QLocale swedish(QLocale::Swedish, QLocale::Sweden);
-    swedish.setNumberOptions(QLocale::OmitGroupSeparator);
-    return swedish.toString(value, 'f', 1);
-}
 
 // A category taken now; one worth nothing is given up, in the game's own word.
 QString categoryPhrase(QStringView forPoints, QStringView forNothing, int category, int points)
@@ -96,12 +89,12 @@ Advice adviceText(const rules::SolverTable& table, const GameState& state, int p
         for (std::size_t k = 0; k < kRanked && k < ranked.size(); ++k) {
             const rules::CategoryChoice& c = ranked[k];
             advice.rows.push_back(
-                {categoryPhrase(kCategoryNow, kScratchNow, c.category, c.pointsNow), decimal(c.expectedFinal)});
+                {categoryPhrase(kCategoryNow, kScratchNow, c.category, c.pointsNow), pointsDecimal(c.expectedFinal)});
         }
     } else {
         const auto ranked = plan.rankHolds(dice, 3 - rollsDone);
         for (std::size_t k = 0; k < kRanked && k < ranked.size(); ++k)
-            advice.rows.push_back({holdPhrase(dice, ranked[k]), decimal(ranked[k].expectedFinal)});
+            advice.rows.push_back({holdPhrase(dice, ranked[k]), pointsDecimal(ranked[k].expectedFinal)});
     }
     return advice;
 }

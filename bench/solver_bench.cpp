@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "rules/DecisionLog.h"
+#include "SoloGames.h"
 #include "rules/Solver.h"
 #include "rules/SolverCache.h"
 #include "arena/AdviceText.h"
@@ -161,51 +162,6 @@ void BM_ReviewSixPlayerGame(benchmark::State& st)
 }
 BENCHMARK(BM_ReviewSixPlayerGame)->Unit(benchmark::kMillisecond);
 
-// Whole solitaire games played by the advisor; the mean of their scores estimates the
-// table's expected score for an empty sheet.
-struct SelfPlay {
-    double mean = 0;
-    double standardError = 0;
-};
-
-SelfPlay selfPlay(const rules::SolverTable& table, int games, std::uint32_t seed)
-{
-    std::mt19937 generator(seed);
-    std::uniform_int_distribution<int> face(1, 6);
-    double sum = 0;
-    double sumOfSquares = 0;
-    for (int game = 0; game < games; ++game) {
-        rules::SheetPosition position;
-        for (int turn = 0; turn < GameState::kCategories; ++turn) {
-            const rules::TurnPlan plan(table, position);
-            rules::Dice dice;
-            for (int& d : dice)
-                d = face(generator);
-            for (int rollsLeft = 2; rollsLeft >= 1; --rollsLeft) {
-                const std::uint8_t kept = plan.rankHolds(dice, rollsLeft).front().kept;
-                for (int i = 0; i < GameState::kDice; ++i)
-                    if (!(kept & (1u << i)))
-                        dice[std::size_t(i)] = face(generator);
-            }
-            const rules::CategoryChoice choice = plan.rankCategories(dice).front();
-            if (choice.category <= 6) {
-                const bool bonus = position.upperSum < 63 && position.upperSum + choice.pointsNow >= 63;
-                position.upperSum += choice.pointsNow;
-                position.points += bonus ? 50 : 0;
-            }
-            position.points += choice.pointsNow;
-            position.used |= rules::CategoryMask(1u << (choice.category - 1));
-        }
-        sum += position.points;
-        sumOfSquares += double(position.points) * position.points;
-    }
-    SelfPlay result;
-    result.mean = sum / games;
-    const double variance = (sumOfSquares - sum * result.mean) / (games - 1);
-    result.standardError = std::sqrt(variance / games);
-    return result;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -221,7 +177,9 @@ int main(int argc, char** argv)
                 double(table.values().size() * sizeof(double)) / (1 << 20));
 
     constexpr int kGames = 100000;
-    const SelfPlay played = selfPlay(table, kGames, 20240613u);
+    // Whole solitaire games played by the advisor: their mean estimates the table's expected
+    // score for an empty sheet.
+    const solo::MeanScore played = solo::meanScore(table, 0.0, kGames, 20240613u);
     const double off = std::abs(played.mean - expected) / played.standardError;
     std::printf("self-play of %d games: mean %.4f, standard error %.4f (%.2f standard errors from the table)\n", kGames,
                 played.mean, played.standardError, off);

@@ -13,7 +13,7 @@
 #include <cstring>
 #include <random>
 
-#include "rules/ScoreSheet.h"
+#include "SoloGames.h"
 #include "rules/Solver.h"
 #include "rules/Strategy.h"
 
@@ -25,67 +25,9 @@ const rules::SolverTable& wholeTable()
     return table;
 }
 
-struct Measured {
-    double mean = 0;
-    double standardError = 0;
-};
-
-template <typename Choice> Choice choose(const std::vector<Choice>& ranked, double temperature, double draw)
+solo::MeanScore measure(double temperature, int games, std::uint32_t seed)
 {
-    std::vector<double> values;
-    values.reserve(ranked.size());
-    for (const Choice& c : ranked)
-        values.push_back(c.expectedFinal);
-    return ranked[rules::chooseAmong(values, temperature, draw)];
-}
-
-// A game as a computer player plays its own sheet: the hold after each roll, scoring at once
-// when the hold taken keeps all five, and the category; every choice by the strategy's softmax
-// at the temperature (rules::chooseHold and chooseCategory at a strength are exactly this at
-// the strength's temperature).
-int playGame(const rules::SolverTable& table, double temperature, std::mt19937& generator)
-{
-    std::uniform_int_distribution<int> face(1, 6);
-    std::uniform_real_distribution<double> draw(0.0, 1.0);
-    rules::SheetPosition position;
-    for (int turn = 0; turn < GameState::kCategories; ++turn) {
-        const rules::TurnPlan plan(table, position);
-        rules::Dice dice;
-        for (int& d : dice)
-            d = face(generator);
-        for (int rollsLeft = 2; rollsLeft >= 1; --rollsLeft) {
-            const rules::HoldChoice hold = choose(plan.rankHolds(dice, rollsLeft), temperature, draw(generator));
-            if (hold.keptCount == GameState::kDice)
-                break;
-            for (int i = 0; i < GameState::kDice; ++i)
-                if (!(hold.kept & (1u << i)))
-                    dice[std::size_t(i)] = face(generator);
-        }
-        const rules::CategoryChoice choice = choose(plan.rankCategories(dice), temperature, draw(generator));
-        if (choice.category <= 6) {
-            position.points += rules::upperBonus(position.upperSum, choice.pointsNow);
-            position.upperSum += choice.pointsNow;
-        }
-        position.points += choice.pointsNow;
-        position.used |= rules::CategoryMask(1u << (choice.category - 1));
-    }
-    return position.points;
-}
-
-Measured measure(double temperature, int games, std::uint32_t seed)
-{
-    std::mt19937 generator(seed);
-    double sum = 0;
-    double sumOfSquares = 0;
-    for (int g = 0; g < games; ++g) {
-        const double points = playGame(wholeTable(), temperature, generator);
-        sum += points;
-        sumOfSquares += points * points;
-    }
-    Measured m;
-    m.mean = sum / games;
-    m.standardError = std::sqrt((sumOfSquares - sum * m.mean) / (games - 1) / games);
-    return m;
+    return solo::meanScore(wholeTable(), temperature, games, seed);
 }
 
 // A sheet in the middle of a game, its second roll: what one decision of a computer costs.
@@ -124,7 +66,7 @@ int main(int argc, char** argv)
     if (scan) {
         constexpr int kScanGames = 2000;
         for (double t : {0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0, 1.1, 1.2, 1.4, 1.6, 1.8, 2.0, 2.2, 2.5, 3.0}) {
-            const Measured m = measure(t, kScanGames, 7u);
+            const solo::MeanScore m = measure(t, kScanGames, 7u);
             std::printf("temperature %5.2f: mean %.2f ± %.2f over %d games\n", t, m.mean, m.standardError, kScanGames);
         }
         return 0;
@@ -137,7 +79,7 @@ int main(int argc, char** argv)
     constexpr int kGames = 40000; // a standard error near 0.2, well inside the perfect goal's half point
     bool pass = true;
     for (const Goal& goal : kGoals) {
-        const Measured m = measure(rules::temperatureOf(goal.strength), kGames, 20240613u);
+        const solo::MeanScore m = measure(rules::temperatureOf(goal.strength), kGames, 20240613u);
         const bool within = m.mean >= goal.low && m.mean <= goal.high;
         pass = pass && within;
         std::printf("%-10s temperature %4.2f: mean %.2f ± %.2f over %d games, goal %.2f–%.2f: %s\n", goal.name,

@@ -451,18 +451,27 @@ def keyboard_chain(session, program, home, problems, shots, scale):
     run.exit_by_close_control(arena, confirm=True)
 
 
-def coach_by_keyboard(run, session, arena):
-    """A new game by keys, one roll, F2: the coach's panel with its advice, kept as a shot."""
+def one_player_game_by_keys(run, session, arena, name, running=False):
+    """Alt+N, E: a game of one named by keys (the running one given up first), and its first
+    roll by Return."""
     session.focus(arena)
     session.key("alt+n")
     time.sleep(0.2)
     session.key("e")
+    if running:
+        run.wait_dialog(text=DISCARD_FOR_NEW_GAME)
+        session.key("Return")
     run.wait_dialog(text="Vad heter spelare nr 1 ?")
-    session.type_text("Siv")
+    session.type_text(name)
     session.key("Return")
     wait_for(lambda: not ax.dialogs(run.app), 5, "the name prompt to close")
     session.focus(arena)
     session.key("Return")
+
+
+def coach_by_keyboard(run, session, arena):
+    """A new game by keys, one roll, F2: the coach's panel with its advice, kept as a shot."""
+    one_player_game_by_keys(run, session, arena, "Siv")
     session.key("F2")
     panel = ax.wait_window(run.app, ax.COACH_TITLE)
     coach_advice(run, panel, r"Tips för Siv\n(Håll|Kasta om|Behåll)", "the coach's advice after a roll")
@@ -520,19 +529,7 @@ def held_by_keyboard(run, session, arena, k, running=False):
     nodes = ax.descendants(frame)
     roller = next(n for n in nodes if ax.role(n) == "push button")
     dice = sorted((n for n in nodes if DIE_NAME.fullmatch(ax.name(n))), key=ax.name)
-    session.focus(arena)
-    session.key("alt+n")
-    time.sleep(0.2)
-    session.key("e")
-    if running:
-        run.wait_dialog(text=DISCARD_FOR_NEW_GAME)
-        session.key("Return")
-    run.wait_dialog(text="Vad heter spelare nr 1 ?")
-    session.type_text("Skala")
-    session.key("Return")
-    wait_for(lambda: not ax.dialogs(run.app), 5, "the name prompt to close")
-    session.focus(arena)
-    session.key("Return")
+    one_player_game_by_keys(run, session, arena, "Skala", running)
     wait_for(lambda: ax.name(roller) == "Kast 1 av 3" and not any("rullar" in ax.name(d) for d in dice), 5,
              "the first roll to end")
     for i in (0, 2):
