@@ -259,11 +259,14 @@ void KolvoArena::describeDie(int i)
     QString name = QStringLiteral("Tärning %1: %2")
                        .arg(i + 1)
                        .arg(v >= 1 && v <= 6 ? QString::number(v) : QStringLiteral("ingen"));
+    const bool rolling = Timer1 && Timer1->isActive();
     if (DicePic[i]->hasBorder())
         name += QStringLiteral(", hålls");
-    else if (Timer1 && Timer1->isActive())
+    else if (rolling)
         name += QStringLiteral(", rullar"); // its face is not the roll's yet
     DicePic[i]->setAccessibleName(name);
+    // Told by the window too, for a roll of held dice alone: no die says it then.
+    setAccessibleDescription(rolling ? texts::kCoachRolling.toString() : QString());
 }
 
 void KolvoArena::keyPressEvent(QKeyEvent* event)

@@ -337,7 +337,10 @@ class KolvoRun:
                  f"Roller to read 'Kast {expect_count} av 3'")
 
         def settled():
-            # A free die says "rullar" from the press until the animation's last tick.
+            # From the press until the animation's last tick the window says the dice roll,
+            # and each free die says "rullar".
+            if ax.description(self.frame):
+                return None
             names = [DIE_NAME.fullmatch(ax.name(d)) for d in self.dice]
             if not all(names) or any(m.group(4) for m in names):
                 return None
