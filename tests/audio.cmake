@@ -11,6 +11,7 @@ add_test(NAME sound_pulse_playback
   COMMAND bash ${KOLVO_TEST_DIR}/audio/pulse_playback.sh
           $<TARGET_FILE:kolvo-sound-player> ${KOLVO_SOUNDS_DIR})
 set_tests_properties(sound_pulse_playback PROPERTIES
+  COST 40
   LABELS audio
   TIMEOUT 120
   SKIP_RETURN_CODE 77

@@ -13,7 +13,8 @@ if(KOLVO_SANITIZE)
   add_test(NAME e2e_games
     COMMAND /usr/bin/python3 ${KOLVO_E2E_DIR}/play_games.py $<TARGET_FILE:kolvo>
             --shots ${KOLVO_E2E_SHOTS}/games)
-  set_tests_properties(e2e_games PROPERTIES LABELS "e2e;sanitize" TIMEOUT 300 SKIP_RETURN_CODE 77)
+  # COST: the longest tests start first, while the short suites fill the other slot.
+  set_tests_properties(e2e_games PROPERTIES LABELS "e2e;sanitize" TIMEOUT 300 SKIP_RETURN_CODE 77 COST 100)
   return()
 endif()
 
@@ -32,7 +33,8 @@ target_link_libraries(solver_probe PRIVATE kolvorules kolvo_warnings)
 add_test(NAME e2e_computer
   COMMAND /usr/bin/python3 ${KOLVO_E2E_DIR}/play_games.py $<TARGET_FILE:kolvo>
           --computer $<TARGET_FILE:solver_probe> --shots ${KOLVO_E2E_SHOTS}/computer)
-set_tests_properties(e2e_computer PROPERTIES LABELS e2e TIMEOUT 420 SKIP_RETURN_CODE 77)
+set_tests_properties(e2e_computer PROPERTIES LABELS e2e TIMEOUT 420 SKIP_RETURN_CODE 77 COST 100)
+set_tests_properties(e2e_looks PROPERTIES COST 50)
 set_tests_properties(e2e_screen_reader e2e_looks PROPERTIES
   LABELS e2e
   TIMEOUT 180
