@@ -54,7 +54,7 @@ inline constexpr QStringView kSheetTotal = u"Summa %1";
 inline constexpr QStringView kKeys
     = u"Kastar tärningarna som inte hålls. Mellanslag eller Enter kastar, tangenterna 1 till 5 "
       u"håller och släpper tärningarna, Tab går till kategorierna, mellanslag väljer en kategori, "
-      u"F1 visar hjälpen och F2 visar eller döljer tipsen om bästa drag.";
+      u"F1 visar hjälpen, F2 visar eller döljer tipsen om bästa drag och F3 protokollet med spelanalysen.";
 
 // The coach's panel, shown and hidden with F2 or its menu item. Its advice itself is
 // worded by AdviceText.cpp.
