@@ -24,18 +24,13 @@ constexpr QStringView kOneDie = u"tärning %1";
 constexpr QStringView kSeveralDice = u"tärningarna %1";
 constexpr QStringView kLastOfList = u"%1 och %2";
 constexpr QStringView kListSeparator = u", ";
-constexpr QStringView kNumberWords[] = {u"", u"en", u"två", u"tre", u"fyra", u"fem"};
-constexpr QStringView kCategoryNames[] = {
-    u"",        u"Ettor", u"Tvåor",  u"Treor",  u"Fyror",  u"Femmor", u"Sexor", u"Par",
-    u"Två par", u"Triss", u"Fyrtal", u"Lillan", u"Storan", u"Kåk",    u"Kolvo", u"Chans",
-};
 
 // A category taken now; one worth nothing is given up, in the game's own word.
 QString categoryPhrase(QStringView forPoints, QStringView forNothing, int category, int points)
 {
     if (points == 0)
-        return forNothing.arg(kCategoryNames[category]);
-    return forPoints.arg(kCategoryNames[category], QString::number(points));
+        return forNothing.arg(categoryCaption(category));
+    return forPoints.arg(categoryCaption(category), QString::number(points));
 }
 
 QString holdPhrase(const rules::Dice& dice, const rules::HoldChoice& c)
@@ -59,7 +54,7 @@ QString holdPhrase(const rules::Dice& dice, const rules::HoldChoice& c)
     const QString last = positions.takeLast();
     const QString where = positions.isEmpty() ? kOneDie.arg(last)
                                               : kSeveralDice.arg(kLastOfList.arg(positions.join(kListSeparator), last));
-    return kHoldSome.arg(shownFaces.join(u' '), where, kNumberWords[GameState::kDice - c.keptCount]);
+    return kHoldSome.arg(shownFaces.join(u' '), where, kCountWords[GameState::kDice - c.keptCount]);
 }
 
 bool validDice(const rules::Dice& dice)
@@ -71,7 +66,7 @@ bool validDice(const rules::Dice& dice)
 
 QString widestAdvice()
 {
-    return kHoldSome.arg(u"4 4 5 5", kSeveralDice.arg(kLastOfList.arg(u"1, 2, 3", u"4")), kNumberWords[1]);
+    return kHoldSome.arg(u"4 4 5 5", kSeveralDice.arg(kLastOfList.arg(u"1, 2, 3", u"4")), kCountWords[1]);
 }
 
 Advice adviceText(const rules::SolverTable& table, const GameState& state, int player, int rollsDone)

@@ -23,16 +23,7 @@ constexpr QStringView kBestHold = u"bäst var att hålla %1 och kasta om %2";
 constexpr QStringView kBestRerollAll = u"bäst var att kasta om alla fem";
 constexpr QStringView kBestWrite = u"bäst var att skriva %1 (%2 poäng)";
 constexpr QStringView kBestGiveUp = u"bäst var att stryka %1";
-constexpr QStringView kCount[] = {u"ingen", u"en", u"två", u"tre", u"fyra", u"fem"};
 constexpr QChar kMinus = QChar(0x2212);
-
-QStringView captionOf(int category)
-{
-    for (const auto& row : arena::kCategoryRows)
-        if (row.index == category)
-            return row.caption;
-    return {};
-}
 
 // The kept faces, highest first, as a player reads a hand.
 QString keptFaces(const rules::Dice& dice, std::uint8_t kept)
@@ -59,7 +50,7 @@ int countOf(std::uint8_t kept)
 QString chosenPhrase(const rules::Decision& d, const rules::Verdict& v)
 {
     if (d.kind == rules::Decision::Kind::Category) {
-        const QStringView name = captionOf(d.category);
+        const QStringView name = categoryCaption(d.category);
         return v.chosenPoints > 0 ? kYouWrote.arg(name, QString::number(v.chosenPoints)) : kYouGaveUp.arg(name);
     }
     const int kept = countOf(d.kept);
@@ -67,7 +58,7 @@ QString chosenPhrase(const rules::Decision& d, const rules::Verdict& v)
         return kYouRerolledAll.toString();
     if (kept == GameState::kDice)
         return kYouHeldAll.toString();
-    return kYouHeld.arg(keptFaces(d.dice, d.kept), kCount[GameState::kDice - kept]);
+    return kYouHeld.arg(keptFaces(d.dice, d.kept), kCountWords[GameState::kDice - kept]);
 }
 
 QString bestPhrase(const rules::Decision& d, const rules::Verdict& v)
@@ -75,13 +66,21 @@ QString bestPhrase(const rules::Decision& d, const rules::Verdict& v)
     if (v.bestIsHold) {
         if (v.bestKeptCount == 0)
             return kBestRerollAll.toString();
-        return kBestHold.arg(keptFaces(d.dice, v.bestKept), kCount[GameState::kDice - v.bestKeptCount]);
+        return kBestHold.arg(keptFaces(d.dice, v.bestKept), kCountWords[GameState::kDice - v.bestKeptCount]);
     }
-    const QStringView name = captionOf(v.bestCategory);
+    const QStringView name = categoryCaption(v.bestCategory);
     return v.bestPoints > 0 ? kBestWrite.arg(name, QString::number(v.bestPoints)) : kBestGiveUp.arg(name);
 }
 
 } // namespace
+
+QStringView categoryCaption(int category)
+{
+    for (const auto& row : arena::kCategoryRows)
+        if (row.index == category)
+            return row.caption;
+    return {};
+}
 
 QString pointsDecimal(double value)
 {

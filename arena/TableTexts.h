@@ -63,6 +63,10 @@ inline constexpr QStringView kReviewCostlyOne = u"ett val kostade mer än 1 poä
 inline constexpr QStringView kReviewCostlyMany = u"%1 val kostade mer än 1 poäng";
 inline constexpr QStringView kReviewCell = u"%1 poäng förlorade mot bästa spel, %2";
 
+// How many dice, in words: "ingen", "en", … "fem".
+inline constexpr QStringView kCountWords[] = {u"ingen", u"en", u"två", u"tre", u"fyra", u"fem"};
+// A category's caption as its box shows it, by category number 1..15.
+QStringView categoryCaption(int category);
 // A number of points as the review shows it: one decimal, a decimal comma.
 QString pointsDecimal(double value);
 // "−4,2" for a loss, "0,0" for none.
