@@ -8,6 +8,7 @@ run reports every fault it meets rather than only the first.
 import os
 import re
 import time
+import traceback
 
 import kolvo_a11y as ax
 from kolvo_session import Failure, wait_for
@@ -70,6 +71,21 @@ def forward_sign(frame):
             return d
     return None
 
+
+
+def play_reporting(session, problems, shots, shot_name, *plays):
+    """Runs the plays in turn. A Failure ends them as one problem, with a screenshot of the
+    screen; the session is closed in any case."""
+    try:
+        for play in plays:
+            play()
+    except Failure as e:
+        problems.check(False, str(e))
+        if shots:
+            print("screenshot:", session.screenshot(os.path.join(shots, shot_name)))
+        traceback.print_exc()
+    finally:
+        session.close()
 
 class Problems:
     def __init__(self):

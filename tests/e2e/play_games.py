@@ -50,7 +50,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import kolvo_a11y as ax  # noqa: E402
 from kolvo_player import (ARENA_TITLE, CATEGORIES, DISCARD_FOR_NEW_GAME, INTRO_TITLE, ROW_ORDER,  # noqa: E402
                           RUL_TITLE, TABLE_TITLE, KolvoRun, Problems, evaluate, forward_sign)
-from kolvo_player import ARENA_CLIENT, DIE_NAME  # noqa: E402
+from kolvo_player import ARENA_CLIENT, DIE_NAME, play_reporting  # noqa: E402
 from kolvo_session import (Failure, Picture, Session, band, contrast, luminance, sox_stat,  # noqa: E402
                            start_or_skip, wait_for)
 
@@ -832,19 +832,13 @@ def main():
         return skipped
 
     if args.computer:
-        try:
-            game_against_computers(session, program, problems, args.shots, os.path.abspath(args.computer))
-        except Failure as e:
-            problems.check(False, str(e))
-            if args.shots:
-                print("screenshot:", session.screenshot(os.path.join(args.shots, "failure.png")))
-            traceback.print_exc()
-        finally:
-            session.close()
+        play_reporting(session, problems, args.shots, "failure.png",
+                       lambda: game_against_computers(session, program, problems, args.shots,
+                                                      os.path.abspath(args.computer)))
         return problems.verdict("computer", started)
     if args.looks:
         return looks(session, program, problems, args.shots or os.path.join(session.work, "shots"), started)
-    try:
+    def games():
         home = session.new_home()
         wav = os.path.join(session.work, "sink.raw")
         recorder = session.record_sink(wav)
@@ -913,13 +907,8 @@ def main():
 
         # ----- starts closed soon after their windows show -----
         close_soon(session, program, home, problems, args.shots)
-    except Failure as e:
-        problems.check(False, str(e))
-        if args.shots:
-            print("screenshot:", session.screenshot(os.path.join(args.shots, "failure.png")))
-        traceback.print_exc()
-    finally:
-        session.close()
+
+    play_reporting(session, problems, args.shots, "failure.png", games)
     elapsed = time.monotonic() - started
     if elapsed > DEADLINE:
         problems.check(False, f"took {elapsed:.0f} s, more than {DEADLINE} s")

@@ -29,7 +29,8 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import kolvo_a11y as ax  # noqa: E402
-from kolvo_player import CATEGORIES, HINT_LABELS, INTRO_TITLE, KolvoRun, Problems, evaluate  # noqa: E402
+from kolvo_player import (CATEGORIES, HINT_LABELS, INTRO_TITLE, KolvoRun, Problems, evaluate,  # noqa: E402
+                          play_reporting)
 from kolvo_session import Failure, Session, start_or_skip, wait_for  # noqa: E402
 
 HELP = ("Välj antalet spelare i menyn Nytt Spel !\n"
@@ -181,16 +182,9 @@ def main():
     skipped = start_or_skip(session)
     if skipped is not None:
         return skipped
-    try:
-        keyboard_and_names(session, program, problems, args.shots)
-        close_early(session, program, problems, args.shots)
-    except Failure as e:
-        problems.check(False, str(e))
-        if args.shots:
-            print("screenshot:", session.screenshot(os.path.join(args.shots, "reader-failure.png")))
-        traceback.print_exc()
-    finally:
-        session.close()
+    play_reporting(session, problems, args.shots, "reader-failure.png",
+                   lambda: keyboard_and_names(session, program, problems, args.shots),
+                   lambda: close_early(session, program, problems, args.shots))
     return problems.verdict("screen reader", started)
 
 
