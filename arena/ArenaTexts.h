@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QString>
 #include <QStringView>
 
 // The main window's own texts, word for word. A text with a blank to fill is one
@@ -12,6 +13,17 @@ namespace texts {
 inline constexpr QStringView kTitle = u"Kolvo";
 
 inline constexpr QStringView kDieFree = u"Håll/släpp tärning med musklick";
+// A die for a screen reader: its number and face, and whether it is held or still rolling.
+inline constexpr QStringView kDieName = u"Tärning %1: %2";
+inline constexpr QStringView kDieNoFace = u"ingen";
+inline constexpr QStringView kDieHeldMark = u", hålls";
+inline constexpr QStringView kDieRollingMark = u", rullar"; // its face is not the roll's yet
+inline QString dieName(int number, int face, bool held, bool rolling)
+{
+    const QString shown = face >= 1 && face <= 6 ? QString::number(face) : kDieNoFace.toString();
+    return kDieName.arg(QString::number(number), shown)
+        + (held ? kDieHeldMark : rolling ? kDieRollingMark : QStringView()).toString();
+}
 inline constexpr QStringView kDieHeld = u"Tärningen hålls";
 inline constexpr QStringView kRollCount = u"Kast %1 av 3";
 inline constexpr QStringView kRollerNewGame = u"Kasta";

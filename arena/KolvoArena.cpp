@@ -246,7 +246,6 @@ void KolvoArena::buildMenus()
 
 void KolvoArena::setDieHeld(int i, bool held)
 {
-    state.DiceFree[i] = !held;
     DicePic[i]->setBorder(held);
     DicePic[i]->setToolTip((held ? texts::kDieHeld : texts::kDieFree).toString());
     describeDie(i);
@@ -255,16 +254,8 @@ void KolvoArena::setDieHeld(int i, bool held)
 void KolvoArena::describeDie(int i)
 {
     // What a screen reader says of a die: its number, its face and whether it is held.
-    const int v = state.DiceValue[i];
-    QString name = QStringLiteral("Tärning %1: %2")
-                       .arg(i + 1)
-                       .arg(v >= 1 && v <= 6 ? QString::number(v) : QStringLiteral("ingen"));
-    const bool rolling = Timer1 && Timer1->isActive();
-    if (DicePic[i]->hasBorder())
-        name += QStringLiteral(", hålls");
-    else if (rolling)
-        name += QStringLiteral(", rullar"); // its face is not the roll's yet
-    DicePic[i]->setAccessibleName(name);
+    const bool rolling = state.Rolling;
+    DicePic[i]->setAccessibleName(texts::dieName(i + 1, state.DiceValue[i], DicePic[i]->hasBorder(), rolling));
     // Told by the window too, for a roll of held dice alone: no die says it then.
     setAccessibleDescription(rolling ? texts::kCoachRolling.toString() : QString());
 }
@@ -326,9 +317,9 @@ bool KolvoArena::eventFilter(QObject* watched, QEvent* event)
     return GameWindow::eventFilter(watched, event);
 }
 
-void KolvoArena::showRollCount()
+void KolvoArena::showRollCount(int count)
 {
-    Roller->setText(texts::kRollCount.arg(QString::number(state.RollCount)));
+    Roller->setText(texts::kRollCount.arg(QString::number(count)));
 }
 
 void KolvoArena::showEvent(QShowEvent* event)

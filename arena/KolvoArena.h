@@ -29,10 +29,15 @@ class ScoreTable;
 struct SheetContent;
 } // namespace ui
 
-// The main game window. It owns the game state; its handlers read the event, change
-// the state and refresh the controls. Face value v of the chosen dice style comes
-// from facePicture(v). Its files: KolvoArena.cpp builds the window, and one file per
-// concern holds the handlers (Rolling, Turns, Scoring, EndGame, StartUp, Coach).
+// The main game window. It owns the game state; its handlers read the event, call the
+// turn flow (rules/GameFlow.h) and paint what changed. Face value v of the chosen dice
+// style comes from facePicture(v). A person's clicks and keys and a computer's seat
+// (ComputerTurn) act through the same face: rollAsPlayer, holdAsPlayer, writeAsPlayer.
+// Its files: KolvoArena.cpp builds the window and takes its keys; one file per concern
+// holds the handlers: Rolling (the only one that runs the roll's timer), Turns, Scoring,
+// EndGame, StartUp (load, exit, help, sound), Guard (what a new game or the exit must not
+// lose), Coach, Table (the score sheet's window and the review's log) and Computer (the
+// form of a game against the computer, and its seats).
 class KolvoArena : public GameWindow {
     Q_OBJECT
 public:
@@ -40,6 +45,9 @@ public:
     ~KolvoArena() override;
 
     GameState state;
+    QString AppDir;             // the program's directory, ending in "/"; set at load
+    std::int32_t TickCount = 0; // ticks of the running roll animation
+    bool IgnoreScoreClick = false; // the program un-ticks a box: that is no player's choice
 
     // Controls, by their design names; arrays keep their design index ranges
     // (unused slots are null).
@@ -79,7 +87,6 @@ public:
     void ShowPlayerSheet();
 
     // Scoring.
-    void EvaluateDice();
     void ShowScoreHints();
     void ScoreVal_Click(std::int16_t Index);
     void RecordScore(std::int16_t Index);
@@ -89,15 +96,19 @@ public:
 
     void PlaySound(const QString& WavName);
 
+    // What a player's input does, a person's or a computer's: a press of the roll button
+    // while it can be pressed, a click on a die, a click on a category box.
+    void rollAsPlayer();
+    void holdAsPlayer(int die);
+    void writeAsPlayer(int category);
+    bool diceRolling() const { return state.Rolling; }
+
     // F2 and "Fil → Tips": shows or hides the coach's panel beside the window.
     // While shown it follows the game with the advice for the player in turn; the first
     // showing starts reading or working out the coach's table in the background.
     void toggleCoachPanel();
     CoachPanel* coachPanel() const { return coachPanel_; }
 
-    // A game is running from its first roll until it ends; throwing it away (a new game,
-    // the exit, closing the window) asks the player first.
-    bool gameRunning() const;
     // The session is ending (its manager asked the program to save): from now on closing
     // the window asks nothing.
     void sessionEnding() { closeUnasked_ = true; }
@@ -125,7 +136,6 @@ public:
     QAction* mnuScoreTable = nullptr;
     void showScoreTable(bool shown);
     ui::ScoreTable* scoreTable() const { return scoreTable_; }
-    ui::SheetContent scoreSheetContent() const;
     // Every hold and category of the game so far, as the review judges them.
     rules::DecisionLog decisionLog;
 
@@ -135,14 +145,15 @@ signals:
     void gameChanged();
 
 private:
-    friend class ComputerTurn; // presses the handlers a person's input reaches
-
     SettingsStore::SaveResult saveRecord(const QString& total, const QString& name);
     void buildControls();
     void buildMenus();
     void setDieHeld(int i, bool held);
-    void showRollCount();
+    void showRollCount(int count);
+    void stopRolling();
+    void resumeRolling();
     void describeDie(int i);
+    void paintTable();
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void putBackUntakenTick(std::int16_t Index);
@@ -151,9 +162,15 @@ private:
     void closeEvent(QCloseEvent* event) override;
     bool discardConfirmed(QStringView question);
     void refreshCoachPanel();
-    struct TableSnapshot;
-    TableSnapshot snapshot() const;
-    void restore(const TableSnapshot& before);
+    // What a new game changes before its names are in: put back as it was when a name
+    // prompt is cancelled.
+    struct Snapshot {
+        GameState state;
+        rules::DecisionLog decisions;
+        int gameId = 0;
+        std::int32_t tickCount = 0;
+    };
+    void restore(const Snapshot& before);
 
     Services services_;
     FacePictureSource facePicture_;
@@ -169,18 +186,14 @@ private:
     // The score-sheet window and its review.
     void buildScoreTableMenu();
     void refreshScoreTable();
-    void catchUpReview();
     void logHoldDecision();
     void logCategoryDecision(std::int16_t Index);
     ui::ScoreTable* scoreTable_ = nullptr;
-    std::vector<rules::Verdict> verdicts_; // of decisionLog's first entries
-    int verdictsGame_ = -1;
     void seatComputers(const SeatPlan& seats);
-    // While a computer is in turn a person's clicks and keys on the board do nothing;
-    // the computer's own presses pass.
+    // While a computer is in turn a person's clicks and keys on the board do nothing; the
+    // computer acts through the player's face directly.
     bool personLocked() const;
     std::bitset<GameState::kMaxPlayers + 1> computerSeats_;
-    bool computerActing_ = false;
     QPointer<ComputerTurn> computer_;
     ComputerGameChoice lastComputerGame_;
 };

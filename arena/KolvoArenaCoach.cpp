@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QLabel>
-#include <QTimer>
 
 #include "rules/Solver.h"
 #include "rules/SolverCache.h"
@@ -50,13 +48,13 @@ void KolvoArena::refreshCoachPanel()
         return;
     }
     const int player = state.CurrentPlayer + 1;
-    const QString name = lblPlayer[player]->text();
+    const QString& name = state.Names[std::size_t(player)];
     const QString heading
         = texts::kCoachFor.arg(name.isEmpty() ? texts::kCoachPlayerNumber.arg(QString::number(player)) : name);
     if (!solverTable_->ready()) {
         const QStringView waiting = solverTable_->solving() ? texts::kCoachSolving : texts::kCoachLoading;
         coachPanel_->showAdvice(heading, waiting.toString(), {});
-    } else if (Timer1->isActive()) {
+    } else if (state.Rolling) {
         coachPanel_->showAdvice(heading, texts::kCoachRolling.toString(), {});
     } else {
         const texts::Advice advice

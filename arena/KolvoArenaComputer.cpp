@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QPushButton>
 #include <QStringList>
 
 #include "arena/ArenaTexts.h"
 #include "arena/ComputerTurn.h"
 #include "arena/KolvoArena.h"
 #include "platform/Dialogs.h"
+#include "rules/GameFlow.h"
 #include "rules/SolverCache.h"
 
 namespace {
@@ -22,7 +24,7 @@ QStringList counts()
 void KolvoArena::mnuComputer_Click()
 {
     // Asked first: nothing else of a new game is worth typing if the running one stays.
-    if (gameRunning() && !discardConfirmed(texts::kDiscardForNewGame))
+    if (rules::gameRunning(state) && !discardConfirmed(texts::kDiscardForNewGame))
         return;
     QStringList strengths;
     for (QStringView name : texts::kStrengthNames)
@@ -69,7 +71,7 @@ bool KolvoArena::isComputer(int player) const
 
 bool KolvoArena::personLocked() const
 {
-    return isComputer(state.CurrentPlayer + 1) && !computerActing_;
+    return isComputer(state.CurrentPlayer + 1);
 }
 
 void KolvoArena::seatComputers(const SeatPlan& seats)
@@ -77,7 +79,14 @@ void KolvoArena::seatComputers(const SeatPlan& seats)
     computerSeats_ = seats.computer;
     if (computer_)
         computer_->deleteLater(); // stale already: the game it played has been replaced
-    computer_ = seats.computer.any() ? new ComputerTurn(*this, tableProvider(), seats.strength) : nullptr;
+    computer_ = nullptr;
+    if (!seats.computer.any())
+        return;
+    computer_ = new ComputerTurn(*this, tableProvider(), *services_.random, seats.strength);
+    connect(computer_, &ComputerTurn::thinking, this, [this](bool thinking) {
+        Roller->setToolTip(thinking ? texts::kComputerThinking.toString() : QString());
+        Roller->setAccessibleDescription((thinking ? texts::kComputerThinking : texts::kKeys).toString());
+    });
 }
 
 ComputerTurn* KolvoArena::computer() const

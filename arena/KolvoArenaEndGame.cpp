@@ -1,32 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <vector>
 #include <QLabel>
 #include <QPushButton>
 
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
+#include "rules/GameFlow.h"
 #include "rules/ScoreSheet.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 
 void KolvoArena::GameFinish()
 {
-    if (rules::allCategoriesUsed(state))
+    if (rules::gameOver(state))
         EndGame();
 }
 
 void KolvoArena::EndGame()
 {
-    int winner = 1;
-    if (state.NumPlayers > 1) {
-        std::vector<std::int64_t> totals;
-        for (int i = 1; i <= state.NumPlayers; ++i)
-            totals.push_back(rules::leadingNumber(lblSum[i]->text()));
-        winner = rules::winnerAmong(totals);
-    }
-
-    PlaySound(state.AppDir + texts::kGameOverSound.toString());
-    services_.dialogs->message(texts::kWinner.arg(lblPlayer[winner]->text(), lblSum[winner]->text()), DialogButtons::Ok,
+    const int winner = rules::winner(state);
+    PlaySound(AppDir + texts::kGameOverSound.toString());
+    // The sum as its label shows it: empty for a player who wrote nothing but give-ups.
+    services_.dialogs->message(texts::kWinner.arg(state.Names[winner], lblSum[winner]->text()), DialogButtons::Ok,
                                texts::kWinnerTitle.toString());
     lblSpelareTur->setText(texts::kGameOver.toString());
 
@@ -36,7 +30,7 @@ void KolvoArena::EndGame()
         && rules::leadingNumber(Rekordhållare->text()) < rules::leadingNumber(lblSum[winner]->text())) {
         const SettingsStore::SaveResult saved = saveRecord(lblSum[winner]->text(), lblPlayer[winner]->text());
         LoadHighScore();
-        PlaySound(state.AppDir + texts::kRecordSound.toString());
+        PlaySound(AppDir + texts::kRecordSound.toString());
         services_.dialogs->message(texts::kNewRecord.toString(), DialogButtons::Ok, texts::kNewRecordTitle.toString());
         if (saved.outcome == SettingsStore::SaveResult::Outcome::Failed)
             services_.dialogs->message(texts::kRecordNotSaved.arg(saved.reason), DialogButtons::Ok,

@@ -1,66 +1,89 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The roll and its animation: the one place that runs the roll's timer. Everywhere else
+// asks the state whether the dice are rolling.
 #include <QPushButton>
 #include <QTimer>
 
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
+#include "rules/GameFlow.h"
 #include "ui/PictureBox.h"
 #include "platform/Random.h"
 
 namespace {
 constexpr int kTicksPerRoll = 4;
-constexpr int kRollsPerTurn = 3;
 } // namespace
 
 void KolvoArena::Roller_Click()
 {
     logHoldDecision();
-    PlaySound(state.AppDir + texts::kRollSound.toString());
+    PlaySound(AppDir + texts::kRollSound.toString());
+    const rules::RollBegun roll = rules::beginRoll(state);
     // A press while the dice still tumble counts a roll but does not restart the animation.
-    if (!Timer1->isActive()) {
+    if (roll.startsTumble) {
         Timer1->start();
         for (int i = 0; i < GameState::kDice; ++i)
             describeDie(i);
     }
-    ++state.RollCount;
-    showRollCount();
-    // HasRolled is left alone here: it turns true only when an animation has ended, so
-    // nothing can be held or scored on dice that belong to the previous turn.
-    if (state.RollCount == kRollsPerTurn) {
-        state.RollCount = 0;
+    showRollCount(roll.count);
+    if (roll.lastOfTurn)
         Roller->setEnabled(false);
-        state.HasRolled = false;
-    }
     emit gameChanged();
 }
 
 void KolvoArena::Timer1_Timer()
 {
-    ++state.TickCount;
+    ++TickCount;
+    std::array<int, GameState::kDice> faces{};
+    for (int i = 0; i < GameState::kDice; ++i)
+        if (state.DiceFree[i]) // a held die keeps its face and picture: it draws nothing
+            faces[i] = faceFromDraw(services_.random->next());
+    rules::tumble(state, faces);
     for (int i = 0; i < GameState::kDice; ++i) {
         if (!state.DiceFree[i])
-            continue; // a held die keeps its face and picture
-        const int v = faceFromDraw(services_.random->next());
-        DicePic[i]->setPicture(facePicture_(v));
-        state.DiceValue[i] = static_cast<std::int16_t>(v);
+            continue;
+        DicePic[i]->setPicture(facePicture_(faces[i]));
         describeDie(i);
     }
-    if (state.TickCount == kTicksPerRoll) {
+    if (TickCount == kTicksPerRoll) {
         Timer1->stop();
+        TickCount = 0;
+        rules::settleRoll(state); // HasRolled, and the dice evaluated
         for (int i = 0; i < GameState::kDice; ++i)
             describeDie(i);
-        state.TickCount = 0;
-        state.HasRolled = true;
-        EvaluateDice();
         ShowScoreHints();
         emit gameChanged();
     }
 }
 
+void KolvoArena::stopRolling()
+{
+    // An animation still running would roll the next turn's or the new game's dice.
+    Timer1->stop();
+    TickCount = 0;
+}
+
+void KolvoArena::resumeRolling()
+{
+    if (state.Rolling)
+        Timer1->start(); // the tick count came back with the table
+}
+
 void KolvoArena::DicePic_Click(std::int16_t Index)
 {
-    if (!state.HasRolled || Index < 0 || Index >= GameState::kDice)
+    if (!rules::toggleHold(state, Index))
         return;
-    setDieHeld(Index, state.DiceFree[Index]);
+    setDieHeld(Index, !state.DiceFree[Index]);
     emit gameChanged();
+}
+
+void KolvoArena::rollAsPlayer()
+{
+    if (Roller->isEnabled())
+        Roller_Click();
+}
+
+void KolvoArena::holdAsPlayer(int die)
+{
+    DicePic_Click(std::int16_t(die));
 }

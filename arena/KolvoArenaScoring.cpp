@@ -2,19 +2,16 @@
 #include <utility>
 #include <QCheckBox>
 #include <QLabel>
+#include <QSignalBlocker>
 
-#include "arena/ArenaTexts.h"
-#include "rules/Evaluation.h"
-#include "arena/KolvoArena.h"
 #include "arena/ArenaDesign.h"
-#include "rules/ScoreSheet.h"
+#include "arena/ArenaTexts.h"
+#include "arena/KolvoArena.h"
 #include "platform/Dialogs.h"
 #include "platform/PlainText.h"
-
-void KolvoArena::EvaluateDice()
-{
-    rules::EvaluateDice(state);
-}
+#include "rules/Evaluation.h"
+#include "rules/GameFlow.h"
+#include "rules/ScoreSheet.h"
 
 void KolvoArena::ShowScoreHints()
 {
@@ -29,17 +26,10 @@ void KolvoArena::ShowScoreHints()
 
 void KolvoArena::ScoreVal_Click(std::int16_t Index)
 {
-    if (state.IgnoreScoreClick) {
-        state.IgnoreScoreClick = false;
+    if (std::exchange(IgnoreScoreClick, false))
         return;
-    }
-    if (Index < 1 || Index > GameState::kCategories)
+    if (!rules::mayWrite(state, Index))
         return;
-    if (!state.HasRolled)
-        return;
-    if (!Score[Index]->text().isEmpty())
-        return;
-    state.Points[state.CurrentPlayer + 1][Index] = rules::CandidateOf(state, Index);
     scoreClickTaken_ = true;
     RecordScore(Index);
 }
@@ -50,9 +40,21 @@ void KolvoArena::putBackUntakenTick(std::int16_t Index)
     if (taken || Index < 1 || Index > GameState::kCategories)
         return;
     // The box shows a choice that was not made: undo it, and swallow the notification.
-    state.IgnoreScoreClick = true;
+    IgnoreScoreClick = true;
     ScoreVal[Index]->setChecked(!ScoreVal[Index]->isChecked());
-    state.IgnoreScoreClick = false;
+    IgnoreScoreClick = false;
+}
+
+void KolvoArena::writeAsPlayer(int category)
+{
+    if (category < 1 || category > GameState::kCategories)
+        return;
+    {
+        const QSignalBlocker quiet(ScoreVal[category]);
+        ScoreVal[category]->setChecked(true); // the tick a click makes
+    }
+    ScoreVal_Click(std::int16_t(category));
+    putBackUntakenTick(std::int16_t(category));
 }
 
 void KolvoArena::describePlayerSheet(int player)
@@ -80,41 +82,36 @@ void KolvoArena::describePlayerSheet(int player)
 void KolvoArena::RecordScore(std::int16_t Index)
 {
     const int p = state.CurrentPlayer + 1;
-    const std::int16_t v = state.Points[p][Index];
-
-    if (v == 0) {
+    if (rules::CandidateOf(state, Index) == 0) {
         const QString question = texts::kScratch.arg(ScoreVal[Index]->text());
         // A computer is not asked: its choice is its answer.
-        if (isComputer(p)
-            || services_.dialogs->message(question, DialogButtons::OkCancel, texts::kTitle.toString())
-                == DialogAnswer::Ok) {
-            logCategoryDecision(Index);
-            state.Points[p][Index] = 0;
-            describePlayerSheet(p);
-            PlaySound(state.AppDir + texts::kScratchSound.toString());
-            NextPlayer();
-            GameFinish();
-        } else {
-            state.Points[p][Index] = GameState::kFree;
+        if (!isComputer(p)
+            && services_.dialogs->message(question, DialogButtons::OkCancel, texts::kTitle.toString())
+                != DialogAnswer::Ok) {
             // The un-ticking notifies once more; that notification must record nothing.
             // If the box was not ticked there is no notification, so the flag is cleared
             // here in any case and never outlives this call.
-            state.IgnoreScoreClick = true;
+            IgnoreScoreClick = true;
             ScoreVal[Index]->setChecked(false);
-            state.IgnoreScoreClick = false;
+            IgnoreScoreClick = false;
+            return;
         }
+        logCategoryDecision(Index);
+        rules::write(state, Index);
+        describePlayerSheet(p);
+        PlaySound(AppDir + texts::kScratchSound.toString());
+        NextPlayer();
+        GameFinish();
         return;
     }
 
     logCategoryDecision(Index);
-    if (const int bonus = rules::bonusDue(state, p); bonus > 0) {
-        PlaySound(state.AppDir + texts::kBonusSound.toString());
+    const rules::Written written = rules::write(state, Index);
+    if (written.bonus > 0) {
+        PlaySound(AppDir + texts::kBonusSound.toString());
         if (!isComputer(p)) // the message speaks to a person; the applause is for anyone
             services_.dialogs->message(texts::kBonusMessage.toString(), DialogButtons::Ok, texts::kTitle.toString());
-        state.Points[p][GameState::kBonusRow] = std::int16_t(bonus);
-        state.Points[p][GameState::kTotalRow] += std::int16_t(bonus);
     }
-    state.Points[p][GameState::kTotalRow] += v;
     lblSum[p]->setText(QString::number(state.Points[p][GameState::kTotalRow]));
     describePlayerSheet(p);
     NextPlayer();

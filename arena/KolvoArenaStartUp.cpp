@@ -7,12 +7,13 @@
 #include "platform/Dialogs.h"
 #include "ui/PictureBox.h"
 #include "platform/Random.h"
+#include "rules/GameFlow.h"
 #include "sound/PlaySound.h"
 #include "arena/ArenaDesign.h"
 
 void KolvoArena::Form_Load()
 {
-    state.AppDir = services_.programDirectory(); // ends in exactly one "/"
+    AppDir = services_.programDirectory(); // ends in exactly one "/"
     services_.random->seed(secondsSinceMidnight());
     const QImage& blank = blankDie();
     for (PictureBox* die : DicePic)
@@ -34,7 +35,7 @@ void KolvoArena::Form_Load()
 
 void KolvoArena::mnuExit_Click()
 {
-    if (gameRunning() && !discardConfirmed(texts::kDiscardForExit))
+    if (rules::gameRunning(state) && !discardConfirmed(texts::kDiscardForExit))
         return;
     closeUnasked_ = true;
     emit exitRequested();

@@ -8,6 +8,10 @@
 #include <QStringList>
 
 #include "arena/ArenaDesign.h"
+#include "rules/Evaluation.h"
+#include "rules/GameFlow.h"
+#include "rules/ScoreSheet.h"
+#include "ui/ScoreTable.h"
 
 namespace texts {
 
@@ -108,6 +112,89 @@ QString decisionLine(const rules::Decision& decision, const rules::Verdict& verd
 {
     return kTurn.arg(QString::number(decision.turn()), chosenPhrase(decision, verdict), bestPhrase(decision, verdict),
                      lossFigure(verdict.lost));
+}
+
+ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& log, bool reviewed)
+{
+    ui::SheetContent content;
+    const bool over = rules::gameOver(state);
+    const int inTurn = state.CurrentPlayer + 1;
+    // The dice lie still and belong to this turn: their points are worth showing.
+    const bool diceShown = state.NumPlayers > 0 && !over && state.HasRolled && !state.Rolling;
+
+    for (const auto& row : arena::kCategoryRows) {
+        content.rows.push_back(row.caption.toString());
+        content.rowToolTips.push_back(kCategoryExplained[row.index].toString());
+    }
+    content.rows.insert(content.rows.end(), {kUpperRow.toString(), kBonusRow.toString(), kTotalRow.toString()});
+    content.rowToolTips.insert(content.rowToolTips.end(),
+                               {kUpperExplained.toString(), kBonusExplained.toString(), kTotalExplained.toString()});
+    if (over && reviewed) {
+        content.rows.push_back(kReviewRow.toString());
+        content.rowToolTips.push_back(kReviewExplained.toString());
+    }
+
+    const int winner = over ? rules::winner(state) : 0;
+    if (over)
+        content.status = kGameWon.arg(state.Names[std::size_t(winner)],
+                                      QString::number(state.Points[std::size_t(winner)][GameState::kTotalRow]));
+    else if (state.NumPlayers > 0)
+        content.status = kNowRolling.arg(state.Names[std::size_t(inTurn)]);
+    else
+        content.status = kNoGameYet.toString();
+
+    QStringList review;
+    bool anyTurnDone = false;
+    const auto decisions = log.decisions();
+    const auto verdicts = log.verdicts();
+    for (int p = 1; p <= state.NumPlayers; ++p) {
+        const auto& sheet = state.Points[std::size_t(p)];
+        ui::SheetColumn column;
+        column.name = state.Names[std::size_t(p)];
+        column.marked = over ? p == winner : p == inTurn;
+        column.description = column.marked ? (over ? kWinnerMark : kInTurn).toString() : QString();
+        for (const auto& row : arena::kCategoryRows) {
+            const std::int16_t points = sheet[std::size_t(row.index)];
+            ui::SheetCell cell;
+            if (points == 0) {
+                cell = {QStringLiteral("0"), kGivenUp.toString(), ui::SheetCell::Look::GivenUp};
+            } else if (points != GameState::kFree) {
+                cell.text = QString::number(points);
+            } else if (diceShown && p == inTurn) {
+                cell = {QString::number(rules::CandidateOf(state, row.index)), kPossible.toString(),
+                        ui::SheetCell::Look::Possible};
+            }
+            column.cells.push_back(cell);
+        }
+        const QString upper = kUpperOf.arg(QString::number(rules::upperSum(state, p)), QString::number(rules::kBonusThreshold));
+        column.cells.push_back({upper, {}, ui::SheetCell::Look::Sum});
+        column.cells.push_back({QString::number(sheet[GameState::kBonusRow]), {}, ui::SheetCell::Look::Sum});
+        column.cells.push_back({QString::number(sheet[GameState::kTotalRow]), {}, ui::SheetCell::Look::Sum});
+
+        const rules::PlayerReview r = rules::reviewOf(p, decisions, verdicts);
+        anyTurnDone = anyTurnDone || r.turnsDone > 0;
+        if (r.turnsDone == 0) {
+            review << kReviewNoTurn.arg(column.name);
+        } else {
+            review << (over ? kReviewPlayerDone : kReviewPlayer)
+                          .arg(column.name, pointsDecimal(r.lost), costlyPhrase(r.costly));
+            for (std::size_t i : r.worst)
+                review << QStringLiteral("  ") + decisionLine(decisions[i], verdicts[i]);
+        }
+        if (over && reviewed)
+            column.cells.push_back({lossFigure(r.lost), kReviewCell.arg(pointsDecimal(r.lost), costlyPhrase(r.costly)),
+                                    ui::SheetCell::Look::Sum});
+        content.columns.push_back(std::move(column));
+    }
+
+    content.reviewHeading = kReviewHeading.toString();
+    if (state.NumPlayers == 0 || !anyTurnDone)
+        content.review = kReviewNotYet.toString();
+    else if (!reviewed)
+        content.review = kReviewWorking.toString();
+    else
+        content.review = review.join(QLatin1Char('\n'));
+    return content;
 }
 
 } // namespace texts

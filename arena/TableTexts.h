@@ -5,6 +5,10 @@
 
 #include "rules/DecisionLog.h"
 
+namespace ui {
+struct SheetContent;
+}
+
 // The texts of the score-sheet window "Protokoll" and its game review.
 namespace texts {
 
@@ -74,5 +78,10 @@ QString lossFigure(double lost);
 QString costlyPhrase(int costly);
 // "Tur 7: du höll 6 6 och kastade om tre; bäst var att hålla 6 6 6 4 och kasta om en (−4,2 poäng)"
 QString decisionLine(const rules::Decision& decision, const rules::Verdict& verdict);
+
+// Everything the score sheet's window shows of a game: every player's sheet, the points the
+// dice on the table would give, and the review of the decisions the log has verdicts on.
+// reviewed: the solver's table is there, so the verdicts are complete.
+ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& log, bool reviewed);
 
 } // namespace texts

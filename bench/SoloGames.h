@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cmath>
+#include <functional>
 #include <cstdint>
 #include <random>
 #include <vector>
 
-#include "rules/ScoreSheet.h"
+#include "rules/GameFlow.h"
 #include "rules/Solver.h"
 #include "rules/Strategy.h"
 
@@ -18,42 +19,28 @@ struct MeanScore {
     double standardError = 0;
 };
 
-template <typename Choice> Choice choose(const std::vector<Choice>& ranked, double temperature, std::mt19937& generator)
-{
-    if (!(temperature > 0)) // perfect play draws nothing, so the dice's sequence is the same at any strength
-        return ranked.front();
-    std::vector<double> values;
-    values.reserve(ranked.size());
-    for (const Choice& c : ranked)
-        values.push_back(c.expectedFinal);
-    return ranked[rules::chooseAmong(values, temperature, std::uniform_real_distribution<double>(0.0, 1.0)(generator))];
-}
-
-// One game's final score. A hold that keeps all five scores at once.
+// One game's final score, every move chosen as the computer players choose theirs.
 inline int playGame(const rules::SolverTable& table, double temperature, std::mt19937& generator)
 {
     std::uniform_int_distribution<int> face(1, 6);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    const std::function<double()> draw = [&] { return unit(generator); };
     rules::SheetPosition position;
     for (int turn = 0; turn < GameState::kCategories; ++turn) {
         const rules::TurnPlan plan(table, position);
         rules::Dice dice;
         for (int& d : dice)
             d = face(generator);
-        for (int rollsLeft = 2; rollsLeft >= 1; --rollsLeft) {
-            const rules::HoldChoice hold = choose(plan.rankHolds(dice, rollsLeft), temperature, generator);
-            if (hold.keptCount == GameState::kDice)
+        for (int rollsLeft = rules::kRollsPerTurn - 1;; --rollsLeft) {
+            const rules::Move move = rules::chooseMove(rules::choicesFor(plan, dice, rollsLeft), temperature, draw);
+            if (move.write) {
+                position.write(move.category, move.points);
                 break;
+            }
             for (int i = 0; i < GameState::kDice; ++i)
-                if (!(hold.kept & (1u << i)))
+                if (!(move.kept & (1u << i)))
                     dice[std::size_t(i)] = face(generator);
         }
-        const rules::CategoryChoice choice = choose(plan.rankCategories(dice), temperature, generator);
-        if (choice.category <= 6) {
-            position.points += rules::upperBonus(position.upperSum, choice.pointsNow);
-            position.upperSum += choice.pointsNow;
-        }
-        position.points += choice.pointsNow;
-        position.used |= rules::CategoryMask(1u << (choice.category - 1));
     }
     return position.points;
 }

@@ -132,7 +132,7 @@ public:
         a.Timer1->stop();
         do
             run("Timer1_Timer", [&] { a.Timer1_Timer(); });
-        while (a.state.TickCount != 0);
+        while (a.TickCount != 0);
     }
 
     static std::int16_t candidate(const GameState& s, int n)

@@ -27,13 +27,12 @@ bool samePosition(const SheetPosition& a, const SheetPosition& b)
 
 // The best of everything the turn still allows: with rolls left, a hold (keeping all five
 // stands for stopping now with the best category); with none, a category.
-void setBest(Verdict& v, const TurnPlan& plan, const Decision& d)
+void setBest(Verdict& v, const Choices& choices, const Decision& d)
 {
     if (d.rollsLeft >= 1) {
-        const auto holds = plan.rankHolds(d.dice, d.rollsLeft);
-        if (holds.empty())
+        if (choices.holds.empty())
             return;
-        const HoldChoice& best = holds.front();
+        const HoldChoice& best = choices.holds.front();
         v.bestFinal = best.expectedFinal;
         v.bestIsHold = best.keptCount < GameState::kDice;
         v.bestKept = best.kept;
@@ -41,20 +40,19 @@ void setBest(Verdict& v, const TurnPlan& plan, const Decision& d)
         v.bestCategory = best.category;
         v.bestPoints = best.pointsNow;
     } else {
-        const auto categories = plan.rankCategories(d.dice);
-        if (categories.empty())
+        if (choices.categories.empty())
             return;
-        v.bestFinal = categories.front().expectedFinal;
-        v.bestCategory = categories.front().category;
-        v.bestPoints = categories.front().pointsNow;
+        v.bestFinal = choices.categories.front().expectedFinal;
+        v.bestCategory = choices.categories.front().category;
+        v.bestPoints = choices.categories.front().pointsNow;
     }
     v.judged = true;
 }
 
-std::optional<double> chosenValue(Verdict& v, const TurnPlan& plan, const Decision& d)
+std::optional<double> chosenValue(Verdict& v, const Choices& choices, const Decision& d)
 {
     if (d.kind == Decision::Kind::Category) {
-        for (const CategoryChoice& c : plan.rankCategories(d.dice)) {
+        for (const CategoryChoice& c : choices.categories) {
             if (c.category == d.category) {
                 v.chosenPoints = c.pointsNow;
                 return c.expectedFinal;
@@ -63,7 +61,7 @@ std::optional<double> chosenValue(Verdict& v, const TurnPlan& plan, const Decisi
         return std::nullopt;
     }
     const auto wanted = keptFaces(d.dice, d.kept);
-    for (const HoldChoice& h : plan.rankHolds(d.dice, d.rollsLeft))
+    for (const HoldChoice& h : choices.holds)
         if (keptFaces(d.dice, h.kept) == wanted)
             return h.expectedFinal;
     return std::nullopt;
@@ -86,6 +84,15 @@ void DecisionLog::addCategory(int player, SheetPosition position, const Dice& di
     decisions_.push_back({Decision::Kind::Category, player, position, dice, rollsLeft, 0, category});
 }
 
+void DecisionLog::judgeNew(const SolverTable& table)
+{
+    // A verdict never changes once given: only the decisions since the last call are judged.
+    if (verdicts_.size() >= decisions_.size())
+        return;
+    const auto fresh = judge(table, decisions().subspan(verdicts_.size()));
+    verdicts_.insert(verdicts_.end(), fresh.begin(), fresh.end());
+}
+
 std::vector<Verdict> judge(const SolverTable& table, std::span<const Decision> decisions)
 {
     std::vector<Verdict> verdicts(decisions.size());
@@ -98,8 +105,9 @@ std::vector<Verdict> judge(const SolverTable& table, std::span<const Decision> d
             planFor = &d;
         }
         Verdict& v = verdicts[i];
-        setBest(v, *plan, d);
-        const std::optional<double> chosen = v.judged ? chosenValue(v, *plan, d) : std::nullopt;
+        const Choices choices = choicesFor(*plan, d.dice, d.rollsLeft);
+        setBest(v, choices, d);
+        const std::optional<double> chosen = v.judged ? chosenValue(v, choices, d) : std::nullopt;
         if (!chosen) {
             v = Verdict{};
             continue;

@@ -328,6 +328,18 @@ SheetPosition sheetPositionOf(const GameState& state, int player)
     return p;
 }
 
+int SheetPosition::write(int category, int gained)
+{
+    int bonus = 0;
+    if (category <= kUpperRows) {
+        bonus = upperBonus(upperSum, gained);
+        upperSum += gained;
+    }
+    used |= bitOf(category);
+    points += gained + bonus;
+    return bonus;
+}
+
 int rollsDoneOf(const GameState& state)
 {
     if (!state.HasRolled)
@@ -537,6 +549,15 @@ std::vector<CategoryChoice> TurnPlan::rankCategories(const Dice& dice) const
         return a.category < b.category;
     });
     return ranked;
+}
+
+Choices choicesFor(const TurnPlan& plan, const Dice& dice, int rollsLeft)
+{
+    Choices c;
+    if (rollsLeft >= 1)
+        c.holds = plan.rankHolds(dice, rollsLeft);
+    c.categories = plan.rankCategories(dice);
+    return c;
 }
 
 std::vector<HoldChoice> rankHolds(const SolverTable& table, const GameState& state, int player, int rollsLeft)

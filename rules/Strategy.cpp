@@ -45,13 +45,18 @@ std::size_t chooseAmong(std::span<const double> expectedFinals, double temperatu
 }
 
 namespace {
-template <typename Choice> std::size_t indexFor(const std::vector<Choice>& ranked, Strength strength, double draw)
+template <typename Choice> std::size_t indexAt(const std::vector<Choice>& ranked, double temperature, double draw)
 {
     std::vector<double> values;
     values.reserve(ranked.size());
     for (const Choice& c : ranked)
         values.push_back(c.expectedFinal);
-    return chooseAmong(values, temperatureOf(strength), draw);
+    return chooseAmong(values, temperature, draw);
+}
+
+template <typename Choice> std::size_t indexFor(const std::vector<Choice>& ranked, Strength strength, double draw)
+{
+    return indexAt(ranked, temperatureOf(strength), draw);
 }
 } // namespace
 
@@ -63,6 +68,20 @@ HoldChoice chooseHold(const std::vector<HoldChoice>& ranked, Strength strength, 
 CategoryChoice chooseCategory(const std::vector<CategoryChoice>& ranked, Strength strength, double draw)
 {
     return ranked[indexFor(ranked, strength, draw)];
+}
+
+Move chooseMove(const Choices& choices, double temperature, const std::function<double()>& draw)
+{
+    const auto drawn = [&] { return temperature > 0 ? draw() : 0.0; };
+    if (!choices.holds.empty()) {
+        const HoldChoice& hold = choices.holds[indexAt(choices.holds, temperature, drawn())];
+        if (hold.keptCount < GameState::kDice)
+            return {.write = false, .kept = hold.kept, .category = 0, .points = 0};
+    }
+    if (choices.categories.empty())
+        return {.write = true, .kept = 0, .category = 0, .points = 0};
+    const CategoryChoice& c = choices.categories[indexAt(choices.categories, temperature, drawn())];
+    return {.write = true, .kept = 0, .category = c.category, .points = c.pointsNow};
 }
 
 } // namespace rules

@@ -6,7 +6,8 @@
 
 // The end of a game: the winner, the record and the numbers read back from labels.
 namespace {
-// Puts the game one step from its end: every category used, the given totals shown.
+// Puts the game one step from its end: every category used, the given totals on the sheets
+// and shown.
 void finishedSheets(ArenaFixture& f, const QStringList& totals)
 {
     QStringList names;
@@ -16,6 +17,7 @@ void finishedSheets(ArenaFixture& f, const QStringList& totals)
     for (int p = 1; p <= totals.size(); ++p) {
         for (int c = 1; c <= 15; ++c)
             f.s().Points[p][c] = 0;
+        f.s().Points[p][GameState::kTotalRow] = std::int16_t(totals[p - 1].toInt());
         f.a().lblSum[p]->setText(totals[p - 1]);
     }
 }
@@ -57,7 +59,7 @@ private slots:
     {
         ArenaFixture f;
         finishedSheets(f, {"7"});
-        f.a().lblPlayer[1]->setText(QStringLiteral("Bo %2 %1 %L1"));
+        f.s().Names[1] = QStringLiteral("Bo %2 %1 %L1");
         f.a().GameFinish();
         QCOMPARE(f.dialogs.messageTexts().front(), QStringLiteral("Vinner gör Bo %2 %1 %L1\r\nmed poängen: 7"));
     }

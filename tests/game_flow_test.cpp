@@ -4,6 +4,7 @@
 #include "arena/ComputerTurn.h"
 #include "fakes/ArenaFixture.h"
 #include "arena/ArenaTexts.h"
+#include "rules/GameFlow.h"
 #include "rules/ScoreSheet.h"
 #include "rules/SolverCache.h"
 #include "ui/PictureBox.h"
@@ -152,7 +153,7 @@ private slots:
         QCOMPARE(f.dialogs.shown.back().buttons, DialogButtons::OkCancel);
         QCOMPARE(int(f.s().Points[1][7]), 100);
         QVERIFY(!f.a().ScoreVal[7]->isChecked());
-        QVERIFY(!f.s().IgnoreScoreClick);
+        QVERIFY(!f.a().IgnoreScoreClick);
         QVERIFY(f.s().HasRolled);
         QCOMPARE(int(f.s().RollCount), 1);
         // The very next click is handled normally.
@@ -388,7 +389,7 @@ private slots:
         QCOMPARE(questionsAsked(f.dialogs, texts::kDiscardForExit), asked ? 1 : 0);
         QCOMPARE(ended(), !asked);
         if (asked) {
-            QVERIFY(f.a().gameRunning());
+            QVERIFY(rules::gameRunning(f.s()));
             act(); // answered OK
             QVERIFY(ended());
         }

@@ -699,7 +699,7 @@ private slots:
             arena.Timer1->stop();
             do
                 arena.Timer1_Timer();
-            while (arena.state.TickCount != 0);
+            while (arena.TickCount != 0);
             settle(media);
             watch.check();
             closeFailureBoxes(); // so that the next failure may show

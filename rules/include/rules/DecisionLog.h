@@ -25,18 +25,6 @@ struct Decision {
     int turn() const; // the player's own turn, 1..15
 };
 
-class DecisionLog {
-public:
-    void clear() { decisions_.clear(); }
-    void addHold(int player, SheetPosition position, const Dice& dice, std::uint8_t kept, int rollsLeft);
-    void addCategory(int player, SheetPosition position, const Dice& dice, int category, int rollsLeft);
-    std::span<const Decision> decisions() const { return decisions_; }
-    std::size_t size() const { return decisions_.size(); }
-
-private:
-    std::vector<Decision> decisions_;
-};
-
 // A loss up to this much is a rounding of a tie, never a worse choice.
 inline constexpr double kTieTolerance = 1e-9;
 // A decision that loses more than this is counted as costly.
@@ -56,6 +44,28 @@ struct Verdict {
     int bestCategory = 0;
     int bestPoints = 0;
     int chosenPoints = 0; // a category: what it gave
+};
+
+// The decisions of one game and the verdicts given on them so far.
+class DecisionLog {
+public:
+    void clear()
+    {
+        decisions_.clear();
+        verdicts_.clear();
+    }
+    void addHold(int player, SheetPosition position, const Dice& dice, std::uint8_t kept, int rollsLeft);
+    void addCategory(int player, SheetPosition position, const Dice& dice, int category, int rollsLeft);
+    std::span<const Decision> decisions() const { return decisions_; }
+    std::size_t size() const { return decisions_.size(); }
+
+    // Judges the decisions not judged yet; verdicts()[i] belongs to decisions()[i].
+    void judgeNew(const SolverTable& table);
+    std::span<const Verdict> verdicts() const { return verdicts_; }
+
+private:
+    std::vector<Decision> decisions_;
+    std::vector<Verdict> verdicts_;
 };
 
 // Judges each decision with the table; the decisions of one turn share one TurnPlan.

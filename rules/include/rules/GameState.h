@@ -6,8 +6,8 @@
 
 namespace rules {
 
-// Everything that describes a game in progress. A plain value: no window knows
-// about it except the main window that owns it.
+// Everything that describes a game in progress. A plain value: the turn flow (GameFlow.h)
+// changes it, the main window owns it and paints it.
 struct GameState {
     static constexpr int kDice = 5;
     static constexpr int kCategories = 15;
@@ -20,7 +20,7 @@ struct GameState {
     std::int16_t CurrentPlayer = 0;
     std::int16_t RollCount = 0;
     bool HasRolled = false;
-    bool IgnoreScoreClick = false;
+    bool Rolling = false; // the dice tumble; the window's animation sets and clears it
 
     std::array<bool, kDice> DiceFree{};          // 0..4
     std::array<std::int16_t, kDice> DiceValue{}; // 0..4; 0 = no face yet this turn
@@ -46,8 +46,8 @@ struct GameState {
     // Rows 1..15 hold a category's points or kFree, 16 the bonus, 17 the total.
     std::array<std::array<std::int16_t, 18>, 7> Points{};
 
-    QString AppDir;
-    std::int32_t TickCount = 0;
+    // Names[player 1..6], as the players gave them; the window's captions show them.
+    std::array<QString, kMaxPlayers + 1> Names{};
 
     bool operator==(const GameState&) const = default;
 };

@@ -26,6 +26,10 @@ struct SheetPosition {
     CategoryMask used = 0;
     int upperSum = 0; // of the used upper rows, not capped
     int points = 0;   // everything on the sheet so far, bonus included
+
+    // Writes a category's points (1..15) onto the sheet; returns the bonus they earn with it.
+    // The one way a sheet fills: the game's flow, the solitaire games and the tests use it.
+    int write(int category, int gained);
 };
 
 SheetPosition sheetPositionOf(const GameState& state, int player); // player 1..6
@@ -109,6 +113,16 @@ private:
     std::array<double, 462> oneRollLeft_{}; // per kept multiset
     std::array<double, 462> twoRollsLeft_{};
 };
+
+// What a player may do in a turn, best first: while rolls are left the holds (keeping all five
+// stands for writing now), and always the categories the dice would write. Empty for a sheet
+// no game can make, or dice without faces. The coach, the computer players, the review and the
+// solitaire games all rank a situation through this.
+struct Choices {
+    std::vector<HoldChoice> holds; // empty once no roll is left
+    std::vector<CategoryChoice> categories;
+};
+Choices choicesFor(const TurnPlan& plan, const Dice& dice, int rollsLeft);
 
 std::vector<HoldChoice> rankHolds(const SolverTable& table, const GameState& state, int player, int rollsLeft);
 std::vector<CategoryChoice> rankCategories(const SolverTable& table, const GameState& state, int player);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <span>
 
 #include "rules/Solver.h"
@@ -33,5 +35,19 @@ std::size_t chooseAmong(std::span<const double> expectedFinals, double temperatu
 // takes; the draw is ignored for perfect play. Both assume rankings that are not empty.
 HoldChoice chooseHold(const std::vector<HoldChoice>& ranked, Strength strength, double draw);
 CategoryChoice chooseCategory(const std::vector<CategoryChoice>& ranked, Strength strength, double draw);
+
+// A player's move in a turn: keep some dice and roll the others again, or write a category.
+struct Move {
+    bool write = false;
+    std::uint8_t kept = 0; // a roll: bit i set, die i (0-based) stays
+    int category = 0;      // a write: 1..15; 0 when the choices rank nothing
+    int points = 0;        // what the category gives
+};
+
+// The move a player choosing at this temperature makes (0: always the best). draw() gives a
+// number in [0, 1) and is asked only for a choice drawn at a temperature above 0, so perfect
+// play leaves a sequence of random numbers alone. The computer players and the benchmarks
+// that calibrate their strengths both play through this.
+Move chooseMove(const Choices& choices, double temperature, const std::function<double()>& draw);
 
 } // namespace rules
