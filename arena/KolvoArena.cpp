@@ -201,11 +201,7 @@ void KolvoArena::buildControls()
         DicePic[i] = die;
         describeDie(i);
     }
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(arena::kTimerName.toString());
-    Timer1->setInterval(arena::kTimerInterval);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    buildTimer();
 }
 
 void KolvoArena::buildMenus()

@@ -147,6 +147,7 @@ signals:
 private:
     SettingsStore::SaveResult saveRecord(const QString& total, const QString& name);
     void buildControls();
+    void buildTimer();
     void buildMenus();
     void setDieHeld(int i, bool held);
     void showRollCount(int count);

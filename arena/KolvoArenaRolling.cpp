@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "arena/ArenaDesign.h"
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
 #include "rules/GameFlow.h"
@@ -13,6 +14,14 @@
 namespace {
 constexpr int kTicksPerRoll = 4;
 } // namespace
+
+void KolvoArena::buildTimer()
+{
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(arena::kTimerName.toString());
+    Timer1->setInterval(arena::kTimerInterval);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+}
 
 void KolvoArena::Roller_Click()
 {

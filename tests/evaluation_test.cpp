@@ -19,6 +19,7 @@
 
 #include "rules/DecisionLog.h"
 #include "rules/Evaluation.h"
+#include "rules/GameFlow.h"
 #include "rules/ScoreSheet.h"
 #include "rules/Solver.h"
 #include "rules/SolverCache.h"
@@ -34,6 +35,71 @@ GameState evaluated(const Dice& dice)
         s.DiceValue[i] = static_cast<std::int16_t>(dice[i]);
     EvaluateDice(s);
     return s;
+}
+
+// Plays a short script on a game's state through the turn flow, as the window's handlers
+// call it, and tells what came of it. Steps, split by ';':
+//   new N          a game of N players
+//   press          a press of the roll button; the dice tumble
+//   settle a..e    the tumble ends with these faces on the free dice
+//   roll a..e      press, then settle
+//   hold i         a click on die i (0..4)
+//   write c        a click on category c: "wP+B" (points, bonus) and the turn passes, or "refused"
+//   fill           setup: every category but Chans of every player given up
+//   keep / back    a copy of the state is kept / put back (a new game cancelled at a name prompt)
+// The outcome: what each write said, then "turn P, rolls R, may roll, running, over, winner W,
+// totals a/b/...".
+QString playScript(const QString& script)
+{
+    GameState state;
+    GameState kept;
+    QStringList said;
+    for (const QString& step : script.split(u';', Qt::SkipEmptyParts)) {
+        const QStringList w = step.split(u' ', Qt::SkipEmptyParts);
+        std::array<int, 5> faces{};
+        for (int i = 1; i < w.size() && i <= 5; ++i)
+            faces[std::size_t(i - 1)] = w[i].toInt();
+        const QString& verb = w.front();
+        if (verb == u"new") {
+            rules::startGame(state, w[1].toInt());
+        } else if (verb == u"press" || verb == u"roll") {
+            rules::beginRoll(state);
+        } else if (verb == u"hold") {
+            rules::toggleHold(state, w[1].toInt());
+        } else if (verb == u"write") {
+            if (!rules::mayWrite(state, w[1].toInt())) {
+                said << QStringLiteral("refused");
+                continue;
+            }
+            const rules::Written written = rules::write(state, w[1].toInt());
+            said << QStringLiteral("w%1+%2").arg(written.points).arg(written.bonus);
+            rules::passTurn(state);
+        } else if (verb == u"fill") {
+            for (int p = 1; p <= state.NumPlayers; ++p)
+                for (int c = 1; c < 15; ++c)
+                    state.Points[p][c] = 0;
+        } else if (verb == u"keep") {
+            kept = state;
+        } else if (verb == u"back") {
+            state = kept;
+        }
+        if (verb == u"settle" || verb == u"roll") {
+            rules::tumble(state, faces);
+            rules::settleRoll(state);
+        }
+    }
+    QStringList totals;
+    for (int p = 1; p <= state.NumPlayers; ++p)
+        totals << QString::number(state.Points[p][GameState::kTotalRow]);
+    const auto yes = [](bool b, const char* what) { return b ? QString::fromLatin1(what) : QStringLiteral("-"); };
+    said << QStringLiteral("turn %1, rolls %2, %3, %4, %5, winner %6, totals %7")
+                .arg(state.CurrentPlayer + 1)
+                .arg(rules::rollsMade(state))
+                .arg(yes(rules::mayRoll(state), "may roll"), yes(rules::gameRunning(state), "running"),
+                     yes(rules::gameOver(state), "over"))
+                .arg(rules::gameOver(state) ? rules::winner(state) : 0)
+                .arg(totals.join(u'/'));
+    return said.join(QStringLiteral("; "));
 }
 
 template <typename F> void forAllDice(F&& f)
@@ -192,6 +258,51 @@ Q_DECLARE_METATYPE(Expected)
 class EvaluationTest : public QObject {
     Q_OBJECT
 private slots:
+    // The turn flow as short scripts: the rules decide turns, rolls, writes and the end.
+    void flowScripts_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("a whole turn") << "new 2; roll 1 1 1 2 3; hold 0; hold 1; hold 2; roll 6 6 6 5 5; write 13"
+                                      << "w13+0; turn 2, rolls 0, may roll, running, -, winner 0, totals 13/0";
+        QTest::newRow("three rolls spend the turn")
+            << "new 1; roll 1 2 3 4 6; roll 1 2 3 4 6; press"
+            << "turn 1, rolls 3, -, running, -, winner 0, totals 0";
+        QTest::newRow("a press while tumbling counts") << "new 1; press; press" << "turn 1, rolls 2, may roll, running, -, winner 0, totals 0";
+        QTest::newRow("held dice keep their faces") << "new 1; roll 2 2 2 2 2; hold 4; roll 3 3 3 3 3; write 15"
+                                                    << "w14+0; turn 1, rolls 0, may roll, running, -, winner 0, totals 14";
+        QTest::newRow("no hold before the dice settle") << "new 1; hold 0; press; hold 1; settle 5 5 5 5 5; write 5"
+                                                        << "w25+0; turn 1, rolls 0, may roll, running, -, winner 0, totals 25";
+        QTest::newRow("the bonus at 63")
+            << "new 1; roll 1 1 1 2 3; write 1; roll 2 2 2 1 3; write 2; roll 3 3 3 1 2; write 3;"
+               "roll 4 4 4 1 2; write 4; roll 5 5 5 1 2; write 5; roll 6 6 6 1 2; write 6"
+            << "w3+0; w6+0; w9+0; w12+0; w15+0; w18+50; turn 1, rolls 0, may roll, running, -, winner 0, totals 113";
+        QTest::newRow("62 earns no bonus") << "new 1; roll 6 6 6 6 6; write 6; roll 5 5 5 5 1; write 5; roll 4 4 4 1 1; write 4"
+                                           << "w30+0; w20+0; w12+0; turn 1, rolls 0, may roll, running, -, winner 0, totals 62";
+        QTest::newRow("the last category ends the game")
+            << "new 2; fill; roll 6 6 6 6 5; write 15; roll 1 1 1 1 2; write 15"
+            << "w29+0; w6+0; turn 1, rolls 0, -, -, over, winner 1, totals 29/6";
+        QTest::newRow("a tie goes to the first")
+            << "new 2; fill; roll 6 6 6 6 5; write 15; roll 5 6 6 6 6; write 15"
+            << "w29+0; w29+0; turn 1, rolls 0, -, -, over, winner 1, totals 29/29";
+        QTest::newRow("a used category is refused") << "new 1; roll 1 1 1 1 1; write 1; roll 1 1 2 2 2; write 1"
+                                                    << "w5+0; refused; turn 1, rolls 1, may roll, running, -, winner 0, totals 5";
+        QTest::newRow("no write before the first roll settles") << "new 1; write 15; press; write 15"
+                                                                << "refused; refused; turn 1, rolls 1, may roll, running, -, winner 0, totals 0";
+        QTest::newRow("the third roll is written only once settled")
+            << "new 1; roll 1 1 1 1 1; roll 1 1 1 1 1; press; write 1; settle 2 2 2 2 2; write 1"
+            << "refused; w0+0; turn 1, rolls 0, may roll, running, -, winner 0, totals 0";
+        QTest::newRow("a cancelled new game is put back")
+            << "new 2; roll 6 6 6 6 6; write 14; keep; new 3; back; roll 2 2 3 3 3; write 13"
+            << "w50+0; w13+0; turn 1, rolls 0, may roll, running, -, winner 0, totals 50/13";
+        QTest::newRow("no game") << "" << "turn 1, rolls 0, -, -, -, winner 0, totals ";
+    }
+    void flowScripts()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, outcome);
+        QCOMPARE(playScript(script), outcome);
+    }
     void workedResults_data()
     {
         QTest::addColumn<Dice>("dice");
