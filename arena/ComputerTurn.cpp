@@ -9,11 +9,12 @@
 #include "rules/Solver.h"
 #include "rules/SolverCache.h"
 
-ComputerTurn::ComputerTurn(KolvoArena& seat, rules::TableProvider& tables, RandomSource& random, rules::Strength strength)
+ComputerTurn::ComputerTurn(KolvoArena& seat, rules::TableProvider& tables, RandomSource& random, rules::Strength strength,
+                           Pace pace)
     : QObject(&seat), seat_(seat), tables_(tables), random_(random), strength_(strength), gameId_(seat.gameId())
 {
     pause_.setSingleShot(true);
-    pause_.setInterval(kPauseMs);
+    pause_.setInterval(pauseMs(pace));
     connect(&pause_, &QTimer::timeout, this, &ComputerTurn::step);
     connect(&seat_, &KolvoArena::gameChanged, this, &ComputerTurn::boardChanged);
     connect(&seat_, &GameWindow::exitRequested, this, [this] {
@@ -69,6 +70,7 @@ void ComputerTurn::step()
     const GameState& s = seat_.state;
     if (!s.HasRolled) {
         decision_.reset();
+        marked_ = false;
         seat_.rollAsPlayer();
         return;
     }
@@ -85,7 +87,14 @@ void ComputerTurn::step()
         decide();
     if (decision_->write) {
         const int category = decision_->category;
+        if (!std::exchange(marked_, true)) {
+            // Its choice stays in sight for a pause before it is written.
+            seat_.markChoice(category);
+            pause_.start();
+            return;
+        }
         decision_.reset();
+        marked_ = false;
         seat_.writeAsPlayer(category);
         return;
     }

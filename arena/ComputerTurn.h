@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include "arena/ComputerSeats.h"
 #include "rules/Strategy.h"
 
 class KolvoArena;
@@ -21,10 +22,12 @@ class TableProvider;
 class ComputerTurn : public QObject {
     Q_OBJECT
 public:
-    // Between a change on the board and the computer's next move: about half a second.
-    static constexpr int kPauseMs = 500;
+    // Between a change on the board and the computer's next move, by pace. At "Normal" about
+    // half a second; "Snabb" plays a turn in about two seconds, the rolls' animation kept.
+    static constexpr int pauseMs(Pace pace) { return pace == Pace::Fast ? 90 : pace == Pace::Slow ? 1000 : 500; }
 
-    ComputerTurn(KolvoArena& seat, rules::TableProvider& tables, RandomSource& random, rules::Strength strength);
+    ComputerTurn(KolvoArena& seat, rules::TableProvider& tables, RandomSource& random, rules::Strength strength,
+                 Pace pace = Pace::Normal);
 
     rules::Strength strength() const { return strength_; }
     // A move is waiting for its pause or for the solver's table.
@@ -32,7 +35,11 @@ public:
     // The computer's next move, at once: what the pause ends in.
     void step();
     // The board is as it was before a new game was given up: the next move is planned again.
-    void resume() { boardChanged(); }
+    void resume()
+    {
+        marked_ = false; // the mark went with the cancelled game's table
+        boardChanged();
+    }
 
 signals:
     // The computer waits for the solver's table before its move, or has stopped waiting.
@@ -53,4 +60,5 @@ private:
     bool waitingForTable_ = false;
     QTimer pause_;
     std::optional<rules::Move> decision_; // for the dice on the table, taken once per roll
+    bool marked_ = false;                 // the category it writes is marked on the board
 };

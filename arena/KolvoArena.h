@@ -101,6 +101,9 @@ public:
     void rollAsPlayer();
     void holdAsPlayer(int die);
     void writeAsPlayer(int category);
+    // Marks the category box a player is about to write, as the focus ring would, with no
+    // focus moved and no hint shown; the write clears it.
+    void markChoice(int category);
     bool diceRolling() const { return state.Rolling; }
 
     // F2 and "Fil → Tips": shows or hides the coach's panel beside the window.
@@ -190,6 +193,10 @@ private:
     void logHoldDecision();
     void logCategoryDecision(std::int16_t Index);
     ui::ScoreTable* scoreTable_ = nullptr;
+    struct {
+        int player = 0;
+        int category = 0;
+    } lastWritten_; // marked on the score sheet until the next roll
     void seatComputers(const SeatPlan& seats);
     // While a computer is in turn a person's clicks and keys on the board do nothing; the
     // computer acts through the player's face directly.

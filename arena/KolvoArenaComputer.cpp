@@ -82,7 +82,7 @@ void KolvoArena::seatComputers(const SeatPlan& seats)
     computer_ = nullptr;
     if (!seats.computer.any())
         return;
-    computer_ = new ComputerTurn(*this, tableProvider(), *services_.random, seats.strength);
+    computer_ = new ComputerTurn(*this, tableProvider(), *services_.random, seats.strength, seats.pace);
     connect(computer_, &ComputerTurn::thinking, this, [this](bool thinking) {
         Roller->setToolTip(thinking ? texts::kComputerThinking.toString() : QString());
         Roller->setAccessibleDescription((thinking ? texts::kComputerThinking : texts::kKeys).toString());

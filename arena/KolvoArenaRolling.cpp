@@ -26,6 +26,7 @@ void KolvoArena::buildTimer()
 void KolvoArena::Roller_Click()
 {
     logHoldDecision();
+    lastWritten_ = {};
     PlaySound(AppDir + texts::kRollSound.toString());
     const rules::RollBegun roll = rules::beginRoll(state);
     // A press while the dice still tumble counts a roll but does not restart the animation.

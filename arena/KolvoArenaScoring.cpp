@@ -12,6 +12,8 @@
 #include "rules/Evaluation.h"
 #include "rules/GameFlow.h"
 #include "rules/ScoreSheet.h"
+#include "ui/FocusRing.h"
+#include "ui/PictureBox.h"
 
 void KolvoArena::ShowScoreHints()
 {
@@ -53,8 +55,15 @@ void KolvoArena::writeAsPlayer(int category)
         const QSignalBlocker quiet(ScoreVal[category]);
         ScoreVal[category]->setChecked(true); // the tick a click makes
     }
+    ui::clearRingMark(Backdrop);
     ScoreVal_Click(std::int16_t(category));
     putBackUntakenTick(std::int16_t(category));
+}
+
+void KolvoArena::markChoice(int category)
+{
+    if (category >= 1 && category <= GameState::kCategories)
+        ui::markWithRing(ScoreVal[category]);
 }
 
 void KolvoArena::describePlayerSheet(int player)
@@ -98,6 +107,7 @@ void KolvoArena::RecordScore(std::int16_t Index)
         }
         logCategoryDecision(Index);
         rules::write(state, Index);
+        lastWritten_ = {p, Index};
         describePlayerSheet(p);
         PlaySound(AppDir + texts::kScratchSound.toString());
         NextPlayer();
@@ -107,6 +117,7 @@ void KolvoArena::RecordScore(std::int16_t Index)
 
     logCategoryDecision(Index);
     const rules::Written written = rules::write(state, Index);
+    lastWritten_ = {p, Index};
     if (written.bonus > 0) {
         PlaySound(AppDir + texts::kBonusSound.toString());
         if (!isComputer(p)) // the message speaks to a person; the applause is for anyone

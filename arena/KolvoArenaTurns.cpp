@@ -8,6 +8,7 @@
 #include "arena/KolvoArena.h"
 #include "platform/Dialogs.h"
 #include "rules/GameFlow.h"
+#include "ui/FocusRing.h"
 #include "ui/PictureBox.h"
 
 void KolvoArena::SpelarNummer_Click(std::int16_t Index, const SeatPlan& seats)
@@ -60,7 +61,9 @@ void KolvoArena::ResetGame()
     for (int i = 0; i < GameState::kDice; ++i)
         setDieHeld(i, false);
     showRollCount(0); // shows while the name prompts are open
+    ui::clearRingMark(Backdrop);
     decisionLog.clear();
+    lastWritten_ = {};
     ++gameId_;
 }
 

@@ -114,7 +114,8 @@ QString decisionLine(const rules::Decision& decision, const rules::Verdict& verd
                      lossFigure(verdict.lost));
 }
 
-ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& log, bool reviewed)
+ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& log, bool reviewed,
+                              SheetPlace justWritten)
 {
     ui::SheetContent content;
     const bool over = rules::gameOver(state);
@@ -163,6 +164,11 @@ ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& 
             } else if (diceShown && p == inTurn) {
                 cell = {QString::number(rules::CandidateOf(state, row.index)), kPossible.toString(),
                         ui::SheetCell::Look::Possible};
+            }
+            if (p == justWritten.player && row.index == justWritten.category) {
+                cell.look = ui::SheetCell::Look::Marked;
+                cell.description = cell.description.isEmpty() ? kJustWritten.toString()
+                                                               : cell.description + QStringLiteral(", ") + kJustWritten.toString();
             }
             column.cells.push_back(cell);
         }

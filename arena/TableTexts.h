@@ -48,6 +48,7 @@ inline constexpr QStringView kReviewExplained
 
 inline constexpr QStringView kPossible = u"möjligt med tärningarna på bordet";
 inline constexpr QStringView kGivenUp = u"struken";
+inline constexpr QStringView kJustWritten = u"nyss skriven";
 inline constexpr QStringView kInTurn = u"i tur";
 inline constexpr QStringView kWinnerMark = u"vinnare";
 
@@ -79,9 +80,16 @@ QString costlyPhrase(int costly);
 // "Tur 7: du höll 6 6 och kastade om tre; bäst var att hålla 6 6 6 4 och kasta om en (−4,2 poäng)"
 QString decisionLine(const rules::Decision& decision, const rules::Verdict& verdict);
 
+// A category on a player's sheet: the one written last, marked until the next roll.
+struct SheetPlace {
+    int player = 0; // 0: none
+    int category = 0;
+};
+
 // Everything the score sheet's window shows of a game: every player's sheet, the points the
 // dice on the table would give, and the review of the decisions the log has verdicts on.
 // reviewed: the solver's table is there, so the verdicts are complete.
-ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& log, bool reviewed);
+ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& log, bool reviewed,
+                              SheetPlace justWritten = {});
 
 } // namespace texts

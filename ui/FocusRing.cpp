@@ -118,4 +118,26 @@ void installFocusRing(QWidget& window)
     new RingKeeper(window);
 }
 
+void markWithRing(QWidget* control)
+{
+    QWidget* parent = control ? control->parentWidget() : nullptr;
+    if (!parent)
+        return;
+    auto* ring = parent->findChild<Ring*>(QStringLiteral("choiceMark"), Qt::FindDirectChildrenOnly);
+    if (!ring) {
+        ring = new Ring(parent);
+        ring->setObjectName(QStringLiteral("choiceMark"));
+    }
+    const int t = kFocusRingWidth;
+    ring->setGeometry(control->geometry().adjusted(-t, -t, t, t));
+    ring->raise();
+    ring->show();
+}
+
+void clearRingMark(QWidget* parent)
+{
+    if (auto* ring = parent->findChild<Ring*>(QStringLiteral("choiceMark"), Qt::FindDirectChildrenOnly))
+        ring->hide();
+}
+
 } // namespace ui

@@ -17,4 +17,10 @@ inline constexpr int kFocusRingWidth = 2;
 // takes no clicks. Call it once per window, after or before its controls are made.
 void installFocusRing(QWidget& window);
 
+// The same ring around a control without the focus, until cleared: what another player is
+// about to choose. The focus stays where it is, and no tool tip shows. One mark at a time
+// among a parent's children.
+void markWithRing(QWidget* control);
+void clearRingMark(QWidget* parent);
+
 } // namespace ui
