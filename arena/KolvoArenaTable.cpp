@@ -77,5 +77,6 @@ void KolvoArena::refreshScoreTable()
     const bool reviewed = tableProvider().ready();
     if (reviewed)
         decisionLog.judgeNew(*tableProvider().table());
-    scoreTable_->setContent(texts::sheetContent(state, decisionLog, reviewed, {lastWritten_.player, lastWritten_.category}));
+    scoreTable_->setContent(texts::sheetContent(state, decisionLog, reviewed,
+                                                {lastWritten_.player, lastWritten_.category}, computerSeats_));
 }

@@ -17,12 +17,14 @@ namespace texts {
 
 namespace {
 
-constexpr QStringView kTurn = u"Tur %1: %2; %3 (%4 poäng)";
-constexpr QStringView kYouHeld = u"du höll %1 och kastade om %2";
-constexpr QStringView kYouRerolledAll = u"du kastade om alla fem";
-constexpr QStringView kYouHeldAll = u"du höll alla fem och kastade ändå";
-constexpr QStringView kYouWrote = u"du skrev %1 (%2 poäng)";
-constexpr QStringView kYouGaveUp = u"du strök %1";
+constexpr QStringView kTurn = u"Tur %1, efter kast %2: %3, väntat slutresultat %4; %5, %6 (%7 poäng)";
+// Who chose: a person is spoken to, a computer spoken of.
+constexpr QStringView kYou = u"du";
+constexpr QStringView kHeld = u"%1 höll %2 och kastade om %3";
+constexpr QStringView kRerolledAll = u"%1 kastade om alla fem";
+constexpr QStringView kHeldAll = u"%1 höll alla fem och kastade ändå";
+constexpr QStringView kWrote = u"%1 skrev %2 (%3 poäng)";
+constexpr QStringView kGaveUp = u"%1 strök %2";
 constexpr QStringView kBestHold = u"bäst var att hålla %1 och kasta om %2";
 constexpr QStringView kBestRerollAll = u"bäst var att kasta om alla fem";
 constexpr QStringView kBestWrite = u"bäst var att skriva %1 (%2 poäng)";
@@ -51,18 +53,18 @@ int countOf(std::uint8_t kept)
     return n;
 }
 
-QString chosenPhrase(const rules::Decision& d, const rules::Verdict& v)
+QString chosenPhrase(const rules::Decision& d, const rules::Verdict& v, QStringView who)
 {
     if (d.kind == rules::Decision::Kind::Category) {
         const QStringView name = categoryCaption(d.category);
-        return v.chosenPoints > 0 ? kYouWrote.arg(name, QString::number(v.chosenPoints)) : kYouGaveUp.arg(name);
+        return v.chosenPoints > 0 ? kWrote.arg(who, name, QString::number(v.chosenPoints)) : kGaveUp.arg(who, name);
     }
     const int kept = countOf(d.kept);
     if (kept == 0)
-        return kYouRerolledAll.toString();
+        return kRerolledAll.arg(who);
     if (kept == GameState::kDice)
-        return kYouHeldAll.toString();
-    return kYouHeld.arg(keptFaces(d.dice, d.kept), kCountWords[GameState::kDice - kept]);
+        return kHeldAll.arg(who);
+    return kHeld.arg(who, keptFaces(d.dice, d.kept), kCountWords[GameState::kDice - kept]);
 }
 
 QString bestPhrase(const rules::Decision& d, const rules::Verdict& v)
@@ -108,14 +110,16 @@ QString costlyPhrase(int costly)
     return kReviewCostlyMany.arg(QString::number(costly));
 }
 
-QString decisionLine(const rules::Decision& decision, const rules::Verdict& verdict)
+QString decisionLine(const rules::Decision& decision, const rules::Verdict& verdict, QStringView computerName)
 {
-    return kTurn.arg(QString::number(decision.turn()), chosenPhrase(decision, verdict), bestPhrase(decision, verdict),
-                     lossFigure(verdict.lost));
+    const QStringView who = computerName.isEmpty() ? kYou : computerName;
+    return kTurn.arg(QString::number(decision.turn()), QString::number(rules::kRollsPerTurn - decision.rollsLeft),
+                     chosenPhrase(decision, verdict, who), pointsDecimal(verdict.chosenFinal),
+                     bestPhrase(decision, verdict), pointsDecimal(verdict.bestFinal), lossFigure(verdict.lost));
 }
 
 ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& log, bool reviewed,
-                              SheetPlace justWritten)
+                              SheetPlace justWritten, const Seats& computers)
 {
     ui::SheetContent content;
     const bool over = rules::gameOver(state);
@@ -184,8 +188,9 @@ ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& 
         } else {
             review << (over ? kReviewPlayerDone : kReviewPlayer)
                           .arg(column.name, pointsDecimal(r.lost), costlyPhrase(r.costly));
-            for (std::size_t i : r.worst)
-                review << QStringLiteral("  ") + decisionLine(decisions[i], verdicts[i]);
+            const QStringView who = computers[std::size_t(p)] ? QStringView(column.name) : QStringView();
+            for (std::size_t i : r.costlyOnes)
+                review << QStringLiteral("  ") + decisionLine(decisions[i], verdicts[i], who);
         }
         if (over && reviewed)
             column.cells.push_back({lossFigure(r.lost), kReviewCell.arg(pointsDecimal(r.lost), costlyPhrase(r.costly)),

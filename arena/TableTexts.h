@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <bitset>
 #include <QString>
 #include <QStringView>
 
@@ -77,8 +78,10 @@ QString pointsDecimal(double value);
 // "−4,2" for a loss, "0,0" for none.
 QString lossFigure(double lost);
 QString costlyPhrase(int costly);
-// "Tur 7: du höll 6 6 och kastade om tre; bäst var att hålla 6 6 6 4 och kasta om en (−4,2 poäng)"
-QString decisionLine(const rules::Decision& decision, const rules::Verdict& verdict);
+// "Tur 7, efter kast 1: du höll 6 6 och kastade om tre, väntat slutresultat 231,4; bäst var att
+// hålla 6 6 6 4 och kasta om en, 235,6 (−4,2 poäng)". A computer's choice is told of it by
+// name ("Datorn 1 höll …"), a person's to them.
+QString decisionLine(const rules::Decision& decision, const rules::Verdict& verdict, QStringView computerName = {});
 
 // A category on a player's sheet: the one written last, marked until the next roll.
 struct SheetPlace {
@@ -89,7 +92,9 @@ struct SheetPlace {
 // Everything the score sheet's window shows of a game: every player's sheet, the points the
 // dice on the table would give, and the review of the decisions the log has verdicts on.
 // reviewed: the solver's table is there, so the verdicts are complete.
+// Seats 1..6 a computer plays.
+using Seats = std::bitset<GameState::kMaxPlayers + 1>;
 ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& log, bool reviewed,
-                              SheetPlace justWritten = {});
+                              SheetPlace justWritten = {}, const Seats& computers = {});
 
 } // namespace texts

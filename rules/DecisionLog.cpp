@@ -122,7 +122,6 @@ std::vector<Verdict> judge(const SolverTable& table, std::span<const Decision> d
 PlayerReview reviewOf(int player, std::span<const Decision> decisions, std::span<const Verdict> verdicts)
 {
     PlayerReview review;
-    std::vector<std::size_t> losing;
     for (std::size_t i = 0; i < decisions.size(); ++i) {
         const Decision& d = decisions[i];
         if (d.player != player)
@@ -133,16 +132,11 @@ PlayerReview reviewOf(int player, std::span<const Decision> decisions, std::span
             continue;
         ++review.judged;
         review.lost += verdicts[i].lost;
-        if (verdicts[i].lost > kCostlyLoss)
+        if (verdicts[i].lost > kCostlyLoss) {
             ++review.costly;
-        if (verdicts[i].lost > 0)
-            losing.push_back(i);
+            review.costlyOnes.push_back(i);
+        }
     }
-    // Costliest first; of equal losses the earlier decision.
-    std::stable_sort(losing.begin(), losing.end(),
-                     [&](std::size_t a, std::size_t b) { return verdicts[a].lost > verdicts[b].lost; });
-    losing.resize(std::min<std::size_t>(losing.size(), 3));
-    review.worst = std::move(losing);
     return review;
 }
 

@@ -584,7 +584,7 @@ private slots:
                                        [player](const auto& d) { return d.player == player; })));
             QCOMPARE(review.lost, 0.0);
             QCOMPARE(review.costly, 0);
-            QVERIFY(review.worst.empty());
+            QVERIFY(review.costlyOnes.empty());
         }
         QCOMPARE(log.decisions().back().turn(), 16 - 1);
     }
@@ -645,12 +645,12 @@ private slots:
         const rules::PlayerReview review = rules::reviewOf(2, log.decisions(), std::vector{verdict});
         QCOMPARE(review.lost, best - chosen);
         QCOMPARE(review.costly, best - chosen > rules::kCostlyLoss ? 1 : 0);
-        QCOMPARE(review.worst, std::vector<std::size_t>{0});
+        QCOMPARE(review.costlyOnes, best - chosen > rules::kCostlyLoss ? std::vector<std::size_t>{0} : std::vector<std::size_t>{});
         QCOMPARE(rules::reviewOf(1, log.decisions(), std::vector{verdict}).judged, 0);
     }
 
-    // The costliest three, costliest first, whatever their order in the game.
-    void reviewKeepsTheCostliestThree()
+    // Every choice that cost more than a point, in the order made.
+    void reviewListsEveryCostlyChoice()
     {
         const std::vector<double> losses{0.5, 3.0, 0.0, 1.5, 7.25, 1.0};
         std::vector<rules::Verdict> verdicts;
@@ -665,7 +665,7 @@ private slots:
         const rules::PlayerReview review = rules::reviewOf(1, log.decisions(), verdicts);
         QCOMPARE(review.lost, 13.25);
         QCOMPARE(review.costly, 3); // 1.0 is not more than one point
-        QCOMPARE(review.worst, (std::vector<std::size_t>{4, 1, 3}));
+        QCOMPARE(review.costlyOnes, (std::vector<std::size_t>{1, 3, 4}));
     }
 
     void cacheTrustsOnlyAnIntactFile_data()

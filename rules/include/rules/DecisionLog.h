@@ -77,7 +77,7 @@ struct PlayerReview {
     int costly = 0;                 // decisions that lost more than kCostlyLoss
     int judged = 0;                 // decisions judged
     int turnsDone = 0;              // categories written
-    std::vector<std::size_t> worst; // at most three indexes into the decisions, costliest first
+    std::vector<std::size_t> costlyOnes; // indexes of the costly decisions, in the order made
 };
 
 // verdicts[i] belongs to decisions[i]; decisions without a verdict yet are left out.
