@@ -4,14 +4,13 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
-#include "arena/ArenaDesign.h"
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
+#include "arena/TableTexts.h"
 #include "platform/Dialogs.h"
 #include "platform/PlainText.h"
 #include "rules/Evaluation.h"
 #include "rules/GameFlow.h"
-#include "rules/ScoreSheet.h"
 #include "ui/FocusRing.h"
 #include "ui/PictureBox.h"
 
@@ -69,19 +68,7 @@ void KolvoArena::markChoice(int category)
 void KolvoArena::describePlayerSheet(int player)
 {
     // Every player's sheet, readable at any time from the name and total rows.
-    QStringList lines;
-    if (player <= state.NumPlayers) {
-        for (const auto& row : arena::kCategoryRows) {
-            const std::int16_t points = state.Points[player][row.index];
-            if (points != GameState::kFree)
-                lines << texts::kSheetRow.arg(row.caption, QString::number(points));
-        }
-        lines << texts::kSheetUpper.arg(QString::number(rules::upperSum(state, player)),
-                                        QString::number(rules::kBonusThreshold))
-              << texts::kSheetBonus.arg(QString::number(state.Points[player][GameState::kBonusRow]))
-              << texts::kSheetTotal.arg(QString::number(state.Points[player][GameState::kTotalRow]));
-    }
-    const QString sheet = lines.join(QLatin1Char('\n'));
+    const QString sheet = texts::playerSheet(state, player);
     for (QLabel* label : {lblPlayer[player], lblSum[player]}) {
         label->setToolTip(sheet); // plain text: the labels show it as given
         label->setAccessibleDescription(sheet);

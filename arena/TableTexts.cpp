@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "arena/ArenaDesign.h"
+#include "arena/ArenaTexts.h"
 #include "rules/Evaluation.h"
 #include "rules/GameFlow.h"
 #include "rules/ScoreSheet.h"
@@ -116,6 +117,22 @@ QString decisionLine(const rules::Decision& decision, const rules::Verdict& verd
     return kTurn.arg(QString::number(decision.turn()), QString::number(rules::kRollsPerTurn - decision.rollsLeft),
                      chosenPhrase(decision, verdict, who), pointsDecimal(verdict.chosenFinal),
                      bestPhrase(decision, verdict), pointsDecimal(verdict.bestFinal), lossFigure(verdict.lost));
+}
+
+QString playerSheet(const GameState& state, int player)
+{
+    QStringList lines;
+    if (player > state.NumPlayers)
+        return {};
+    for (const auto& row : arena::kCategoryRows) {
+        const std::int16_t points = state.Points[std::size_t(player)][std::size_t(row.index)];
+        if (points != GameState::kFree)
+            lines << kSheetRow.arg(row.caption, QString::number(points));
+    }
+    lines << kSheetUpper.arg(QString::number(rules::upperSum(state, player)), QString::number(rules::kBonusThreshold))
+          << kSheetBonus.arg(QString::number(state.Points[std::size_t(player)][GameState::kBonusRow]))
+          << kSheetTotal.arg(QString::number(state.Points[std::size_t(player)][GameState::kTotalRow]));
+    return lines.join(QLatin1Char('\n'));
 }
 
 ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& log, bool reviewed,

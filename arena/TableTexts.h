@@ -92,6 +92,10 @@ struct SheetPlace {
 // Everything the score sheet's window shows of a game: every player's sheet, the points the
 // dice on the table would give, and the review of the decisions the log has verdicts on.
 // reviewed: the solver's table is there, so the verdicts are complete.
+// A player's sheet in lines: the categories used with their points, the upper sum towards the
+// bonus, the bonus and the total. Empty for a seat not in the game.
+QString playerSheet(const GameState& state, int player);
+
 // Seats 1..6 a computer plays.
 using Seats = std::bitset<GameState::kMaxPlayers + 1>;
 ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& log, bool reviewed,
