@@ -47,16 +47,19 @@ qint64 covered(const QRect& a, const QRect& b)
     return both.isEmpty() ? 0 : qint64(both.width()) * both.height();
 }
 
-// Right of the main window 0, left 1, below 2, above 3, over it 4.
+// Beside the main window, alongside one of its edges: right 0, left 1, below 2, above 3;
+// over it or off a corner 4.
 int sideOf(const QRect& r, const QRect& main)
 {
-    if (r.left() > main.right())
+    const bool alongside = r.bottom() >= main.top() && r.top() <= main.bottom();
+    const bool underOrOver = r.right() >= main.left() && r.left() <= main.right();
+    if (alongside && r.left() > main.right())
         return 0;
-    if (r.right() < main.left())
+    if (alongside && r.right() < main.left())
         return 1;
-    if (r.top() > main.bottom())
+    if (underOrOver && r.top() > main.bottom())
         return 2;
-    return r.bottom() < main.top() ? 3 : 4;
+    return underOrOver && r.bottom() < main.top() ? 3 : 4;
 }
 
 // Pixels between the two, across and down; 0 where they meet.
@@ -239,7 +242,7 @@ public:
         area_ = &area;
         keepInSight_ = std::move(keepInSight);
         if (std::none_of(sides_.begin(), sides_.end(), [&side](const Side& s) { return s.window == &side; })) {
-            sides_.push_back({&side, {}, false});
+            sides_.push_back({&side, {}, {}, false});
             side.installEventFilter(this);
         }
         side.setAttribute(Qt::WA_ShowWithoutActivating);
@@ -254,20 +257,32 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Resize && !placing_) {
-            for (const Side& s : sides_)
-                if (s.window == watched && s.window->isVisible() && s.window->size() != s.placedSize) {
-                    place(nullptr);
-                    break;
-                }
+        const QEvent::Type type = event->type();
+        if (placing_ || (type != QEvent::Resize && type != QEvent::Paint))
+            return false;
+        for (Side& s : sides_) {
+            if (s.window != watched || !s.window->isVisible())
+                continue;
+            const QMargins frame = frameMargins(*s.window);
+            if (type == QEvent::Resize && s.window->size() != s.placedSize) {
+                place(nullptr);
+            } else if (type == QEvent::Paint && !frame.isNull() && frame != s.placedFrame) {
+                // A window manager frames a window once it shows: by its first painting the
+                // frame is known, and where it is not the one guessed, placed again.
+                s.placedFrame = frame;
+                QMetaObject::invokeMethod(
+                    this, [this] { place(nullptr); }, Qt::QueuedConnection);
+            }
+            break;
         }
-        return QObject::eventFilter(watched, event);
+        return false;
     }
 
 private:
     struct Side {
         QPointer<QWidget> window;
         QSize placedSize;
+        QMargins placedFrame;
         bool placedOnce = false;
     };
 
@@ -290,23 +305,24 @@ private:
                 continue;
             const QMargins own = frameMargins(*w);
             const QMargins frame = own.isNull() ? mainFrame : own;
-            const QSize size = w->size().grownBy(frame);
+            const QRect outer = w->geometry().marginsAdded(frame);
             const int minHeight
                 = std::max(w->minimumHeight(), w->minimumSizeHint().height()) + frame.top() + frame.bottom();
-            windows.push_back({size, std::min(minHeight, size.height()), s.placedOnce ? QRect(w->pos(), size) : QRect(),
-                               w != opening});
+            windows.push_back(
+                {outer.size(), std::min(minHeight, outer.height()), s.placedOnce ? outer : QRect(), w != opening});
             placing.push_back(&s);
             frames.push_back(frame);
         }
         const std::vector<QRect> places = placeSideWindows(scene, windows);
         for (std::size_t i = 0; i < places.size(); ++i) {
             QWidget* w = placing[i]->window;
-            const QSize inner = places[i].size().shrunkBy(frames[i]);
-            if (inner != w->size())
-                w->resize(inner);
-            if (places[i].topLeft() != w->pos())
-                w->move(places[i].topLeft());
+            // Placed by its inside: where a window's frame is not known yet, moving its frame
+            // would move its inside there.
+            const QRect inner = places[i].marginsRemoved(frames[i]);
+            if (inner != w->geometry())
+                w->setGeometry(inner);
             placing[i]->placedSize = w->size();
+            placing[i]->placedFrame = frames[i];
             placing[i]->placedOnce = true;
         }
     }

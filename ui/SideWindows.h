@@ -31,13 +31,14 @@ struct SideScene {
 // it; among such places the first of these that differs decides: the less of keepInSight
 // covered; the less shortened; the less of one side window covered by another; the less
 // of the main window covered; the less a shown window moves; the less a hidden window
-// moves from where it last stood; the nearer a gap's width from the main window; to its right, its left,
-// below, above it; its top or left edge level with the main window's.
+// moves from where it last stood; the nearer a gap's width away from the main window;
+// alongside its right edge, its left, below, above it; level with its top or left edge.
 std::vector<QRect> placeSideWindows(const SideScene& scene, const std::vector<SideWindow>& windows);
 
 // Shows `side` beside `main` without activating it, placed among main's other shown side
-// windows, which move only where that helps; keeps every one of them placed whenever its
-// size changes. keepInSight: rectangles in the coordinates of `area`, a child of `main`.
+// windows, which move only where that helps; places them all again whenever one changes
+// its size, and once a window manager's frame turns out other than the main window's.
+// keepInSight: rectangles in the coordinates of `area`, a child of `main`.
 void showSideWindow(QWidget& main, QWidget& side, const QWidget& area, std::initializer_list<QRect> keepInSight);
 
 // The area the side windows of `main` are kept in; by default the available geometry of
