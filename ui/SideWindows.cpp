@@ -12,6 +12,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace ui {
 
@@ -216,12 +217,14 @@ QRect screenArea(const QWidget& main)
     return screen ? screen->availableGeometry() : main.frameGeometry();
 }
 
+// The window manager's frame around the window, as the window system tells it now (a
+// widget keeps the first it heard, which may come before the frame); none while unknown.
 QMargins frameMargins(const QWidget& w)
 {
-    const QRect frame = w.frameGeometry();
-    const QRect inner = w.geometry();
-    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-            frame.bottom() - inner.bottom()};
+    const QWindow* window = w.windowHandle();
+    const QMargins frame = window ? window->frameMargins() : QMargins();
+    const bool sound = frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 && frame.bottom() >= 0;
+    return sound ? frame : QMargins();
 }
 
 // The side windows of one main window, which owns it: it keeps them placed whenever one
@@ -290,12 +293,12 @@ private:
     void place(QWidget* opening)
     {
         const QScopedValueRollback guard(placing_, true);
-        SideScene scene{main_.frameGeometry(), screenArea(main_), {}};
+        // A window never shown has no frame yet: it will have one like the main window's.
+        const QMargins mainFrame = frameMargins(main_);
+        SideScene scene{main_.geometry().marginsAdded(mainFrame), screenArea(main_), {}};
         if (area_)
             for (const QRect& keep : keepInSight_)
                 scene.keepInSight.emplace_back(area_->mapToGlobal(keep.topLeft()), keep.size());
-        // A window never shown has no frame yet: it will have one like the main window's.
-        const QMargins mainFrame = frameMargins(main_);
         std::vector<Side*> placing;
         std::vector<QMargins> frames;
         std::vector<SideWindow> windows;
