@@ -202,9 +202,8 @@ private slots:
             QCOMPARE(first->frameGeometry(), firstAt);
         if (nextGame)
             newGame(nextGame);
-        // The sheet's view lays out its rows and columns, and so shows or hides its scroll bars, later.
-        const QTableWidget* sheet = f.a().scoreTable()->table();
-        QTRY_VERIFY(!sheet->horizontalScrollBar()->isVisible());
+        // Queued: the sheet's layout, and its view's showing or hiding of scroll bars.
+        QTest::qWait(50);
 
         QList<QRect> keep{f.a().Roller->geometry()};
         for (const PictureBox* die : f.a().DicePic)
@@ -218,7 +217,9 @@ private slots:
                 QVERIFY(i == 0
                         || !windows[i].intersects(QRect(f.a().centralWidget()->mapToGlobal(k.topLeft()), k.size())));
         }
+        const QTableWidget* sheet = f.a().scoreTable()->table();
         QCOMPARE(sheet->columnCount(), nextGame ? nextGame : players);
+        QVERIFY(!sheet->horizontalScrollBar()->isVisible());
         QCOMPARE(sheet->viewport()->width(), sheet->horizontalHeader()->length());
     }
 
