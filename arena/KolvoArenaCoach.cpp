@@ -3,9 +3,11 @@
 #include "rules/Solver.h"
 #include "rules/SolverCache.h"
 #include "arena/AdviceText.h"
+#include "arena/ArenaDesign.h"
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
 #include "ui/CoachPanel.h"
+#include "ui/SideWindows.h"
 
 rules::TableProvider& KolvoArena::tableProvider()
 {
@@ -36,8 +38,7 @@ void KolvoArena::toggleCoachPanel()
     }
     tableProvider().request();
     refreshCoachPanel();
-    coachPanel_->placeBeside(*this);
-    coachPanel_->show();
+    ui::showSideWindow(*this, *coachPanel_, *centralWidget(), {arena::kDiceFrame, arena::kRoller});
 }
 
 void KolvoArena::refreshCoachPanel()

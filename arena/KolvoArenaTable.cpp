@@ -7,6 +7,7 @@
 #include "rules/GameFlow.h"
 #include "rules/SolverCache.h"
 #include "ui/ScoreTable.h"
+#include "ui/SideWindows.h"
 
 void KolvoArena::buildScoreTableMenu()
 {
@@ -41,7 +42,10 @@ void KolvoArena::showScoreTable(bool shown)
         return;
     }
     tableProvider().request();
-    scoreTable_->showBeside(*this);
+    // Sized by its content before it is placed.
+    catchUpReview();
+    scoreTable_->setContent(scoreSheetContent());
+    ui::showSideWindow(*this, *scoreTable_, *centralWidget(), {arena::kDiceFrame, arena::kRoller});
 }
 
 void KolvoArena::logHoldDecision()

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 #include <QAccessible>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableWidget>
 
 #include "fakes/ArenaFixture.h"
 #include "rules/Solver.h"
@@ -8,6 +11,8 @@
 #include "arena/AdviceText.h"
 #include "ui/CoachPanel.h"
 #include "ui/PictureBox.h"
+#include "ui/ScoreTable.h"
+#include "ui/SideWindows.h"
 
 // Playing without a mouse, and what a screen reader is told.
 Q_DECLARE_METATYPE(rules::Dice)
@@ -140,6 +145,130 @@ private slots:
         g.a().toggleCoachPanel();
         QTRY_COMPARE(g.a().coachPanel()->advice(), QStringLiteral("Välj antalet spelare i menyn Nytt spel först."));
         QVERIFY(!g.a().coachPanel()->advice().contains(QStringLiteral("Tipsen räknas fram")));
+    }
+
+    // The coach's window and the score sheet, opened in either order: on a screen with room
+    // none of the three windows covers another and the first opened stays; on any screen each
+    // lies wholly on it, clear of the dice and Kasta, and the sheet shows every column, also
+    // once a new game's columns have made it grow.
+    void sideWindowsShareTheScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("players");
+        QTest::addColumn<bool>("sheetFirst");
+        QTest::addColumn<int>("nextGame"); // players of a game begun with both open; 0: none
+        for (const QSize screen : {QSize(1920, 1080), QSize(1024, 768)})
+            for (const int players : {2, 6})
+                for (const bool sheetFirst : {false, true})
+                    QTest::addRow("%dx%d %d players, %s first", screen.width(), screen.height(), players,
+                                  sheetFirst ? "sheet" : "coach")
+                        << screen << players << sheetFirst << 0;
+        QTest::newRow("1920x1080 2 players, then 6") << QSize(1920, 1080) << 2 << false << 6;
+        QTest::newRow("1024x768 2 players, then 6") << QSize(1024, 768) << 2 << true << 6;
+    }
+    void sideWindowsShareTheScreen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, players);
+        QFETCH(bool, sheetFirst);
+        QFETCH(int, nextGame);
+        const QRect area(QPoint(0, 0), screen);
+        ui::setSideWindowScreen([area](const QWidget&) { return area; });
+        const auto restore = qScopeGuard([] { ui::setSideWindowScreen({}); });
+        ArenaFixture f;
+        f.a().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.a()));
+        f.a().move(area.center() - f.a().frameGeometry().center() + f.a().pos());
+        const auto newGame = [&f](int count) {
+            QStringList names;
+            for (int p = 1; p <= count; ++p)
+                names << QStringLiteral("Spelare %1").arg(p);
+            f.newGame(names);
+        };
+        newGame(players);
+        const auto open = [&f](bool sheet) -> QWidget* {
+            if (!sheet) {
+                f.a().toggleCoachPanel();
+                return f.a().coachPanel();
+            }
+            f.a().showScoreTable(true);
+            return f.a().scoreTable();
+        };
+        QWidget* first = open(sheetFirst);
+        const QRect firstAt = first->frameGeometry();
+        QWidget* second = open(!sheetFirst);
+        const bool roomy = screen.width() >= 1920;
+        if (roomy)
+            QCOMPARE(first->frameGeometry(), firstAt);
+        if (nextGame)
+            newGame(nextGame);
+        // Queued: the sheet's layout, and its view's showing or hiding of scroll bars.
+        QTest::qWait(50);
+
+        QList<QRect> keep{f.a().Roller->geometry()};
+        for (const PictureBox* die : f.a().DicePic)
+            keep << die->geometry();
+        const QList<QRect> windows{f.a().frameGeometry(), first->frameGeometry(), second->frameGeometry()};
+        for (qsizetype i = 0; i < windows.size(); ++i) {
+            QVERIFY2(area.contains(windows[i]), qPrintable(QStringLiteral("window %1 off the screen").arg(i)));
+            for (qsizetype j = i + 1; roomy && j < windows.size(); ++j)
+                QVERIFY2(!windows[i].intersects(windows[j]), qPrintable(QStringLiteral("%1 over %2").arg(i).arg(j)));
+            for (const QRect& k : keep)
+                QVERIFY(i == 0
+                        || !windows[i].intersects(QRect(f.a().centralWidget()->mapToGlobal(k.topLeft()), k.size())));
+        }
+        const QTableWidget* sheet = f.a().scoreTable()->table();
+        QCOMPARE(sheet->columnCount(), nextGame ? nextGame : players);
+        QVERIFY(!sheet->horizontalScrollBar()->isVisible());
+        QCOMPARE(sheet->viewport()->width(), sheet->horizontalHeader()->length());
+    }
+
+    // Screens with no room beside the main window: the dice and Kasta stay in sight and the
+    // side windows apart wherever some place allows it, each wholly on the screen, shortened
+    // only where that is what keeps Kasta or the dice in sight.
+    void sideWindowsWithoutRoom_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QRect>("main");
+        QTest::addColumn<QList<QSize>>("sizes");
+        QTest::addColumn<QList<QRect>>("shown"); // where each stands, shown; null: opening
+        QTest::addColumn<bool>("mainClear");
+        const QRect centred800(182, 127, 436, 345);
+        QTest::newRow("800x600, wide sheet")
+            << QSize(800, 600) << centred800 << QList<QSize>{{640, 560}, {507, 120}} << QList<QRect>{{}, {}} << false;
+        QTest::newRow("taller than the screen")
+            << QSize(1024, 768) << QRect(294, 211, 436, 345) << QList<QSize>{{300, 900}} << QList<QRect>{{}} << false;
+        // The coach beside the main window leaves the sheet no room but where it stands.
+        QTest::newRow("the shown one makes room")
+            << QSize(1400, 900) << QRect(10, 277, 436, 345) << QList<QSize>{{600, 120}, {470, 800}}
+            << QList<QRect>{{454, 277, 600, 120}, {}} << true;
+    }
+    void sideWindowsWithoutRoom()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QRect, main);
+        QFETCH(QList<QSize>, sizes);
+        QFETCH(QList<QRect>, shown);
+        QFETCH(bool, mainClear);
+        const QRect area(QPoint(0, 0), screen);
+        const QRect dice = QRect(126, 278, 198, 38).translated(main.topLeft() + QPoint(0, 23));
+        const QRect roller = QRect(344, 280, 81, 33).translated(main.topLeft() + QPoint(0, 23));
+        std::vector<ui::SideWindow> windows;
+        for (qsizetype i = 0; i < sizes.size(); ++i)
+            windows.push_back({sizes[i], 240, shown[i], !shown[i].isNull()});
+        const std::vector<QRect> places = ui::placeSideWindows({main, area, {dice, roller}}, windows);
+        QCOMPARE(places.size(), windows.size());
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            const QRect& r = places[i];
+            QVERIFY(area.contains(r));
+            QVERIFY(!r.intersects(dice) && !r.intersects(roller));
+            QCOMPARE(r.width(), windows[i].size.width());
+            if (r.height() < std::min(windows[i].size.height(), area.height()))
+                QVERIFY(r.bottom() < roller.top() && r.bottom() < dice.top());
+            QVERIFY(!mainClear || !r.intersects(main));
+            if (i > 0)
+                QVERIFY(!r.intersects(places[0]));
+        }
     }
 
     // Fault guarded: Tab to a category box showed no hint, though the mouse did.

@@ -2,12 +2,11 @@
 #include "ui/ScoreTable.h"
 
 #include <algorithm>
-#include <array>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -15,9 +14,7 @@ namespace ui {
 
 namespace {
 
-constexpr int kColumnWidth = 84;    // a heading longer than this is elided
-constexpr int kGap = 8;             // between the window and the one it opens beside
-constexpr int kFrameAllowance = 32; // a window manager's frame, unknown before the first showing
+constexpr int kColumnWidth = 84; // a heading longer than this is elided
 constexpr int kReviewLines = 6;
 constexpr int kReviewColumns = 40;
 constexpr QRgb kMarkedBackground = qRgb(255, 246, 190);
@@ -70,6 +67,43 @@ template <class Set> QTableWidgetItem* headerItem(QTableWidget& table, int secti
     return item;
 }
 
+// The table asks for room for every row and column, headers and frame included, and is
+// never so narrow that a column hides: a window too short for every row brings a
+// vertical scroll bar, and then the table asks for its width as well.
+class SheetView : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+
+    QSize sizeHint() const override
+    {
+        int rows = 0;
+        for (int r = 0; r < rowCount(); ++r)
+            rows += std::max(verticalHeader()->sectionSizeHint(r), sizeHintForRow(r));
+        const int frame = 2 * frameWidth();
+        return {verticalHeader()->sizeHint().width() + horizontalHeader()->length() + frame,
+                horizontalHeader()->sizeHint().height() + rows + frame};
+    }
+    QSize minimumSizeHint() const override
+    {
+        const int bar = rowsCut_ ? verticalScrollBar()->sizeHint().width() : 0;
+        return {sizeHint().width() + bar, QTableWidget::minimumSizeHint().height()};
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QTableWidget::resizeEvent(event);
+        const bool cut = height() < sizeHint().height();
+        if (cut != rowsCut_) {
+            rowsCut_ = cut;
+            updateGeometry();
+        }
+    }
+
+private:
+    bool rowsCut_ = false;
+};
+
 } // namespace
 
 ScoreTable::ScoreTable(const QString& title, QWidget* parent) : QWidget(parent, Qt::Window)
@@ -85,14 +119,13 @@ ScoreTable::ScoreTable(const QString& title, QWidget* parent) : QWidget(parent, 
     status_->setWordWrap(true);
     status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // the table sets the width
 
-    table_ = new QTableWidget(this);
+    table_ = new SheetView(this);
     table_->setObjectName(QStringLiteral("sheet"));
     table_->setAccessibleName(title);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setSelectionBehavior(QAbstractItemView::SelectItems);
     table_->setTabKeyNavigation(false); // arrows move within the sheet, Tab leaves it
-    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
@@ -165,61 +198,18 @@ void ScoreTable::setContent(const SheetContent& content)
         else
             heading->setData(Qt::BackgroundRole, QVariant());
     }
-    if (newShape && placed_)
-        growToContent();
+    if (newShape)
+        fitToContent();
 }
 
-void ScoreTable::growToContent()
+void ScoreTable::fitToContent()
 {
-    // A new game's columns or the review's row: the window grows to show them, never shrinks,
-    // and grows away from the window it stands beside.
-    QSize wanted = sizeHint().expandedTo(size());
-    const QScreen* onScreen = screen();
-    const QRect room = onScreen ? onScreen->availableGeometry() : QRect(pos(), wanted);
-    wanted = wanted.boundedTo(room.size() - QSize(kFrameAllowance / 4, kFrameAllowance));
-    if (wanted == size())
-        return;
-    const int wider = wanted.width() - width();
-    const bool leftOfMain = beside_ && frameGeometry().right() < beside_->frameGeometry().left();
-    resize(wanted);
-    QPoint place = leftOfMain ? pos() - QPoint(wider, 0) : pos();
-    place.setY(std::min(place.y(), room.bottom() + 1 - kFrameAllowance - height()));
-    move(place.x(), std::max(place.y(), room.top()));
-}
-
-void ScoreTable::showBeside(const QWidget& beside)
-{
-    beside_ = &beside;
-    if (!placed_) {
-        placed_ = true;
-        adjustSize();
-        const QRect main = beside.frameGeometry();
-        const QScreen* screen = beside.screen();
-        const QRect room = screen ? screen->availableGeometry() : main.adjusted(-4096, -4096, 4096, 4096);
-        if (height() + kFrameAllowance > room.height())
-            resize(width(), room.height() - kFrameAllowance);
-        const QSize outer = size() + QSize(kFrameAllowance / 4, kFrameAllowance);
-        const int top = std::clamp(main.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height()));
-        const int left = std::clamp(main.left(), room.left(), std::max(room.left(), room.right() + 1 - outer.width()));
-        const std::array candidates{
-            QPoint(main.right() + 1 + kGap, top),             // right
-            QPoint(main.left() - kGap - outer.width(), top),  // left
-            QPoint(left, main.bottom() + 1 + kGap),           // below
-            QPoint(left, main.top() - kGap - outer.height()), // above
-        };
-        // A screen with no room beside the window: on the wider side, whole on the screen,
-        // covering as little of it as can be.
-        const bool rightWider = room.right() - main.right() >= main.left() - room.left();
-        QPoint place(rightWider ? room.right() + 1 - outer.width() : room.left(), top);
-        for (const QPoint& p : candidates) {
-            if (room.contains(QRect(p, outer))) {
-                place = p;
-                break;
-            }
-        }
-        move(place);
-    }
-    show();
+    table_->updateGeometry();
+    // Its first content sets its size; later ones only make it larger, so that the place
+    // it was given stays its own.
+    const QSize wanted = sizeHint();
+    resize(sized_ ? wanted.expandedTo(size()) : wanted);
+    sized_ = true;
 }
 
 void ScoreTable::keyPressEvent(QKeyEvent* event)

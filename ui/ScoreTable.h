@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <vector>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -38,17 +37,16 @@ struct SheetContent {
 };
 
 // A score sheet of every player as a window of its own: a table with row and column
-// headers under a status line, and a text under it. It shows without taking the focus,
-// opens the first time beside the window it is given, and afterwards keeps its own size
-// and place while it is hidden. Escape, or its close control, hides it.
+// headers under a status line, and a text under it. It shows without taking the focus.
+// It takes the size its content asks for, every row and column in view, once content is
+// given, and grows, never shrinks, when new content has other rows or columns; it keeps
+// its size while it is hidden. Escape, or its close control, hides it.
 class ScoreTable : public QWidget {
     Q_OBJECT
 public:
     explicit ScoreTable(const QString& title, QWidget* parent = nullptr);
 
     void setContent(const SheetContent& content);
-    // Shows the window; the first time beside `beside`, on the side of its screen with room.
-    void showBeside(const QWidget& beside);
 
     QTableWidget* table() const { return table_; }
     QPlainTextEdit* reviewText() const { return review_; }
@@ -62,14 +60,13 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void growToContent();
+    void fitToContent();
 
     QLabel* status_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* reviewHeading_ = nullptr;
     QPlainTextEdit* review_ = nullptr;
-    bool placed_ = false;
-    QPointer<const QWidget> beside_;
+    bool sized_ = false;
 };
 
 } // namespace ui
