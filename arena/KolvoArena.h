@@ -190,6 +190,7 @@ private:
     // The score-sheet window and its review.
     void buildScoreTableMenu();
     void refreshScoreTable();
+    void fillScoreTable();
     void logHoldDecision();
     void logCategoryDecision(std::int16_t Index);
     ui::ScoreTable* scoreTable_ = nullptr;

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "arena/ArenaDesign.h"
 #include "arena/KolvoArena.h"
 #include "arena/TableTexts.h"
 #include "rules/GameFlow.h"
@@ -43,8 +44,7 @@ void KolvoArena::showScoreTable(bool shown)
     }
     tableProvider().request();
     // Sized by its content before it is placed.
-    catchUpReview();
-    scoreTable_->setContent(scoreSheetContent());
+    fillScoreTable(); // its size comes from its content, before it is placed
     ui::showSideWindow(*this, *scoreTable_, *centralWidget(), {arena::kDiceFrame, arena::kRoller});
 }
 
@@ -76,8 +76,12 @@ void KolvoArena::logCategoryDecision(std::int16_t Index)
 
 void KolvoArena::refreshScoreTable()
 {
-    if (!scoreTable_ || !scoreTable_->isVisible())
-        return;
+    if (scoreTable_ && scoreTable_->isVisible())
+        fillScoreTable();
+}
+
+void KolvoArena::fillScoreTable()
+{
     const bool reviewed = tableProvider().ready();
     if (reviewed)
         decisionLog.judgeNew(*tableProvider().table());
