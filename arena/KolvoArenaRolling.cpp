@@ -36,8 +36,14 @@ void KolvoArena::Roller_Click()
             describeDie(i);
     }
     showRollCount(roll.count);
-    if (roll.lastOfTurn)
+    if (roll.lastOfTurn) {
+        // A disabled button hands its focus on at once: to the first free box, whose hint
+        // would then be read for dice that still tumble. The window holds the focus until
+        // they settle.
+        if (Roller->hasFocus())
+            setFocus(Qt::OtherFocusReason);
         Roller->setEnabled(false);
+    }
     emit gameChanged();
 }
 
@@ -62,6 +68,8 @@ void KolvoArena::Timer1_Timer()
         for (int i = 0; i < GameState::kDice; ++i)
             describeDie(i);
         ShowScoreHints();
+        if (focusWidget() == this && !personLocked()) // the person chooses a category now
+            focusNextChild();
         emit gameChanged();
     }
 }
