@@ -21,6 +21,7 @@ int main(int argc, char** argv)
     // default, freeing a tune and malloc_trim give the memory back to the system.
     constexpr int kTrimThreshold = 128 * 1024;
     ::mallopt(M_TRIM_THRESHOLD, kTrimThreshold);
+    dropRelativeBaseDirectories();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(texts::kTitle.toString());
