@@ -8,12 +8,16 @@
 #include "rules/GameState.h"
 #include "rules/Strategy.h"
 
+// How long a computer player takes over each step of its turn.
+enum class Pace { Fast, Normal, Slow };
+
 // The seats of a game settled before it starts: a name for each seat not to be asked for,
 // and which seats a computer plays, at what strength. Empty for an ordinary game.
 struct SeatPlan {
     std::array<std::optional<QString>, GameState::kMaxPlayers + 1> names{}; // 1..6
     std::bitset<GameState::kMaxPlayers + 1> computer;                       // 1..6
     rules::Strength strength = rules::Strength::Medium;
+    Pace pace = Pace::Normal;
     bool discardConfirmed = false; // the running game's players agreed to give it up
 };
 
@@ -22,4 +26,5 @@ struct ComputerGameChoice {
     int people = 1;
     int computers = 1;
     rules::Strength strength = rules::Strength::Medium;
+    Pace pace = Pace::Normal;
 };
