@@ -272,9 +272,7 @@ void KolvoArena::buildMenus()
     connect(mnuKeys, &QAction::triggered, this, [this, window = QPointer<ui::HelpWindow>()]() mutable {
         if (!window)
             window = new ui::HelpWindow(texts::kKeysTitle.toString(), texts::keysAndAdditions(), this);
-        window->show();
-        window->raise();
-        window->activateWindow();
+        window->showBeside(*this);
     });
 
     // The window's keys, its menus' shortcuts and Space on its buttons act once however long

@@ -31,8 +31,7 @@ public:
     // The advice as one text, lines joined by line feeds: what a screen reader is told.
     QString advice() const { return advice_; }
 
-    // Moves the panel beside the window's frame, not over it: to its right, else to its
-    // left, below or above it, wherever it first fits on the screen.
+    // Moves the panel beside the window's frame, not over it (ui::placeBeside).
     void placeBeside(const QWidget& window);
 
 private:

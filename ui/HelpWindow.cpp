@@ -6,6 +6,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "ui/Beside.h"
+
 namespace ui {
 
 namespace {
@@ -62,6 +64,18 @@ HelpWindow::HelpWindow(const QString& title, std::span<const HelpRow> rows, QWid
     layout->addWidget(view_);
     layout->addWidget(buttons);
     view_->setFocus();
+}
+
+void HelpWindow::showBeside(const QWidget& window)
+{
+    if (!placed_) {
+        placed_ = true;
+        adjustSize();
+        ui::placeBeside(*this, window);
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 QString HelpWindow::text() const

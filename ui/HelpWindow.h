@@ -16,7 +16,7 @@ struct HelpRow {
     QString second; // what the key does
 };
 
-// A plain window of help beside the game: the rows as headed sections, the keys in a
+// A plain window of help beside the game window: the rows as headed sections, the keys in a
 // table, read-only text that a screen reader can walk. It does not block the game; Stäng
 // or Escape hides it.
 class HelpWindow : public QDialog {
@@ -27,7 +27,11 @@ public:
     // The text as it reads, line by line.
     QString text() const;
 
+    // Shows the window, raised; the first time beside the game window, not over it.
+    void showBeside(const QWidget& window);
+
 private:
+    bool placed_ = false;
     QTextBrowser* view_ = nullptr;
 };
 
