@@ -349,8 +349,11 @@ bool KolvoArena::eventFilter(QObject* watched, QEvent* event)
     // For the keyboard only when the person moved the focus there: not when the program moves
     // it, nor Qt when the roll button is disabled after the third roll.
     auto* box = qobject_cast<QCheckBox*>(watched);
-    const auto* keys = findChild<ui::KeyGuard*>(QString(), Qt::FindDirectChildrenOnly);
-    const bool focused = event->type() == QEvent::FocusIn && keys && keys->movingFocus();
+    bool focused = false;
+    if (event->type() == QEvent::FocusIn) {
+        const auto* keys = findChild<ui::KeyGuard*>(QString(), Qt::FindDirectChildrenOnly);
+        focused = keys && keys->movingFocus();
+    }
     if (box && (event->type() == QEvent::ToolTip || focused)) {
         const auto showHint = [this, box = QPointer<QCheckBox>(box)] {
             if (box && !box->toolTip().isEmpty()) {
