@@ -11,6 +11,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
 #include "sound/SdlMedia.h"
+#include "sound/SoundChoice.h"
 #include "platform/StdRandom.h"
 
 int main(int argc, char** argv)
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     // default, freeing a tune and malloc_trim give the memory back to the system.
     constexpr int kTrimThreshold = 128 * 1024;
     ::mallopt(M_TRIM_THRESHOLD, kTrimThreshold);
+    dropRelativeBaseDirectories();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(texts::kTitle.toString());
@@ -34,6 +36,7 @@ int main(int argc, char** argv)
     QtSettingsStore settings;
     // Sound failures are the media back-end's to word and the dialogs' to show.
     SdlMedia media([&dialogs](const MediaFailure& failure) { dialogs.showFailure(failure.text()); });
+    sound::restoreSoundChoice(media, settings, texts::kStoreApplication);
     const Services services{.dialogs = &dialogs,
                             .random = &random,
                             .settings = &settings,

@@ -83,6 +83,14 @@ inline constexpr QStringView kCoachLoading = u"Tipsen läses in.";
 inline constexpr QStringView kCoachNoGame = u"Välj antalet spelare i menyn Nytt spel först.";
 inline constexpr QStringView kCoachRolling = u"Tärningarna rullar.";
 
+// "Fil → Ljud": the sound on (ticked) or off, kept between runs.
+inline constexpr QStringView kSoundMenuCaption = u"&Ljud";
+inline constexpr QStringView kSoundMenuName = u"mnuSound";
+// "Fil → Tangenter och tillägg…": every key, and what the program adds to the game.
+inline constexpr QStringView kKeysMenuCaption = u"Tangenter &och tillägg…";
+inline constexpr QStringView kKeysMenuName = u"mnuKeys";
+inline constexpr QStringView kKeysTitle = u"Kolvo Tangenter och tillägg";
+
 // Before a game in progress is thrown away; OK throws it away.
 inline constexpr QStringView kDiscardForNewGame = u"Ett spel pågår. Vill Du avbryta det och börja ett nytt ?";
 inline constexpr QStringView kDiscardForExit = u"Ett spel pågår. Vill Du avsluta Kolvo ändå ?";
@@ -115,6 +123,16 @@ inline constexpr QStringView kComputerComputers = u"&Datorer:";
 inline constexpr QStringView kComputerStrength = u"&Styrka:";
 // In the order of rules::Strength.
 inline constexpr QStringView kStrengthNames[] = {u"Nybörjare", u"Medel", u"Svår", u"Perfekt"};
+// What a strength means and its mean final score, as bench/strength_bench measures it; the
+// form offers each strength as its name and that.
+inline constexpr QStringView kStrengthSummary = u"%1, cirka %2 poäng i snitt";
+inline constexpr QStringView kStrengthChoice = u"%1: %2";
+inline constexpr QStringView kStrengthMeanings[]
+    = {u"gör ofta misstag", u"spelar bra men inte felfritt", u"missar sällan", u"gör alltid det bästa draget"};
+inline constexpr int kStrengthMeans[] = {194, 222, 238, 248};
+inline constexpr QStringView kComputerPace = u"&Tempo:";
+// In the order of Pace.
+inline constexpr QStringView kPaceNames[] = {u"Snabb", u"Normal", u"Långsam"};
 // The computer players' names, numbered among the computers.
 inline constexpr QStringView kComputerName = u"Datorn %1";
 // On the roll button, for the mouse and screen readers, while a computer waits for its table.

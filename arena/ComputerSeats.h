@@ -26,4 +26,5 @@ struct ComputerGameChoice {
     int people = 1;
     int computers = 1;
     rules::Strength strength = rules::Strength::Medium;
+    Pace pace = Pace::Normal;
 };

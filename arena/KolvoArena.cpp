@@ -13,12 +13,18 @@
 
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
+#include "arena/HelpTexts.h"
+#include "sound/SoundChoice.h"
 #include "ui/CoachPanel.h"
+#include "ui/HelpWindow.h"
+#include "ui/KeyRepeat.h"
 #include "ui/PictureBox.h"
 #include "ui/ScoreTable.h"
+#include "platform/Media.h"
 #include "platform/PlainText.h"
 #include "arena/ArenaDesign.h"
 #include "ui/ElidedLabel.h"
+#include "ui/SideWindows.h"
 #include "ui/FocusRing.h"
 #include "ui/Pictures.h"
 #include "ui/DesignLook.h"
@@ -236,8 +242,54 @@ void KolvoArena::buildMenus()
     // Beside the design's items, in "Fil": the bar keeps the design's three.
     mnuTips = new QAction(texts::kCoachMenuCaption.toString(), this);
     mnuTips->setObjectName(texts::kCoachMenuName.toString());
+    mnuTips->setShortcut(QKeySequence(Qt::Key_F2));
+    mnuTips->setAutoRepeat(false);
+    mnuTips->setCheckable(true);
     mnuFile->insertAction(mnuScoreTable, mnuTips);
-    connect(mnuTips, &QAction::triggered, this, [this] { toggleCoachPanel(); });
+    connect(mnuTips, &QAction::triggered, this, [this] {
+        toggleCoachPanel();
+        mnuTips->setChecked(coachPanel_->isVisible());
+    });
+    // The coach's window can also be closed by its frame.
+    connect(mnuFile, &QMenu::aboutToShow, this,
+            [this] { mnuTips->setChecked(coachPanel_ && coachPanel_->isVisible()); });
+
+    auto* mnuSound = new QAction(texts::kSoundMenuCaption.toString(), this);
+    mnuSound->setObjectName(texts::kSoundMenuName.toString());
+    mnuSound->setCheckable(true);
+    mnuSound->setChecked(services_.media->soundOn());
+    mnuFile->insertAction(mnuExit, mnuSound);
+    connect(mnuSound, &QAction::triggered, this, [this](bool on) {
+        sound::chooseSound(*services_.media, *services_.settings, texts::kStoreApplication, on);
+    });
+
+    auto* mnuKeys = new QAction(texts::kKeysMenuCaption.toString(), this);
+    mnuKeys->setObjectName(texts::kKeysMenuName.toString());
+    mnuFile->insertAction(mnuExit, mnuKeys);
+    connect(mnuKeys, &QAction::triggered, this, [this, window = QPointer<ui::HelpWindow>()]() mutable {
+        if (!window) {
+            window = new ui::HelpWindow(texts::kKeysTitle.toString(), texts::keysAndAdditions(), this);
+            window->adjustSize();
+        }
+        ui::showSideWindow(*this, *window, *centralWidget(), {arena::kDiceFrame, arena::kRoller});
+    });
+
+    // The window's keys, its menus' shortcuts and Space on its buttons act once however long
+    // they are held.
+    new ui::KeyGuard(*this,
+                     {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_Return, Qt::Key_Enter, Qt::Key_F1,
+                      Qt::Key_F2, Qt::Key_F3});
+    // A hint that is up belongs to the turn it was asked for in.
+    connect(this, &KolvoArena::gameChanged, this, [this, turn = std::pair{-1, -1}]() mutable {
+        int written = 0;
+        for (int p = 1; p <= state.NumPlayers; ++p)
+            for (int c = 1; c <= GameState::kCategories; ++c)
+                written += state.Points[p][c] != GameState::kFree ? 1 : 0;
+        if (const std::pair now{gameId(), written}; now != turn) {
+            turn = now;
+            QToolTip::hideText();
+        }
+    });
 }
 
 void KolvoArena::setDieHeld(int i, bool held)
@@ -263,22 +315,14 @@ void KolvoArena::keyPressEvent(QKeyEvent* event)
         GameWindow::keyPressEvent(event);
         return;
     }
-    const bool ours = (key >= Qt::Key_1 && key <= Qt::Key_5) || key == Qt::Key_F1 || key == Qt::Key_F2
-        || key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (ours && event->isAutoRepeat()) {
-        // A held key acts once, as a held Space on a button does: a held Enter must not
-        // spend the turn's rolls, nor a held digit hold a die and let it go again.
-        event->accept();
-        return;
-    }
+    // A held key's repeats never come here (ui::KeyGuard, made with the menus); F2 is its
+    // menu item's shortcut.
     if (key >= Qt::Key_1 && key <= Qt::Key_5) {
         // The keys 1 to 5 hold and release the dice, by the same rules as a click.
         if (!personLocked())
             DicePic_Click(static_cast<std::int16_t>(key - Qt::Key_1));
     } else if (key == Qt::Key_F1) {
         mnuHelp_Click();
-    } else if (key == Qt::Key_F2) {
-        toggleCoachPanel();
     } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !qobject_cast<QCheckBox*>(focusWidget())) {
         // Enter rolls, as the button would, unless a category box is where it points.
         if (Roller->isEnabled())
@@ -292,9 +336,14 @@ bool KolvoArena::eventFilter(QObject* watched, QEvent* event)
 {
     // A category's hint shows beside the categories' frame, where it covers no other
     // row, both for the mouse and when the box gets the keyboard focus.
+    // For the keyboard only when the person moved the focus there: not when the program moves
+    // it, nor Qt when the roll button is disabled after the third roll.
     auto* box = qobject_cast<QCheckBox*>(watched);
-    const bool focused
-        = event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason;
+    bool focused = false;
+    if (event->type() == QEvent::FocusIn) {
+        const auto* keys = findChild<ui::KeyGuard*>(QString(), Qt::FindDirectChildrenOnly);
+        focused = keys && keys->movingFocus();
+    }
     if (box && (event->type() == QEvent::ToolTip || focused)) {
         const auto showHint = [this, box = QPointer<QCheckBox>(box)] {
             if (box && !box->toolTip().isEmpty()) {

@@ -3,7 +3,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+#include <QStringList>
 
 namespace {
 
@@ -43,4 +45,23 @@ QString userCacheDirectory()
 QString userConfigDirectory()
 {
     return baseDirectory("XDG_CONFIG_HOME", u".config");
+}
+
+void dropRelativeBaseDirectories()
+{
+    for (const char* variable :
+         {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_RUNTIME_DIR"}) {
+        if (qEnvironmentVariableIsSet(variable) && !QDir::isAbsolutePath(qEnvironmentVariable(variable)))
+            qunsetenv(variable);
+    }
+    for (const char* list : {"XDG_CONFIG_DIRS", "XDG_DATA_DIRS"}) {
+        if (!qEnvironmentVariableIsSet(list))
+            continue;
+        QStringList kept = qEnvironmentVariable(list).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+        kept.removeIf([](const QString& entry) { return !QDir::isAbsolutePath(entry); });
+        if (kept.isEmpty())
+            qunsetenv(list);
+        else
+            qputenv(list, QFile::encodeName(kept.join(QLatin1Char(':'))));
+    }
 }

@@ -10,3 +10,9 @@ QString withTrailingSeparator(const QString& directory);
 QString userCacheDirectory();
 // The user's base directory for settings ($XDG_CONFIG_HOME when absolute, else ~/.config).
 QString userConfigDirectory();
+// Removes from this process's environment the XDG base-directory variables that are not
+// absolute paths, and the entries that are not from the search-path lists. The rules say
+// to ignore such a value; libraries that take it as it stands (the sound server's client
+// keeps its cookie under XDG_CONFIG_HOME) would write below the working directory. To be
+// called first thing, before any library has read the environment.
+void dropRelativeBaseDirectories();

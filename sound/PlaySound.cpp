@@ -7,14 +7,14 @@ namespace sound {
 
 void PlaySound(Media& media, const QString& WavName)
 {
-    if (media.waveOutGetNumDevs() == 0)
+    if (!media.soundOn() || media.waveOutGetNumDevs() == 0)
         return;
     media.mciExecute((QStringLiteral("Play ") + WavName).toLocal8Bit());
 }
 
 void playSetupTune(Media& media)
 {
-    if (media.waveOutGetNumDevs() == 0)
+    if (!media.soundOn() || media.waveOutGetNumDevs() == 0)
         return;
     media.mciExecute(QByteArray(kSetupTuneCommand));
 }

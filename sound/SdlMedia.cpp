@@ -115,7 +115,7 @@ QString MediaFailure::text() const
 }
 
 struct SdlMedia::Worker {
-    enum class JobKind { Wave, Tune, Quit };
+    enum class JobKind { Wave, Tune, Halt, Quit };
     struct Job {
         JobKind kind = JobKind::Quit;
         QByteArray path;
@@ -168,6 +168,17 @@ struct SdlMedia::Worker {
         settled.wait(lock, [this] { return finished || (counted && jobs.empty() && !busy); });
     }
 
+    // Drops the sounds not yet begun and asks the thread to halt the ones playing.
+    void silence()
+    {
+        {
+            std::lock_guard lock(mutex);
+            std::erase_if(jobs, [](const Job& job) { return job.kind != JobKind::Quit; });
+            jobs.push_back(Job{JobKind::Halt, {}});
+        }
+        wake.notify_one();
+    }
+
     // Drops the commands not yet begun and asks the thread to end.
     void quit()
     {
@@ -215,7 +226,9 @@ struct SdlMedia::Worker {
                 continue;
             if (job->kind == JobKind::Quit)
                 break;
-            if (ensureOutput()) {
+            if (job->kind == JobKind::Halt) {
+                halt();
+            } else if (ensureOutput()) {
                 if (job->kind == JobKind::Wave)
                     playWave(job->path);
                 else
@@ -448,6 +461,15 @@ struct SdlMedia::Worker {
         ::malloc_trim(0);
     }
 
+    // Silence: every effect channel and the tune, which is freed with its synthesizer.
+    void halt()
+    {
+        if (!outputOpen)
+            return;
+        lib->Mix_HaltChannel(-1);
+        freeTune();
+    }
+
     void stop()
     {
         if (outputOpen) {
@@ -587,6 +609,11 @@ bool SdlMedia::mciExecute(const QByteArray& command)
         worker_->report(MediaFailure{kind, QString::fromLocal8Bit(subject), std::move(reason)});
         return false;
     };
+    if (verb.toLower() == "stop" && blank < 0) {
+        if (thread_.joinable()) // else nothing has played
+            worker_->silence();
+        return true;
+    }
     if (verb.toLower() != "play")
         return refuse(MediaFailure::Kind::Command, command, QStringLiteral("Okänt kommando."));
     const QByteArray path = blank < 0 ? QByteArray() : command.mid(blank + 1);

@@ -40,7 +40,8 @@ struct MediaFailure {
 // "Play <path>": the verb in any case, one blank, the rest is the path exactly, as
 // 8-bit local text. A ".wav" file plays on a free effect channel, overlapping
 // whatever else sounds; ".mid" plays as SDL2_mixer's music with the General MIDI
-// soundfont and replaces a tune that is playing. The synthesizer loads only the part
+// soundfont and replaces a tune that is playing. "Stop", the verb alone in any case,
+// drops the sounds not yet begun and halts every one playing, the tune included. The synthesizer loads only the part
 // of the soundfont the tune sounds (sound/TuneFont.h). Decoded waves are kept by
 // path; a tune, and the synthesizer SDL2_mixer made for it, is freed when it ends.
 class SdlMedia : public Media {

@@ -237,13 +237,17 @@ private slots:
         QCOMPARE(bar.size(), 3);
         QCOMPARE(bar[0]->text(), QStringLiteral("&Fil"));
         QCOMPARE(bar[0]->menu()->objectName(), QStringLiteral("mnuFile"));
-        // Above the design's Exit, the coach's panel and the score sheet.
+        // Above the design's Exit: the coach's panel and the score sheet with their keys and
+        // ticks, the sound, the window of keys and additions.
         const QList<QAction*> file = bar[0]->menu()->actions();
-        QCOMPARE(file.size(), 3);
-        QCOMPARE(file[0]->text(), QStringLiteral("&Tips"));
-        QCOMPARE(file[1]->text(), QStringLiteral("&Protokoll"));
-        QCOMPARE(file[2]->text(), QStringLiteral("&Exit"));
-        QCOMPARE(file[2]->objectName(), QStringLiteral("mnuExit"));
+        QStringList captions;
+        for (const QAction* item : file)
+            captions << item->text() + (item->isCheckable() ? "[x]" : "") + '\t' + item->shortcut().toString();
+        QCOMPARE(
+            captions,
+            QStringList({"&Tips[x]\tF2", "&Protokoll[x]\tF3", "&Ljud[x]\t", "Tangenter &och tillägg…\t", "&Exit\t"}));
+        QVERIFY(file[2]->isChecked()); // the sound is on at first
+        QCOMPARE(file[4]->objectName(), QStringLiteral("mnuExit"));
         QCOMPARE(bar[1]->text(), QStringLiteral("&Nytt spel"));
         const QStringList players
             = {"&En spelare", "&Två spelare", "T&re spelare", "&Fyra spelare", "Fe&m spelare", "Se&x spelare"};

@@ -73,7 +73,7 @@ void computerGame(ArenaFixture& f, QStringList people, int computers, rules::Str
     static const rules::SolverTable table = *rules::SolverTable::solve();
     if (tableSaved)
         QVERIFY(rules::saveTable(table, f.cache.path()));
-    f.dialogs.choices.push_back(Choices{int(people.size()) - 1, computers - 1, int(strength)});
+    f.dialogs.choices.push_back(Choices{int(people.size()) - 1, computers - 1, int(strength), int(Pace::Normal)});
     for (const QString& n : people)
         f.dialogs.inputs.push_back(n);
     f.a().mnuComputer_Click();
@@ -401,19 +401,23 @@ private slots:
     // The form, the names, and Avbryt anywhere leaving the game on the board as it was.
     void computerGameFromItsForm_data()
     {
-        QTest::addColumn<QList<int>>("form"); // people - 1, computers - 1, strength; empty: Avbryt
+        QTest::addColumn<QList<int>>("form"); // people - 1, computers - 1, strength, pace; empty: Avbryt
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<bool>("started");
-        QTest::newRow("two people, three computers") << QList<int>{1, 2, 2} << QStringList{"Ann", "Bo"} << true;
-        QTest::newRow("Avbryt on the form") << QList<int>{} << QStringList{} << false;
-        QTest::newRow("Avbryt on the second name") << QList<int>{1, 0, 0} << QStringList{"Ann"} << false;
-        QTest::newRow("seven seats are not offered") << QList<int>{2, 4, 0} << QStringList{} << false;
+        QTest::addColumn<bool>("offeredAgain"); // the form's choices are its first ones next time
+        QTest::newRow("two people, three computers")
+            << QList<int>{1, 2, 2, 2} << QStringList{"Ann", "Bo"} << true << true;
+        QTest::newRow("Avbryt on the form") << QList<int>{} << QStringList{} << false << false;
+        // Fault guarded: Avbryt on a name made the form forget the strength just chosen.
+        QTest::newRow("Avbryt on the second name") << QList<int>{1, 0, 3, 0} << QStringList{"Ann"} << false << true;
+        QTest::newRow("seven seats are not offered") << QList<int>{2, 4, 0, 1} << QStringList{} << false << false;
     }
     void computerGameFromItsForm()
     {
         QFETCH(QList<int>, form);
         QFETCH(QStringList, names);
         QFETCH(bool, started);
+        QFETCH(bool, offeredAgain);
         ArenaFixture f;
         f.newGame({"Kim"});
         f.roll({3, 3, 3, 4, 5});
@@ -424,12 +428,17 @@ private slots:
         f.dialogs.inputs.push_back(std::nullopt); // Avbryt on any name prompt beyond those
         f.a().mnuComputer_Click();
         QCOMPARE(boardOf(f) == before, !started);
-        f.a().mnuComputer_Click(); // a game started is what the form offers next
-        QCOMPARE(f.dialogs.forms[1][2].chosen, started ? form[2] : int(rules::Strength::Medium));
-        QCOMPARE(f.dialogs.forms[1][2].options, QStringList({"Nybörjare", "Medel", "Svår", "Perfekt"}));
+        f.a().mnuComputer_Click();
+        QList<int> offered;
+        for (const ChoiceField& field : f.dialogs.forms[1])
+            offered << field.chosen;
+        const QList<int> first{0, 0, int(rules::Strength::Medium), int(Pace::Normal)};
+        QCOMPARE(offered, offeredAgain ? form : first);
+        QCOMPARE(f.dialogs.forms[1][2].options[1],
+                 QStringLiteral("Medel: spelar bra men inte felfritt, cirka 222 poäng i snitt"));
+        QCOMPARE(f.dialogs.forms[1][3].options, QStringList({"Snabb", "Normal", "Långsam"}));
         if (!started)
             return;
-        QCOMPARE(f.dialogs.forms[1][1].chosen, form[1]);
         QCOMPARE(int(f.s().NumPlayers), 5);
         const QStringList players{"Ann", "Bo", "Datorn 1", "Datorn 2", "Datorn 3"};
         for (int i = 1; i <= 5; ++i) {

@@ -279,6 +279,20 @@ private slots:
         QCOMPARE(store, QDir::homePath() + "/.config/Kolvo/Kolvo.conf");
         QCOMPARE(cacheDirectory, QDir::homePath() + "/.cache/" + QCoreApplication::applicationName());
         QCOMPARE(QtSettingsStore::fileName(u"Kolvo"), config + "/Kolvo/Kolvo.conf"); // an absolute one is kept
+        // Nor may any library see it: the sound server's client wrote "relativ/pulse/cookie"
+        // into the working directory.
+        const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+        qputenv("XDG_CACHE_HOME", "relativ");
+        qputenv("XDG_DATA_DIRS", "relativ:/usr/share");
+        dropRelativeBaseDirectories();
+        QVERIFY(!qEnvironmentVariableIsSet("XDG_CACHE_HOME"));
+        QCOMPARE(qgetenv("XDG_DATA_DIRS"), "/usr/share");
+        QCOMPARE(qgetenv("XDG_CONFIG_HOME"), config);
+        qputenv("XDG_CACHE_HOME", cache);
+        if (dataDirs.isNull())
+            qunsetenv("XDG_DATA_DIRS");
+        else
+            qputenv("XDG_DATA_DIRS", dataDirs);
     }
 
     // Fault guarded: with room for the lock files but not the new store, the store was left

@@ -3,19 +3,50 @@
 #include <QtTest>
 
 #include "fakes/FakeMedia.h"
+#include "fakes/FakeSettings.h"
 #include "sound/PlaySound.h"
+#include "sound/SoundChoice.h"
 
 class PlaySoundTest : public QObject {
     Q_OBJECT
 private slots:
-    void withoutDeviceNothingIsIssued()
+    void nothingIsIssued_data()
     {
+        QTest::addColumn<unsigned>("devices");
+        QTest::addColumn<QString>("storedChoice");
+        QTest::newRow("no output device") << 0u << QString();
+        // Fault guarded: the tune played from the set-up window whatever the player had chosen.
+        QTest::newRow("sound off, from the last run") << 1u << QStringLiteral("off");
+    }
+    void nothingIsIssued()
+    {
+        QFETCH(unsigned, devices);
+        QFETCH(QString, storedChoice);
         FakeMedia media;
-        media.devices = 0;
+        FakeSettings settings;
+        media.devices = devices;
+        if (!storedChoice.isNull())
+            settings.setValue(u"Kolvo", sound::kPreferenceSection, sound::kSoundKey, storedChoice);
+        sound::restoreSoundChoice(media, settings, u"Kolvo");
         for (const char* file : {"Roll.wav", "claps.wav", "glass.wav", "clap.wav", "Congratulations.mid"})
             sound::PlaySound(media, QStringLiteral("/opt/kolvo/") + QLatin1String(file));
         sound::playSetupTune(media);
-        QVERIFY(media.commands.empty());
+        QCOMPARE(media.commands, std::vector<QByteArray>(storedChoice.isNull() ? 0 : 1, "Stop"));
+    }
+
+    // Ljud off stops the tune that plays on from the set-up window; on again, the next sound plays.
+    void soundOffAndOnAgain()
+    {
+        FakeMedia media;
+        FakeSettings settings;
+        sound::playSetupTune(media);
+        sound::chooseSound(media, settings, u"Kolvo", false);
+        sound::PlaySound(media, QStringLiteral("/k/Roll.wav"));
+        QCOMPARE(media.commands, (std::vector<QByteArray>{"Play I3IK.MID", "Stop"}));
+        QCOMPARE(settings.value(u"Kolvo", sound::kPreferenceSection, sound::kSoundKey, u""), QStringLiteral("off"));
+        sound::chooseSound(media, settings, u"Kolvo", true);
+        sound::PlaySound(media, QStringLiteral("/k/Roll.wav"));
+        QCOMPARE(media.commands.back(), QByteArray("Play /k/Roll.wav"));
     }
 
     void commandIsPlayAndThePathAsGiven_data()

@@ -502,6 +502,22 @@ private slots:
         QVERIFY(failures.seen.empty());
     }
 
+    // Fault guarded: Ljud off left the set-up tune playing on into the game.
+    void stopSilencesTheTuneAndWhatIsQueued()
+    {
+        Failures failures;
+        SdlMedia media(failures.reporter());
+        QVERIFY(audibleAfter(media, play(kSounds + "/I3IK.MID"), 3s));
+        media.mciExecute(play(kSounds + "/claps.wav"));
+        QVERIFY(media.mciExecute("Stop"));
+        settle(media);
+        media.armAudibleProbe();
+        QVERIFY(!media.waitAudible(500ms));
+        QVERIFY(audibleAfter(media, play(kSounds + "/Roll.wav"), 2s)); // the next sound plays again
+        settle(media);
+        QVERIFY(failures.seen.empty());
+    }
+
     void shutdownWhilePlaying()
     {
         QElapsedTimer clock;

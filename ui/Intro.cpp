@@ -7,6 +7,7 @@
 
 #include "platform/Random.h"
 #include "ui/FocusRing.h"
+#include "ui/KeyRepeat.h"
 #include "ui/IntroDesign.h"
 #include "ui/DesignLook.h"
 #include "ui/Pictures.h"
@@ -27,6 +28,8 @@ Intro::Intro(const Services& services, QWidget* parent) : QWidget(parent), servi
     connect(Order, &QPushButton::clicked, this, &Intro::Order_Click);
     Order->setFocus();
     ui::installFocusRing(*this);
+    // A held Enter presses one button, not the next window's too.
+    new ui::KeyGuard(*this, {Qt::Key_Return, Qt::Key_Enter});
 }
 
 void Intro::loadPicture()

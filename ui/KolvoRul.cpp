@@ -9,6 +9,7 @@
 #include "sound/PlaySound.h"
 #include "ui/DesignLook.h"
 #include "ui/FocusRing.h"
+#include "ui/KeyRepeat.h"
 #include "ui/Pictures.h"
 
 KolvoRul::KolvoRul(const Services& services, QWidget* parent) : QWidget(parent), services_(services)
@@ -18,6 +19,8 @@ KolvoRul::KolvoRul(const Services& services, QWidget* parent) : QWidget(parent),
     setFont(ui::designFont(rul::kPointSize, rul::kBold));
     buildControls();
     ui::installFocusRing(*this);
+    // A held Enter presses one button, not the next window's too.
+    new ui::KeyGuard(*this, {Qt::Key_Return, Qt::Key_Enter});
 }
 
 void KolvoRul::buildControls()

@@ -741,6 +741,10 @@ def person_turn_by_keyboard(run, session, name):
     return run.collect_boxes(lambda: ax.name(run.lbl_turn) != name, by_keyboard=True)
 
 
+# The strength as the form offers it: its name, what it means, its mean final score.
+PERFECT = "Perfekt: gör alltid det bästa draget, cirka 248 poäng i snitt"
+
+
 def game_against_computers(session, program, problems, shots, probe_path):
     run = KolvoRun(session, program, session.new_home("home-computer"), problems, shots=shots, label="computer")
     run.through_chain(style=3)
@@ -756,7 +760,7 @@ def game_against_computers(session, program, problems, shots, probe_path):
     session.key("Tab")
     session.key("p")
     lists = [ax.name(c) for c in ax.by_role(form, "combo box")]
-    run.check(lists == ["1", "2", "Perfekt"], f"the form shows {lists}")
+    run.check(lists == ["1", "2", PERFECT, "Normal"], f"the form shows {lists}")
     session.key("Return")
     run.wait_dialog(text="Vad heter spelare nr 1 ?")
     session.type_text(person)
@@ -803,7 +807,7 @@ def game_against_computers(session, program, problems, shots, probe_path):
     session.key("d")
     form = ax.wait_window(run.app, "Mot datorn", roles=("dialog",))
     lists = [ax.name(c) for c in ax.by_role(form, "combo box")]
-    run.check(lists == ["1", "2", "Perfekt"], f"the form offers {lists} the second time")
+    run.check(lists == ["1", "2", PERFECT, "Normal"], f"the form offers {lists} the second time")
     session.key("Return")
     run.wait_dialog(text="Vad heter spelare nr 1 ?")
     session.type_text(person)
