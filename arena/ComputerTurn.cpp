@@ -11,7 +11,7 @@
 
 ComputerTurn::ComputerTurn(KolvoArena& seat, rules::TableProvider& tables, RandomSource& random, rules::Strength strength,
                            Pace pace)
-    : QObject(&seat), seat_(seat), tables_(tables), random_(random), strength_(strength), gameId_(seat.gameId())
+    : QObject(&seat), seat_(seat), tables_(tables), random_(random), strength_(strength), pace_(pace), gameId_(seat.gameId())
 {
     pause_.setSingleShot(true);
     pause_.setInterval(pauseMs(pace));

@@ -30,6 +30,7 @@ public:
                  Pace pace = Pace::Normal);
 
     rules::Strength strength() const { return strength_; }
+    Pace pace() const { return pace_; }
     // A move is waiting for its pause or for the solver's table.
     bool pending() const { return pause_.isActive() || waitingForTable_; }
     // The computer's next move, at once: what the pause ends in.
@@ -55,6 +56,7 @@ private:
     rules::TableProvider& tables_;
     RandomSource& random_;
     rules::Strength strength_ = rules::Strength::Perfect;
+    Pace pace_ = Pace::Normal;
     int gameId_ = 0;
     bool dropped_ = false; // the program is ending
     bool waitingForTable_ = false;

@@ -440,6 +440,7 @@ private slots:
         if (!started)
             return;
         QCOMPARE(int(f.s().NumPlayers), 5);
+        QCOMPARE(f.a().computer()->pace(), Pace(form[3])); // the pace chosen is the one it plays at
         const QStringList players{"Ann", "Bo", "Datorn 1", "Datorn 2", "Datorn 3"};
         for (int i = 1; i <= 5; ++i) {
             QCOMPARE(f.a().lblPlayer[i]->text(), players[i - 1]);
