@@ -13,9 +13,11 @@
 
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
+#include "ui/Announcer.h"
 #include "ui/CoachPanel.h"
 #include "ui/PictureBox.h"
 #include "ui/ScoreTable.h"
+#include "ui/ToggleAccessible.h"
 #include "platform/PlainText.h"
 #include "arena/ArenaDesign.h"
 #include "ui/ElidedLabel.h"
@@ -92,6 +94,7 @@ KolvoArena::KolvoArena(const Services& services, FacePictureSource facePicture, 
         blankDie_.fill(Qt::white);
     }
     setWindowIcon(QIcon(arena::kBlankDie.toString()));
+    announcer_ = new Announcer(this);
     buildControls();
     buildMenus();
     ui::installFocusRing(*this);
@@ -180,6 +183,7 @@ void KolvoArena::buildControls()
 
     for (int i = 0; i < GameState::kDice; ++i) {
         auto* die = new PictureBox(Backdrop);
+        ui::presentAsToggle(*die);
         die->setObjectName(indexed(u"DicePic", i));
         QImage placeholder(arena::kDiceDesignSize, arena::kDiceDesignSize, QImage::Format_ARGB32_Premultiplied);
         placeholder.fill(Qt::white);
