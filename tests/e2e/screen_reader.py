@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader and a keyboard user get from Kolvo, under Xvfb with AT-SPI.
 
-  screen_reader.py <kolvo executable> [--shots DIR]
+  screen_reader.py <kolvo executable> [--shots DIR] [--orca]
 
 - the start-up chain by keyboard (Return on the focused button), a mouse-picked style;
 - a game started through the menu accelerators (Alt+N, E), the name typed and entered;
@@ -17,11 +17,19 @@
   second; in two more starts the close control of the start-up window and of the set-up
   window end it as well.
 
+With --orca, instead: a game of two by keys with Orca running, checked against what Orca
+said (its debug log): the start with both names; each roll once, after the dice settle, with
+their faces as AT-SPI reads them and the held ones marked; a hold by key, a hold by the
+die's press action over AT-SPI and a release, each with the die, its face and its state;
+each category reached by Tab with its name and hint; each write or give-up with the next
+player; the end with the winner and the totals. Each once, and within a second.
+
 Exit 0 when every check held, 1 on any fault, 77 when the environment cannot run here
 (never with CI set).
 """
 import argparse
 import os
+import re
 import sys
 import time
 import traceback
@@ -29,8 +37,8 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import kolvo_a11y as ax  # noqa: E402
-from kolvo_player import (CATEGORIES, HINT_LABELS, INTRO_TITLE, KolvoRun, Problems, evaluate,  # noqa: E402
-                          play_reporting)
+from kolvo_player import (CATEGORIES, HINT_LABELS, INTRO_TITLE, ROW_ORDER, KolvoRun, Problems,  # noqa: E402
+                          evaluate, play_reporting)
 from kolvo_session import Failure, Session, start_or_skip, wait_for  # noqa: E402
 
 HELP = ("Välj antalet spelare i menyn Nytt Spel !\n"
@@ -170,18 +178,147 @@ def close_early(session, program, problems, shots):
     run.check(not left, f"windows left on screen: {left}")
 
 
+# ----- with Orca -----
+
+HEARD_WITHIN = 1.0  # seconds from the event to its utterance
+
+
+def heard(run, mark, pattern, what, since, timeout=3.0):
+    """Checks that Orca said, after the mark, exactly one utterance matching pattern, within
+    HEARD_WITHIN of since (the time the test saw the event). Returns its text, or ""."""
+    rx = re.compile(pattern)
+    matches = lambda: [u for u in run.s.utterances(mark) if rx.search(u[1])]
+    try:
+        wait_for(matches, timeout, what)
+        time.sleep(0.3)  # a repeat comes at once or not at all
+    except Failure:
+        pass
+    found = matches()
+    said = [t for _w, t in run.s.utterances(mark)]
+    if not run.check(len(found) == 1, f"{what}: heard {len(found)} times, not once; Orca said {said}"):
+        return found[0][1] if found else ""
+    late = found[0][0] - since
+    run.check(late <= HEARD_WITHIN, f"{what}: heard {late:.2f} s after it happened: {found[0][1]!r}")
+    return found[0][1]
+
+
+def roll_pattern(count, dice):
+    """A roll's utterance: its count, then the five faces in order, each held one marked."""
+    faces = [rf"{v}\W+hålls" if held else rf"{v}(?!\W+hålls)" for v, held in dice]
+    return rf"Kast {count} av 3\W+" + r"\W+".join(faces)
+
+
+def heard_roll(run, count, key="Return"):
+    mark = run.s.speech_mark()
+    dice = run.roll(count, key=key)
+    seen = time.time()
+    held = run.read_dice()
+    heard(run, mark, roll_pattern(count, held), f"roll {count} of {dice}", seen)
+    return dice
+
+
+def heard_hold(run, i, press):
+    """Holds or releases die i by press(); the die's state over AT-SPI and the utterance."""
+    was = run.read_dice()[i]
+    mark = run.s.speech_mark()
+    press()
+    wait_for(lambda: run.read_dice()[i][1] != was[1], 3, f"die {i + 1} to change its hold")
+    seen = time.time()
+    held = not was[1]
+    run.check(ax.has(run.dice[i], ax.CHECKED) == held, f"die {i + 1} held={held} but its checked state disagrees")
+    heard(run, mark, rf"Tärning {i + 1}\W+{was[0]}\W+{'hålls' if held else 'släppt'}",
+          f"die {i + 1} {'held' if held else 'released'}", seen)
+
+
+def heard_write(run, names, player, dice):
+    """Tab to the first free category (its name and hint heard), Space writes it; the write
+    and the next player heard."""
+    s = run.s
+    c = next(c for c in ROW_ORDER if not ax.has(run.boxes[c], ax.CHECKED))
+    hint = evaluate(dice)[c]
+    mark = s.speech_mark()
+    s.key("Tab")
+    wait_for(lambda: ax.has(run.boxes[c], ax.FOCUSED), 3, f"Tab to reach {CATEGORIES[c]}")
+    heard(run, mark, rf"^{re.escape(CATEGORIES[c])}\b", f"the box {CATEGORIES[c]} reached", time.time())
+    heard(run, mark, rf"^{re.escape(HINT_LABELS[c])} = {hint}\b", f"the hint of {CATEGORIES[c]}", time.time())
+    mark = s.speech_mark()
+    s.key("space")
+    run.collect_boxes(lambda: ax.has(run.boxes[c], ax.CHECKED), by_keyboard=True)
+    seen = time.time()
+    points = ax.name(run.score[c])
+    nxt = names[player % len(names)]
+    last = all(ax.has(b, ax.CHECKED) for b in run.boxes.values()) and player == len(names)
+    wrote = rf"{names[player - 1]}\W+(skrev\W+{CATEGORIES[c]}\W+{points}\W+poäng|strök\W+{CATEGORIES[c]})"
+    heard(run, mark, wrote + ("" if last else rf".*Nu kastar\W+{nxt}"), f"{names[player - 1]}'s {CATEGORIES[c]}", seen)
+
+
+def press_action(acc):
+    """Does the accessible's action named Press over AT-SPI; False when it has none."""
+    acc = ax.fresh(acc)
+    for i in range(ax.Atspi.Action.get_n_actions(acc)):
+        if ax.Atspi.Action.get_action_name(acc, i) == "Press":
+            return ax.Atspi.Action.do_action(acc, i)
+    return False
+
+
+def heard_game(session, program, problems, shots):
+    run = KolvoRun(session, program, session.new_home("home-orca"), problems, shots=shots, label="orca")
+    run.through_chain(style=3)
+    names = ["Ada", "Bo"]
+    session.focus(run.arena_win)
+    session.key("alt+n")
+    time.sleep(0.2)
+    session.key("t")
+    for i, name in enumerate(names, start=1):
+        run.wait_dialog(text=f"Vad heter spelare nr {i} ?")
+        if i == len(names):
+            mark = session.speech_mark()
+        session.type_text(name)
+        session.key("Return")
+    wait_for(lambda: not ax.dialogs(run.app), 5, "the name prompts to close")
+    heard(run, mark, r"(?=.*\bAda\b)(?=.*\bBo\b)", "the start of the game", time.time())
+    bars = [b for b in ax.by_role(run.frame, "status bar") if ax.has(b, ax.SHOWING)]
+    run.check(not bars, "the announcements show on the board")
+
+    for turn in range(1, 16):
+        for player in (1, 2):
+            session.focus(run.arena_win)
+            wait_for(lambda: ax.has(run.roller, ax.FOCUSED), 5, f"Kasta to have the focus at turn {turn}")
+            dice = heard_roll(run, 1)
+            if turn == 1 and player == 1:
+                heard_hold(run, 1, lambda: session.key("2"))
+                heard_hold(run, 2, lambda: run.check(press_action(run.dice[2]), "die 3 has no Press action"))
+                heard_hold(run, 2, lambda: session.key("3"))
+                dice = heard_roll(run, 2)
+            end = session.speech_mark()
+            heard_write(run, names, player, dice)
+    run.collect_boxes(lambda: ax.name(run.lbl_turn) == "Spelet är slut" and not ax.has(run.roller, ax.ENABLED),
+                      by_keyboard=True)
+    totals = [ax.name(run.lbl_sum[p]) or "0" for p in (1, 2)]
+    winner = names[max(range(2), key=lambda p: int(totals[p]))]
+    heard(run, end, rf"Spelet är slut(?=.*\b{winner}\b)(?=.*\b{totals[0]}\b)(?=.*\b{totals[1]}\b)",
+          "the end with the winner and the totals", time.time(), timeout=5)
+    run.shot("game heard")
+    run.exit_by_menu()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("kolvo")
     parser.add_argument("--shots")
+    parser.add_argument("--orca", action="store_true", help="a game heard through Orca")
     args = parser.parse_args()
     program = os.path.abspath(args.kolvo)
     problems = Problems()
     started = time.monotonic()
-    session = Session(audio=False, keep=args.shots)
+    session = Session(audio=False, keep=args.shots, reader=args.orca)
     skipped = start_or_skip(session)
     if skipped is not None:
         return skipped
+    if args.orca:
+        play_reporting(session, problems, args.shots, "orca-failure.png",
+                       lambda: heard_game(session, program, problems, args.shots))
+        return problems.verdict("heard through Orca", started)
     play_reporting(session, problems, args.shots, "reader-failure.png",
                    lambda: keyboard_and_names(session, program, problems, args.shots),
                    lambda: close_early(session, program, problems, args.shots))
