@@ -11,9 +11,9 @@ Session starts, each as a child of this process and each killed again by close()
   directories, so that what the program plays can be recorded from the sink's monitor;
 - the program itself, with a fresh HOME (XDG_CONFIG_HOME inside it);
 - with reader=True, a window manager (openbox: Orca ignores a window that was never
-  activated) and Orca, with its own HOME and its debug log, where every utterance is a
-  line "SPEECH OUTPUT: '...'"; utterances() reads them as they come. No speech server is
-  needed: Orca logs what it would say with or without one.
+  activated) and Orca (orca_logged.py), with its own HOME, writing every utterance to a
+  file as it makes it; utterances() reads them as they come. No speech server is needed:
+  Orca logs what it would say with or without one.
 
 Every process gets a marker in its environment and the kernel's parent-death signal,
 so that nothing outlives the session: close() kills what it started by pid and then
@@ -338,9 +338,12 @@ for entry in os.listdir("/proc"):
                 raise Unavailable(f"{tool} is not installed")
         env = dict(self.env, HOME=self._dir("reader-home"), LANG="C.UTF-8")
         self.spawn("openbox", ["openbox", "--sm-disable"], env=env)
-        self.orca_log = os.path.join(self.work, "orca-debug.txt")
+        self.orca_log = os.path.join(self.work, "orca-speech.txt")
+        # KOLVO_ORCA_DEBUG=1 keeps Orca's own debug log too (orca-debug.log), for a look at
+        # what it did with each event; it slows Orca down enough to drop events as a flood.
+        debug = ["--debug-file", os.path.join(self.work, "orca-debug.log")] if os.environ.get("KOLVO_ORCA_DEBUG") else []
         self.spawn("orca", ["/usr/bin/python3", os.path.join(os.path.dirname(os.path.abspath(__file__)),
-                                                             "orca_logged.py"), self.orca_log], env=env)
+                                                             "orca_logged.py"), self.orca_log, *debug], env=env)
         try:
             wait_for(self.utterances, 20, "Orca's first utterance")
         except Failure as e:
@@ -431,8 +434,12 @@ for entry in os.listdir("/proc"):
     def top_windows(self, visible=True):
         """(window, title) of the top-level windows, mapped ones only by default."""
         out = []
+        root = self.x.screen().root
         try:
-            children = self.x.screen().root.query_tree().children
+            # Under a window manager the programs' windows are inside its frames; it lists them.
+            managed = root.get_full_property(self.x.intern_atom("_NET_CLIENT_LIST"), Xlib.X.AnyPropertyType)
+            children = ([self.x.create_resource_object("window", w) for w in managed.value] if managed
+                        else root.query_tree().children)
         except Xlib.error.XError:
             return out
         for win in children:

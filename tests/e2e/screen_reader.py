@@ -239,16 +239,16 @@ def heard_write(run, names, player, dice):
     mark = s.speech_mark()
     s.key("Tab")
     wait_for(lambda: ax.has(run.boxes[c], ax.FOCUSED), 3, f"Tab to reach {CATEGORIES[c]}")
-    heard(run, mark, rf"^{re.escape(CATEGORIES[c])}\b", f"the box {CATEGORIES[c]} reached", time.time())
+    heard(run, mark, rf"^{re.escape(CATEGORIES[c])}\b(?! =)", f"the box {CATEGORIES[c]} reached", time.time())
     heard(run, mark, rf"^{re.escape(HINT_LABELS[c])} = {hint}\b", f"the hint of {CATEGORIES[c]}", time.time())
     mark = s.speech_mark()
     s.key("space")
-    run.collect_boxes(lambda: ax.has(run.boxes[c], ax.CHECKED), by_keyboard=True)
+    # The boxes show the sheet of the player in turn: the next player's once the turn passes.
+    last = sum(ax.has(b, ax.CHECKED) for b in run.boxes.values()) == 14 and player == len(names)
+    run.collect_boxes(lambda: ax.name(run.lbl_turn) != names[player - 1], by_keyboard=True)
     seen = time.time()
-    points = ax.name(run.score[c])
     nxt = names[player % len(names)]
-    last = all(ax.has(b, ax.CHECKED) for b in run.boxes.values()) and player == len(names)
-    wrote = rf"{names[player - 1]}\W+(skrev\W+{CATEGORIES[c]}\W+{points}\W+poäng|strök\W+{CATEGORIES[c]})"
+    wrote = rf"{names[player - 1]}\W+(skrev\W+{CATEGORIES[c]}\W+{hint}\W+poäng|strök\W+{CATEGORIES[c]})"
     heard(run, mark, wrote + ("" if last else rf".*Nu kastar\W+{nxt}"), f"{names[player - 1]}'s {CATEGORIES[c]}", seen)
 
 
@@ -267,7 +267,9 @@ def heard_game(session, program, problems, shots):
     names = ["Ada", "Bo"]
     session.focus(run.arena_win)
     session.key("alt+n")
-    time.sleep(0.2)
+    menu = next(m for m in ax.children(run.menubar) if ax.name(m) == "Nytt spel")
+    two = next(n for n in ax.children(ax.children(menu)[0]) if ax.name(n) == "Två spelare")
+    wait_for(lambda: ax.has(two, ax.SHOWING), 5, "the menu Nytt spel to open")
     session.key("t")
     for i, name in enumerate(names, start=1):
         run.wait_dialog(text=f"Vad heter spelare nr {i} ?")
