@@ -3,6 +3,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QEvent>
 #include <QWidget>
 
 namespace {
@@ -50,8 +52,11 @@ bool endsSentence(const QString& s)
 
 } // namespace
 
-Announcer::Announcer(QWidget* window) : QObject(window)
+Announcer::Announcer(QWidget* window) : QObject(window), window_(window)
 {
+    flushTimer_.setSingleShot(true);
+    connect(&flushTimer_, &QTimer::timeout, this, &Announcer::flush);
+    window->installEventFilter(this);
     // Factories installed later are asked first: this one comes before the widgets' own.
     QAccessible::installFactory(announcerParts);
     bar_ = hiddenPart(window, QAccessible::StatusBar, QStringLiteral("announcerBar"));
@@ -64,15 +69,46 @@ void Announcer::announce(const QString& sentence)
     if (s.isEmpty())
         return;
     pending_.append(s);
-    if (!flushQueued_) {
-        flushQueued_ = true;
-        QMetaObject::invokeMethod(this, &Announcer::flush, Qt::QueuedConnection);
+    if (!flushTimer_.isActive())
+        flushTimer_.start(0);
+}
+
+bool Announcer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window_ && event->type() == QEvent::WindowActivate) {
+        activatedAt_.start();
+        if (!pending_.isEmpty())
+            flushTimer_.start(kSettleMs);
     }
+    return QObject::eventFilter(watched, event);
 }
 
 void Announcer::flush()
 {
-    flushQueued_ = false;
+    if (pending_.isEmpty() || !window_)
+        return;
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != window_) {
+        flushTimer_.start(kActivationWaitMs); // the window's activation after the box restarts it
+        return;
+    }
+    if (!window_->isActiveWindow()) {
+        if (!waitingSince_.isValid())
+            waitingSince_.start();
+        if (window_->isVisible() && waitingSince_.elapsed() < kActivationWaitMs) {
+            flushTimer_.start(int(kActivationWaitMs - waitingSince_.elapsed()));
+            return;
+        }
+    } else if (activatedAt_.isValid() && activatedAt_.elapsed() < kSettleMs) {
+        flushTimer_.start(int(kSettleMs - activatedAt_.elapsed()));
+        return;
+    }
+    waitingSince_.invalidate();
+    speak();
+}
+
+void Announcer::speak()
+{
     const bool recent = lastAt_.isValid() && lastAt_.elapsed() < kRepeatWindowMs;
     QStringList told;
     for (const QString& s : std::as_const(pending_)) {

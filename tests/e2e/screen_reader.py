@@ -37,6 +37,7 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import kolvo_a11y as ax  # noqa: E402
+from gi.repository import GLib  # noqa: E402
 from kolvo_player import (CATEGORIES, HINT_LABELS, INTRO_TITLE, ROW_ORDER, KolvoRun, Problems,  # noqa: E402
                           evaluate, play_reporting)
 from kolvo_session import Failure, Session, start_or_skip, wait_for  # noqa: E402
@@ -181,9 +182,10 @@ def close_early(session, program, problems, shots):
 # ----- with Orca -----
 
 HEARD_WITHIN = 1.0  # seconds from the event to its utterance
+LATENCIES = {}      # kind of fact: seconds from the event to its utterance, each time
 
 
-def heard(run, mark, pattern, what, since, timeout=3.0):
+def heard(run, mark, pattern, what, since, kind, timeout=3.0):
     """Checks that Orca said, after the mark, exactly one utterance matching pattern, within
     HEARD_WITHIN of since (the time the test saw the event). Returns its text, or ""."""
     rx = re.compile(pattern)
@@ -198,6 +200,7 @@ def heard(run, mark, pattern, what, since, timeout=3.0):
     if not run.check(len(found) == 1, f"{what}: heard {len(found)} times, not once; Orca said {said}"):
         return found[0][1] if found else ""
     late = found[0][0] - since
+    LATENCIES.setdefault(kind, []).append(late)
     run.check(late <= HEARD_WITHIN, f"{what}: heard {late:.2f} s after it happened: {found[0][1]!r}")
     return found[0][1]
 
@@ -213,7 +216,7 @@ def heard_roll(run, count, key="Return"):
     dice = run.roll(count, key=key)
     seen = time.time()
     held = run.read_dice()
-    heard(run, mark, roll_pattern(count, held), f"roll {count} of {dice}", seen)
+    heard(run, mark, roll_pattern(count, held), f"roll {count} of {dice}", seen, "roll")
     return dice
 
 
@@ -227,7 +230,45 @@ def heard_hold(run, i, press):
     held = not was[1]
     run.check(ax.has(run.dice[i], ax.CHECKED) == held, f"die {i + 1} held={held} but its checked state disagrees")
     heard(run, mark, rf"Tärning {i + 1}\W+{was[0]}\W+{'hålls' if held else 'släppt'}",
-          f"die {i + 1} {'held' if held else 'released'}", seen)
+          f"die {i + 1} {'held' if held else 'released'}", seen, "hold")
+
+
+def no_dialog(run):
+    try:
+        return not ax.dialogs(run.app)
+    except GLib.Error:  # a box going away while it is read
+        return False
+
+
+def answer_as_heard(run, until, timeout=20):
+    """Answers each message box with Return once Orca has read it out, as a player who hears
+    it would, until until() holds with no box on screen. (Boxes answered faster than Orca
+    reads them pile up events enough for Orca to drop some as a flood.)"""
+    mark = run.s.speech_mark()
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        run.require_alive()
+        try:
+            found = ax.dialogs(run.app)
+        except GLib.Error:  # a box going away while it is read
+            continue
+        if found:
+            title, text, _acc = found[0]
+            line = text.splitlines()[0] if text else title
+            try:
+                wait_for(lambda: any(line in t for _w, t in run.s.utterances(mark)), 3, f"Orca to read {line!r}")
+            except Failure:
+                print(f"note: Orca did not read the box {title!r}: {text!r}", flush=True)
+            win = run.s.wait_window(title, 5)
+            run.s.focus(win)
+            run.s.key("Return")
+            run.s.wait_gone(win, 5)
+            mark = run.s.speech_mark()
+            continue
+        if until():
+            return
+        time.sleep(0.05)
+    raise Failure("the turn did not end")
 
 
 def heard_write(run, names, player, dice):
@@ -239,17 +280,17 @@ def heard_write(run, names, player, dice):
     mark = s.speech_mark()
     s.key("Tab")
     wait_for(lambda: ax.has(run.boxes[c], ax.FOCUSED), 3, f"Tab to reach {CATEGORIES[c]}")
-    heard(run, mark, rf"^{re.escape(CATEGORIES[c])}\b(?! =)", f"the box {CATEGORIES[c]} reached", time.time())
-    heard(run, mark, rf"^{re.escape(HINT_LABELS[c])} = {hint}\b", f"the hint of {CATEGORIES[c]}", time.time())
+    heard(run, mark, rf"^{re.escape(CATEGORIES[c])}\b(?! =)", f"the box {CATEGORIES[c]} reached", time.time(), "box")
+    heard(run, mark, rf"^{re.escape(HINT_LABELS[c])} = {hint}\b", f"the hint of {CATEGORIES[c]}", time.time(), "hint")
+    last = sum(ax.has(b, ax.CHECKED) for b in run.boxes.values()) == 14 and player == len(names)
     mark = s.speech_mark()
     s.key("space")
     # The boxes show the sheet of the player in turn: the next player's once the turn passes.
-    last = sum(ax.has(b, ax.CHECKED) for b in run.boxes.values()) == 14 and player == len(names)
-    run.collect_boxes(lambda: ax.name(run.lbl_turn) != names[player - 1], by_keyboard=True)
+    answer_as_heard(run, lambda: ax.name(run.lbl_turn) != names[player - 1])
     seen = time.time()
     nxt = names[player % len(names)]
     wrote = rf"{names[player - 1]}\W+(skrev\W+{CATEGORIES[c]}\W+{hint}\W+poäng|strök\W+{CATEGORIES[c]})"
-    heard(run, mark, wrote + ("" if last else rf".*Nu kastar\W+{nxt}"), f"{names[player - 1]}'s {CATEGORIES[c]}", seen)
+    heard(run, mark, wrote + ("" if last else rf".*Nu kastar\W+{nxt}"), f"{names[player - 1]}'s {CATEGORIES[c]}", seen, "write")
 
 
 def press_action(acc):
@@ -262,23 +303,37 @@ def press_action(acc):
 
 
 def heard_game(session, program, problems, shots):
-    run = KolvoRun(session, program, session.new_home("home-orca"), problems, shots=shots, label="orca")
+    run = KolvoRun(session, program, session.new_home("home-orca"), problems, shots=shots, label="heard")
     run.through_chain(style=3)
     names = ["Ada", "Bo"]
-    session.focus(run.arena_win)
-    session.key("alt+n")
     menu = next(m for m in ax.children(run.menubar) if ax.name(m) == "Nytt spel")
     two = next(n for n in ax.children(ax.children(menu)[0]) if ax.name(n) == "Två spelare")
-    wait_for(lambda: ax.has(two, ax.SHOWING), 5, "the menu Nytt spel to open")
-    session.key("t")
+    for attempt in range(3):  # the window manager may still be giving the new window the focus
+        asked = session.speech_mark()
+        session.focus(run.arena_win)
+        session.key("alt+n")
+        try:
+            wait_for(lambda: ax.has(two, ax.SHOWING), 2, "the menu Nytt spel to open")
+            time.sleep(0.2)
+            session.key("t")
+            run.wait_dialog(timeout=3, text="Vad heter spelare nr 1 ?")
+            break
+        except Failure:
+            if attempt == 2:
+                raise
+            session.key("Escape")
+            session.key("Escape")
     for i, name in enumerate(names, start=1):
+        if i > 1:
+            asked = session.speech_mark()
         run.wait_dialog(text=f"Vad heter spelare nr {i} ?")
+        wait_for(lambda: any(f"spelare nr {i}" in t for _w, t in session.utterances(asked)), 5, f"Orca to ask for name {i}")
         if i == len(names):
             mark = session.speech_mark()
         session.type_text(name)
         session.key("Return")
-    wait_for(lambda: not ax.dialogs(run.app), 5, "the name prompts to close")
-    heard(run, mark, r"(?=.*\bAda\b)(?=.*\bBo\b)", "the start of the game", time.time())
+    wait_for(lambda: no_dialog(run), 5, "the name prompts to close")
+    heard(run, mark, r"(?=.*\bAda\b)(?=.*\bBo\b)", "the start of the game", time.time(), "start")
     bars = [b for b in ax.by_role(run.frame, "status bar") if ax.has(b, ax.SHOWING)]
     run.check(not bars, "the announcements show on the board")
 
@@ -294,13 +349,14 @@ def heard_game(session, program, problems, shots):
                 dice = heard_roll(run, 2)
             end = session.speech_mark()
             heard_write(run, names, player, dice)
-    run.collect_boxes(lambda: ax.name(run.lbl_turn) == "Spelet är slut" and not ax.has(run.roller, ax.ENABLED),
-                      by_keyboard=True)
+    answer_as_heard(run, lambda: ax.name(run.lbl_turn) == "Spelet är slut" and not ax.has(run.roller, ax.ENABLED))
     totals = [ax.name(run.lbl_sum[p]) or "0" for p in (1, 2)]
     winner = names[max(range(2), key=lambda p: int(totals[p]))]
     heard(run, end, rf"Spelet är slut(?=.*\b{winner}\b)(?=.*\b{totals[0]}\b)(?=.*\b{totals[1]}\b)",
-          "the end with the winner and the totals", time.time(), timeout=5)
+          "the end with the winner and the totals", time.time(), "end", timeout=5)
     run.shot("game heard")
+    for kind, times in LATENCIES.items():
+        print(f"heard {kind}: {len(times)} times, latest {max(times):.2f} s, median {sorted(times)[len(times) // 2]:.2f} s")
     run.exit_by_menu()
 
 
