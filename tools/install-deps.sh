@@ -20,7 +20,9 @@ PLAY=(
 TEST=(
   libbenchmark-dev
   # headless tests: X server, input, audio sink, inspection
-  xvfb xdotool x11-utils x11-apps xauth dbus dbus-x11
+  xvfb xdotool x11-utils x11-apps xauth dbus dbus-x11 openbox x11-xserver-utils
+  # a screen reader, whose speech the end-to-end run reads from its log
+  orca
   pulseaudio pulseaudio-utils sox
   at-spi2-core python3 python3-pyatspi python3-gi python3-xlib
   imagemagick fonts-noto-color-emoji
