@@ -37,7 +37,6 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import kolvo_a11y as ax  # noqa: E402
-from gi.repository import GLib  # noqa: E402
 from kolvo_player import (CATEGORIES, HINT_LABELS, INTRO_TITLE, ROW_ORDER, KolvoRun, Problems,  # noqa: E402
                           evaluate, play_reporting)
 from kolvo_session import Failure, Session, start_or_skip, wait_for  # noqa: E402
@@ -237,14 +236,6 @@ def heard_hold(run, i, press):
           f"die {i + 1} {'held' if held else 'released'}", seen, "hold")
 
 
-def boxes(run):
-    """The message boxes up, or None while one goes away as it is read."""
-    try:
-        return ax.dialogs(run.app)
-    except GLib.Error:
-        return None
-
-
 def answer_as_heard(run, until, timeout=20):
     """Answers each message box with Return once Orca has read it out, as a player who hears
     it would, until until() holds with no box on screen. (Boxes answered faster than Orca
@@ -253,7 +244,7 @@ def answer_as_heard(run, until, timeout=20):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
         run.require_alive()
-        found = boxes(run)
+        found = ax.dialogs(run.app)
         if found:
             title, text, _acc = found[0]
             line = text.splitlines()[0] if text else title
@@ -267,7 +258,7 @@ def answer_as_heard(run, until, timeout=20):
             run.s.wait_gone(win, 5)
             mark = run.s.speech_mark()
             continue
-        if found is not None and until():
+        if until():
             return
         time.sleep(0.05)
     raise Failure("the turn did not end")
@@ -325,7 +316,7 @@ def heard_game(session, program, problems, shots):
             mark = session.speech_mark()
         session.type_text(name)
         session.key("Return")
-    wait_for(lambda: boxes(run) == [], 5, "the name prompts to close")
+    wait_for(lambda: not ax.dialogs(run.app), 5, "the name prompts to close")
     heard(run, mark, r"(?=.*\bAda\b)(?=.*\bBo\b)", "the start of the game", time.time(), "start")
     bars = [b for b in ax.by_role(run.frame, "status bar") if ax.has(b, ax.SHOWING)]
     run.check(not bars, "the announcements show on the board")
@@ -338,7 +329,7 @@ def heard_game(session, program, problems, shots):
             if turn == 1 and player == 1:
                 heard_hold(run, 1, lambda: session.key("2"))
                 die = ax.fresh(run.dice[2])  # its press action, as Orca's would do it
-                run.check(ax.Atspi.Action.get_name(die, 0) == "Press", "a die's first action is not Press")
+                run.check(ax.Atspi.Action.get_action_name(die, 0) == "Press", "a die's first action is not Press")
                 heard_hold(run, 2, lambda: ax.Atspi.Action.do_action(die, 0))
                 heard_hold(run, 2, lambda: session.key("3"))
                 dice = heard_roll(run, 2)
