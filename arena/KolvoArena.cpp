@@ -15,12 +15,14 @@
 #include "arena/KolvoArena.h"
 #include "arena/HelpTexts.h"
 #include "sound/SoundChoice.h"
+#include "ui/Announcer.h"
 #include "ui/CoachPanel.h"
 #include "ui/HelpWindow.h"
 #include "ui/KeyRepeat.h"
 #include "ui/PictureBox.h"
 #include "ui/ScoreTable.h"
 #include "platform/Media.h"
+#include "ui/ToggleAccessible.h"
 #include "platform/PlainText.h"
 #include "arena/ArenaDesign.h"
 #include "ui/ElidedLabel.h"
@@ -98,6 +100,7 @@ KolvoArena::KolvoArena(const Services& services, FacePictureSource facePicture, 
         blankDie_.fill(Qt::white);
     }
     setWindowIcon(QIcon(arena::kBlankDie.toString()));
+    announcer_ = new Announcer(this);
     buildControls();
     buildMenus();
     ui::installFocusRing(*this);
@@ -186,6 +189,7 @@ void KolvoArena::buildControls()
 
     for (int i = 0; i < GameState::kDice; ++i) {
         auto* die = new PictureBox(Backdrop);
+        ui::presentAsToggle(*die);
         die->setObjectName(indexed(u"DicePic", i));
         QImage placeholder(arena::kDiceDesignSize, arena::kDiceDesignSize, QImage::Format_ARGB32_Premultiplied);
         placeholder.fill(Qt::white);

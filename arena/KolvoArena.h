@@ -19,6 +19,7 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class PictureBox;
+class Announcer;
 class CoachPanel;
 class ComputerTurn;
 namespace rules {
@@ -131,6 +132,9 @@ public:
     // The solver's table for the coach, the review and the computers, made at the first need.
     rules::TableProvider& tableProvider();
 
+    // Tells a screen reader, unasked, what just happened on the board.
+    Announcer& announcer() const { return *announcer_; }
+
     // Counts the games begun in this window: a step planned in one game is stale in the next.
     int gameId() const { return gameId_; }
 
@@ -182,6 +186,7 @@ private:
 
     rules::TableProvider* solverTable_ = nullptr; // made at the first need (tableProvider)
     CoachPanel* coachPanel_ = nullptr;            // made at the first showing
+    Announcer* announcer_ = nullptr;
     bool closeUnasked_ = false;                   // the exit was confirmed, or the session is ending
     bool placed_ = false;
     bool scoreClickTaken_ = false; // the player's category click under way reached RecordScore

@@ -152,9 +152,15 @@ std::optional<Choices> QtDialogs::askChoices(const QString& title, const std::ve
         auto* list = new QComboBox(&dialog);
         list->addItems(field.options);
         list->setCurrentIndex(field.chosen);
-        // The label names the list for screen readers too, and its mnemonic reaches it.
+        // The label names the list for screen readers too, and its mnemonic reaches it. A
+        // reader names a labelled list by its label alone (Orca does, and finds no value in
+        // Qt's list), so the label's accessible name carries the choice as well.
         auto* label = new QLabel(field.label, &dialog);
         label->setBuddy(list);
+        const QString name = QString(field.label).remove(u'&');
+        const auto tell = [label, list, name] { label->setAccessibleName(name + u' ' + list->currentText()); };
+        tell();
+        QObject::connect(list, &QComboBox::currentIndexChanged, label, tell);
         form->addRow(label, list);
         lists.push_back(list);
     }

@@ -5,10 +5,13 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include <QDialog>
+
 #include "fakes/ArenaFixture.h"
 #include "rules/Solver.h"
 #include "rules/SolverCache.h"
 #include "arena/AdviceText.h"
+#include "ui/Announcer.h"
 #include "ui/CoachPanel.h"
 #include "ui/KeyRepeat.h"
 #include "ui/PictureBox.h"
@@ -418,6 +421,101 @@ private slots:
         QCOMPARE(label->text(QAccessible::Name), QStringLiteral("Anna"));
         f.pick(13);
         QCOMPARE(f.a().DicePic[3]->accessibleName(), QStringLiteral("Tärning 4: ingen"));
+    }
+
+    // A die is a checkable button, checked while held; its press action holds and releases
+    // it by the rules of a click, once the event loop has run.
+    void diceAreCheckableButtons_data()
+    {
+        QTest::addColumn<bool>("rolled");
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<bool>("held");
+        QTest::newRow("before a roll") << false << 1 << false;
+        QTest::newRow("pressed") << true << 1 << true;
+        QTest::newRow("pressed twice") << true << 2 << false;
+    }
+    void diceAreCheckableButtons()
+    {
+        QFETCH(bool, rolled);
+        QFETCH(int, presses);
+        QFETCH(bool, held);
+        ArenaFixture f;
+        f.newGame({"Anna"});
+        if (rolled)
+            f.roll({3, 3, 3, 5, 5});
+        QAccessibleInterface* die = QAccessible::queryAccessibleInterface(f.a().DicePic[2]);
+        QVERIFY(die->role() == QAccessible::Button && die->state().checkable);
+        for (int p = 0; p < presses; ++p) {
+            const bool before = f.s().DiceFree[2];
+            die->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QCOMPARE(f.s().DiceFree[2], before); // the caller over the bus is answered first
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(!f.s().DiceFree[2], held);
+        QVERIFY(die->state().checked == held && die->state().pressed == held);
+        QCOMPARE(die->text(QAccessible::Name), f.a().DicePic[2]->accessibleName());
+    }
+
+    // The sentences of one pass of the event loop go out as one notification, in order, none
+    // twice; a repeat within a second of the last is dropped.
+    void announcerTellsEachSentenceOnce_data()
+    {
+        QTest::addColumn<QList<QStringList>>("passes");
+        QTest::addColumn<QStringList>("told");
+        QTest::newRow("two in a pass") << QList<QStringList>{{"Ada skrev Treor: 9 poäng", "Nu kastar Bo."}}
+                                       << QStringList{"Ada skrev Treor: 9 poäng. Nu kastar Bo."};
+        QTest::newRow("twice in a pass") << QList<QStringList>{{"Tärning 2: 4, hålls", "Tärning 2: 4, hålls"}}
+                                         << QStringList{"Tärning 2: 4, hålls"};
+        QTest::newRow("again at once") << QList<QStringList>{{"Tärning 2: 4, hålls"}, {"Tärning 2: 4, hålls"}}
+                                       << QStringList{"Tärning 2: 4, hålls"};
+        QTest::newRow("released between") << QList<QStringList>{{"Tärning 2: 4, hålls"}, {"Tärning 2: 4, släppt"},
+                                                                {"Tärning 2: 4, hålls"}}
+                                          << QStringList{"Tärning 2: 4, hålls", "Tärning 2: 4, släppt",
+                                                         "Tärning 2: 4, hålls"};
+        QTest::newRow("blank") << QList<QStringList>{{"  "}} << QStringList{};
+    }
+    void announcerTellsEachSentenceOnce()
+    {
+        QFETCH(QList<QStringList>, passes);
+        QFETCH(QStringList, told);
+        QWidget window;
+        Announcer announcer(&window);
+        QSignalSpy spy(&announcer, &Announcer::announced);
+        for (const QStringList& pass : passes) {
+            for (const QString& sentence : pass)
+                announcer.announce(sentence);
+            QTest::qWait(20);
+        }
+        QCOMPARE(spy.size(), told.size());
+        for (qsizetype k = 0; k < told.size(); ++k)
+            QCOMPARE(spy.at(k).at(0).toString(), told.at(k));
+        // Nothing of it shows or takes the focus.
+        QAccessibleInterface* voice = QAccessible::queryAccessibleInterface(announcer.voice());
+        QCOMPARE(voice->role(), QAccessible::Notification);
+        QCOMPARE(voice->parent()->role(), QAccessible::StatusBar);
+        QCOMPARE(voice->text(QAccessible::Name), announcer.lastAnnouncement());
+        for (QWidget* part : {announcer.voice(), announcer.voice()->parentWidget()}) {
+            QVERIFY(part->isHidden());
+            QCOMPARE(part->focusPolicy(), Qt::NoFocus);
+        }
+    }
+
+    // While a message box is up nothing is told: the box's own showing would cut it off.
+    void announcerWaitsForTheBox()
+    {
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Announcer announcer(&window);
+        QSignalSpy spy(&announcer, &Announcer::announced);
+        QDialog box(&window);
+        box.setModal(true);
+        box.show();
+        announcer.announce(QStringLiteral("Ada strök Kåk."));
+        QTest::qWait(2 * Announcer::kActivationWaitMs);
+        QCOMPARE(spy.count(), 0);
+        box.hide();
+        QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 4 * Announcer::kActivationWaitMs);
     }
 
     // Player 2 has used everything but "Sexor" and has 45 in the upper section, 230 in all.

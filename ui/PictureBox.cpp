@@ -27,6 +27,7 @@ void PictureBox::setBorder(bool on)
         return;
     border_ = on;
     borderChanged();
+    emit borderSwitched(on);
 }
 
 void PictureBox::setBorderStyle(Border style)

@@ -57,6 +57,8 @@ public:
 
 signals:
     void clicked();
+    // The border was switched on or off (for a die: held or released).
+    void borderSwitched(bool on);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

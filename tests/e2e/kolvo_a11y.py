@@ -7,7 +7,7 @@ the program says now, not what it said when the object was first seen.
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 from kolvo_session import Failure, wait_for  # noqa: E402
 
@@ -115,8 +115,11 @@ def dialogs(app):
     out = []
     for r, n, acc in windows(app):
         if r in ("dialog", "alert", "frame") and n not in ("Kolvo 2003", "Protokoll", COACH_TITLE):
-            labels = [d for d in descendants(acc) if role(d) == "label" and name(d)]
-            text = name(labels[0]) if labels else ""
+            try:
+                labels = [d for d in descendants(acc) if role(d) == "label" and name(d)]
+                text = name(labels[0]) if labels else ""
+            except GLib.Error:  # a window going away while it is read
+                continue
             if r == "frame" and not labels:
                 continue
             out.append((n, text, acc))

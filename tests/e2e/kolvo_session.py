@@ -9,7 +9,11 @@ Session starts, each as a child of this process and each killed again by close()
   read over AT-SPI;
 - a PulseAudio server whose only sink is a null sink, with its own runtime and state
   directories, so that what the program plays can be recorded from the sink's monitor;
-- the program itself, with a fresh HOME (XDG_CONFIG_HOME inside it).
+- the program itself, with a fresh HOME (XDG_CONFIG_HOME inside it);
+- with reader=True, a window manager (openbox: Orca ignores a window that was never
+  activated) and Orca (orca_logged.py), with its own HOME, writing every utterance to a
+  file as it makes it; utterances() reads them as they come. No speech server is needed:
+  Orca logs what it would say with or without one.
 
 Every process gets a marker in its environment and the kernel's parent-death signal,
 so that nothing outlives the session: close() kills what it started by pid and then
@@ -87,7 +91,7 @@ def wait_for(predicate, timeout, what, interval=0.05):
 
 
 class Session:
-    def __init__(self, atspi=True, audio=True, keep=None):
+    def __init__(self, atspi=True, audio=True, keep=None, reader=False):
         self.token = secrets.token_hex(8)
         self.work = tempfile.mkdtemp(prefix="kolvo-e2e.")
         self.keep = keep  # directory that keeps screenshots and logs, or None
@@ -102,6 +106,10 @@ class Session:
         self.x = None
         self.atspi = atspi
         self.audio = audio
+        self.reader = reader
+        self.orca_log = None
+        self._heard = []      # (seconds since the epoch, utterance), in order
+        self._heard_at = 0    # how far the log has been read
         self._closed = False
         self._watchdog = self._start_watchdog()
         atexit.register(self.close)
@@ -213,6 +221,11 @@ for entry in os.listdir("/proc"):
                 pass
         self._watchdog.kill()
         self._watchdog.wait()
+        if self.orca_log:
+            self.utterances()
+            with open(os.path.join(self.work, "orca-speech.log"), "w") as f:
+                for when, text in self._heard:
+                    f.write(time.strftime("%H:%M:%S", time.localtime(when)) + f"{when % 1:.3f}"[1:] + f" {text}\n")
         if self.keep:
             os.makedirs(self.keep, exist_ok=True)
             for name in os.listdir(self.work):
@@ -229,6 +242,8 @@ for entry in os.listdir("/proc"):
             self._start_atspi()
         if self.audio:
             self._start_pulse()
+        if self.reader:
+            self._start_reader()
         return self
 
     def _start_x(self):
@@ -317,6 +332,49 @@ for entry in os.listdir("/proc"):
         finally:
             self.stop(probe)
 
+    def _start_reader(self):
+        for tool in ("openbox", "orca"):
+            if not shutil.which(tool):
+                raise Unavailable(f"{tool} is not installed")
+        env = dict(self.env, HOME=self._dir("reader-home"), LANG="C.UTF-8")
+        self.spawn("openbox", ["openbox", "--sm-disable"], env=env)
+        self.orca_log = os.path.join(self.work, "orca-speech.txt")
+        # KOLVO_ORCA_DEBUG=1 keeps Orca's own debug log too (orca-debug.log), for a look at
+        # what it did with each event; it slows Orca down enough to drop events as a flood.
+        debug = ["--debug-file", os.path.join(self.work, "orca-debug.log")] if os.environ.get("KOLVO_ORCA_DEBUG") else []
+        self.spawn("orca", ["/usr/bin/python3", os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                                             "orca_logged.py"), self.orca_log, *debug], env=env)
+        try:
+            wait_for(self.utterances, 20, "Orca's first utterance")
+        except Failure as e:
+            raise Unavailable(str(e) + "\n" + self.log_of("orca")[-2000:])
+
+    _SPOKEN = re.compile(r"(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'(?: voice=\S+)?(?:\{.*\}|\s\S.*)?$")
+
+    def utterances(self, since=0):
+        """What Orca has said so far, from the mark since on (a count, as speech_mark gives):
+        a list of (seconds since the epoch, text)."""
+        try:
+            with open(self.orca_log, "rb") as f:
+                f.seek(self._heard_at)
+                data = f.read()
+        except (OSError, TypeError):
+            return []
+        end = data.rfind(b"\n") + 1  # a line still being written is read next time
+        self._heard_at += end
+        midnight = time.mktime(time.localtime()[:3] + (0, 0, 0, 0, 0, -1))
+        for line in data[:end].decode("utf-8", "replace").splitlines():
+            m = self._SPOKEN.match(line)
+            if m:
+                h, mi, sec, text = int(m.group(1)), int(m.group(2)), float(m.group(3)), m.group(4)
+                self._heard.append((midnight + h * 3600 + mi * 60 + sec, text))
+        return self._heard[since:]
+
+    def speech_mark(self):
+        """A mark for utterances(): everything Orca says from now on comes after it."""
+        self.utterances()
+        return len(self._heard)
+
     def idle_sink(self):
         """Stops the silent stream: the null sink goes back to rendering long blocks, as a
         sink that nothing played to for a while does, and a stream started then waits up
@@ -376,8 +434,12 @@ for entry in os.listdir("/proc"):
     def top_windows(self, visible=True):
         """(window, title) of the top-level windows, mapped ones only by default."""
         out = []
+        root = self.x.screen().root
         try:
-            children = self.x.screen().root.query_tree().children
+            # Under a window manager the programs' windows are inside its frames; it lists them.
+            managed = root.get_full_property(self.x.intern_atom("_NET_CLIENT_LIST"), Xlib.X.AnyPropertyType)
+            children = ([self.x.create_resource_object("window", w) for w in managed.value] if managed
+                        else root.query_tree().children)
         except Xlib.error.XError:
             return out
         for win in children:

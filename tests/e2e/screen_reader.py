@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader and a keyboard user get from Kolvo, under Xvfb with AT-SPI.
 
-  screen_reader.py <kolvo executable> [--shots DIR]
+  screen_reader.py <kolvo executable> [--shots DIR] [--orca]
 
 - the start-up chain by keyboard (Return on the focused button), a mouse-picked style;
 - a game started through the menu accelerators (Alt+N, E), the name typed and entered;
@@ -17,11 +17,19 @@
   second; in two more starts the close control of the start-up window and of the set-up
   window end it as well.
 
+With --orca, instead: a game of two by keys with Orca running, checked against what Orca
+said (its debug log): the start with both names; each roll once, after the dice settle, with
+their faces as AT-SPI reads them and the held ones marked; a hold by key, a hold by the
+die's press action over AT-SPI and a release, each with the die, its face and its state;
+each category reached by Tab with its name and hint; each write or give-up with the next
+player; the end with the winner and the totals. Each once, and within a second.
+
 Exit 0 when every check held, 1 on any fault, 77 when the environment cannot run here
 (never with CI set).
 """
 import argparse
 import os
+import re
 import sys
 import time
 import traceback
@@ -29,8 +37,8 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import kolvo_a11y as ax  # noqa: E402
-from kolvo_player import (CATEGORIES, HINT_LABELS, INTRO_TITLE, KolvoRun, Problems, evaluate,  # noqa: E402
-                          play_reporting)
+from kolvo_player import (CATEGORIES, HINT_LABELS, INTRO_TITLE, ROW_ORDER, KolvoRun, Problems,  # noqa: E402
+                          evaluate, play_reporting)
 from kolvo_session import Failure, Session, start_or_skip, wait_for  # noqa: E402
 
 HELP = ("Välj antalet spelare i menyn Nytt Spel !\n"
@@ -170,18 +178,191 @@ def close_early(session, program, problems, shots):
     run.check(not left, f"windows left on screen: {left}")
 
 
+# ----- with Orca -----
+
+HEARD_WITHIN = 1.0  # seconds from the event to its utterance
+LATENCIES = {}      # kind of fact: seconds from the event to its utterance, each time
+MISSES = []         # facts not heard; ten of them end the game early
+
+
+def heard(run, mark, pattern, what, since, kind, timeout=3.0):
+    """Checks that Orca said, after the mark, exactly one utterance matching pattern, within
+    HEARD_WITHIN of since (the time the test saw the event). Returns its text, or ""."""
+    rx = re.compile(pattern)
+    matches = lambda: [u for u in run.s.utterances(mark) if rx.search(u[1])]
+    try:
+        wait_for(matches, timeout, what)
+        time.sleep(0.3)  # a repeat comes at once or not at all
+    except Failure:
+        pass
+    found = matches()
+    said = [t for _w, t in run.s.utterances(mark)]
+    if not run.check(len(found) == 1, f"{what}: heard {len(found)} times, not once; Orca said {said}"):
+        MISSES.extend([] if found else [what])
+        if len(MISSES) >= 10:
+            raise Failure(f"ten facts not heard: {MISSES}")
+        return found[0][1] if found else ""
+    late = found[0][0] - since
+    LATENCIES.setdefault(kind, []).append(late)
+    run.check(late <= HEARD_WITHIN, f"{what}: heard {late:.2f} s after it happened: {found[0][1]!r}")
+    return found[0][1]
+
+
+def roll_pattern(count, dice):
+    """A roll's utterance: its count, then the five faces in order, each held one marked."""
+    faces = [rf"{v}\W+hålls" if held else rf"{v}(?!\W+hålls)" for v, held in dice]
+    return rf"Kast {count} av 3\W+" + r"\W+".join(faces)
+
+
+def heard_roll(run, count, key="Return"):
+    mark = run.s.speech_mark()
+    dice = run.roll(count, key=key)
+    seen = time.time()
+    held = run.read_dice()
+    heard(run, mark, roll_pattern(count, held), f"roll {count} of {dice}", seen, "roll")
+    return dice
+
+
+def heard_hold(run, i, press):
+    """Holds or releases die i by press(); the die's state over AT-SPI and the utterance."""
+    was = run.read_dice()[i]
+    mark = run.s.speech_mark()
+    press()
+    wait_for(lambda: run.read_dice()[i][1] != was[1], 3, f"die {i + 1} to change its hold")
+    seen = time.time()
+    held = not was[1]
+    run.check(ax.has(run.dice[i], ax.CHECKED) == held, f"die {i + 1} held={held} but its checked state disagrees")
+    heard(run, mark, rf"Tärning {i + 1}\W+{was[0]}\W+{'hålls' if held else 'släppt'}",
+          f"die {i + 1} {'held' if held else 'released'}", seen, "hold")
+
+
+def answer_as_heard(run, until, timeout=20):
+    """Answers each message box with Return once Orca has read it out, as a player who hears
+    it would, until until() holds with no box on screen. (Boxes answered faster than Orca
+    reads them pile up events enough for Orca to drop some as a flood.)"""
+    mark = run.s.speech_mark()
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        run.require_alive()
+        found = ax.dialogs(run.app)
+        if found:
+            title, text, _acc = found[0]
+            line = text.splitlines()[0] if text else title
+            try:
+                wait_for(lambda: any(line in t for _w, t in run.s.utterances(mark)), 3, f"Orca to read {line!r}")
+            except Failure:
+                print(f"note: Orca did not read the box {title!r}: {text!r}", flush=True)
+            win = run.s.wait_window(title, 5)
+            run.s.focus(win)
+            run.s.key("Return")
+            run.s.wait_gone(win, 5)
+            mark = run.s.speech_mark()
+            continue
+        if until():
+            return
+        time.sleep(0.05)
+    raise Failure("the turn did not end")
+
+
+def heard_write(run, names, player, dice):
+    """Tab to the first free category (its name and hint heard), Space writes it; the write
+    and the next player heard."""
+    s = run.s
+    c = next(c for c in ROW_ORDER if not ax.has(run.boxes[c], ax.CHECKED))
+    hint = evaluate(dice)[c]
+    mark = s.speech_mark()
+    s.key("Tab")
+    wait_for(lambda: ax.has(run.boxes[c], ax.FOCUSED), 3, f"Tab to reach {CATEGORIES[c]}")
+    heard(run, mark, rf"^{re.escape(CATEGORIES[c])}\b(?! =)", f"the box {CATEGORIES[c]} reached", time.time(), "box")
+    heard(run, mark, rf"^{re.escape(HINT_LABELS[c])} = {hint}\b", f"the hint of {CATEGORIES[c]}", time.time(), "hint")
+    last = sum(ax.has(b, ax.CHECKED) for b in run.boxes.values()) == 14 and player == len(names)
+    mark = s.speech_mark()
+    s.key("space")
+    # The boxes show the sheet of the player in turn: the next player's once the turn passes.
+    answer_as_heard(run, lambda: ax.name(run.lbl_turn) != names[player - 1])
+    seen = time.time()
+    nxt = names[player % len(names)]
+    wrote = rf"{names[player - 1]}\W+(skrev\W+{CATEGORIES[c]}\W+{hint}\W+poäng|strök\W+{CATEGORIES[c]})"
+    heard(run, mark, wrote + ("" if last else rf".*Nu kastar\W+{nxt}"), f"{names[player - 1]}'s {CATEGORIES[c]}", seen, "write")
+
+
+def heard_game(session, program, problems, shots):
+    run = KolvoRun(session, program, session.new_home("home-orca"), problems, shots=shots, label="heard")
+    run.through_chain(style=3)
+    names = ["Ada", "Bo"]
+    menu = next(m for m in ax.children(run.menubar) if ax.name(m) == "Nytt spel")
+    two = next(n for n in ax.children(ax.children(menu)[0]) if ax.name(n) == "Två spelare")
+    for attempt in range(3):  # the window manager may still be giving the new window the focus
+        asked = session.speech_mark()
+        session.focus(run.arena_win)
+        session.key("alt+n")
+        try:
+            wait_for(lambda: ax.has(two, ax.SHOWING), 2, "the menu Nytt spel to open")
+            time.sleep(0.2)
+            session.key("t")
+            run.wait_dialog(timeout=3, text="Vad heter spelare nr 1 ?")
+            break
+        except Failure:
+            if attempt == 2:
+                raise
+            session.key("Escape")
+            session.key("Escape")
+    for i, name in enumerate(names, start=1):
+        if i > 1:
+            asked = session.speech_mark()
+        run.wait_dialog(text=f"Vad heter spelare nr {i} ?")
+        wait_for(lambda: any(f"spelare nr {i}" in t for _w, t in session.utterances(asked)), 5, f"Orca to ask for name {i}")
+        if i == len(names):
+            mark = session.speech_mark()
+        session.type_text(name)
+        session.key("Return")
+    wait_for(lambda: not ax.dialogs(run.app), 5, "the name prompts to close")
+    heard(run, mark, r"(?=.*\bAda\b)(?=.*\bBo\b)", "the start of the game", time.time(), "start")
+    bars = [b for b in ax.by_role(run.frame, "status bar") if ax.has(b, ax.SHOWING)]
+    run.check(not bars, "the announcements show on the board")
+
+    for turn in range(1, 16):
+        for player in (1, 2):
+            session.focus(run.arena_win)
+            wait_for(lambda: ax.has(run.roller, ax.FOCUSED), 5, f"Kasta to have the focus at turn {turn}")
+            dice = heard_roll(run, 1)
+            if turn == 1 and player == 1:
+                heard_hold(run, 1, lambda: session.key("2"))
+                die = ax.fresh(run.dice[2])  # its press action, as Orca's would do it
+                run.check(ax.Atspi.Action.get_action_name(die, 0) == "Press", "a die's first action is not Press")
+                heard_hold(run, 2, lambda: ax.Atspi.Action.do_action(die, 0))
+                heard_hold(run, 2, lambda: session.key("3"))
+                dice = heard_roll(run, 2)
+            end = session.speech_mark()
+            heard_write(run, names, player, dice)
+    answer_as_heard(run, lambda: ax.name(run.lbl_turn) == "Spelet är slut" and not ax.has(run.roller, ax.ENABLED))
+    totals = [ax.name(run.lbl_sum[p]) or "0" for p in (1, 2)]
+    winner = names[max(range(2), key=lambda p: int(totals[p]))]
+    heard(run, end, rf"Spelet är slut(?=.*\b{winner}\b)(?=.*\b{totals[0]}\b)(?=.*\b{totals[1]}\b)",
+          "the end with the winner and the totals", time.time(), "end", timeout=5)
+    run.shot("game heard")
+    for kind, times in LATENCIES.items():
+        print(f"heard {kind}: {len(times)} times, latest {max(times):.2f} s, median {sorted(times)[len(times) // 2]:.2f} s")
+    run.exit_by_menu()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("kolvo")
     parser.add_argument("--shots")
+    parser.add_argument("--orca", action="store_true", help="a game heard through Orca")
     args = parser.parse_args()
     program = os.path.abspath(args.kolvo)
     problems = Problems()
     started = time.monotonic()
-    session = Session(audio=False, keep=args.shots)
+    session = Session(audio=False, keep=args.shots, reader=args.orca)
     skipped = start_or_skip(session)
     if skipped is not None:
         return skipped
+    if args.orca:
+        play_reporting(session, problems, args.shots, "orca-failure.png",
+                       lambda: heard_game(session, program, problems, args.shots))
+        return problems.verdict("heard through Orca", started)
     play_reporting(session, problems, args.shots, "reader-failure.png",
                    lambda: keyboard_and_names(session, program, problems, args.shots),
                    lambda: close_early(session, program, problems, args.shots))
