@@ -136,6 +136,8 @@ inline constexpr QStringView kPaceNames[] = {u"Snabb", u"Normal", u"Långsam"};
 // The computer players' names, numbered among the computers.
 inline constexpr QStringView kComputerName = u"Datorn %1";
 // On the roll button, for the mouse and screen readers, while a computer waits for its table.
+// At the roll button, for a screen reader, while a computer plays.
+inline constexpr QStringView kComputerInTurn = u"%1 spelar, vänta.";
 inline constexpr QStringView kComputerThinking
     = u"Datorn tänker: dess drag räknas fram, det tar några sekunder första gången.";
 

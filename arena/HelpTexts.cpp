@@ -27,7 +27,8 @@ std::vector<ui::HelpRow> keysAndAdditions()
         key(u"F1", u"visar hjälpen, som Hjälp"),
         key(u"F2", u"visar eller döljer tipsen, som Fil → Tips"),
         key(u"F3", u"visar eller döljer protokollet, som Fil → Protokoll; Esc stänger det också"),
-        // The keys for a player who cannot see the board, one row each, go here.
+        key(u"F5", u"läser upp tärningarna och vilket kast det är, för den som inte ser bordet"),
+        key(u"F6", u"läser upp protokollet för spelaren i tur: de lediga kategorierna och övre summan mot 63"),
         key(u"Alt+F, Alt+N", u"öppnar menyerna Fil och Nytt spel"),
         key(u"Alt+H", u"visar hjälpen"),
         text(u"En tangent som hålls nere gör sitt en gång."),

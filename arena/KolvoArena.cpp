@@ -13,6 +13,7 @@
 
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
+#include "arena/SpokenTexts.h"
 #include "arena/HelpTexts.h"
 #include "sound/SoundChoice.h"
 #include "ui/Announcer.h"
@@ -282,7 +283,7 @@ void KolvoArena::buildMenus()
     // they are held.
     new ui::KeyGuard(*this,
                      {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_Return, Qt::Key_Enter, Qt::Key_F1,
-                      Qt::Key_F2, Qt::Key_F3});
+                      Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F6});
     // A hint that is up belongs to the turn it was asked for in.
     connect(this, &KolvoArena::gameChanged, this, [this, turn = std::pair{-1, -1}]() mutable {
         int written = 0;
@@ -306,10 +307,16 @@ void KolvoArena::setDieHeld(int i, bool held)
 void KolvoArena::describeDie(int i)
 {
     // What a screen reader says of a die: its number, its face and whether it is held.
+    // Each change is an event to the screen reader, and a flood of them makes it drop what
+    // the game announces: only what changed is told.
     const bool rolling = state.Rolling;
-    DicePic[i]->setAccessibleName(texts::dieName(i + 1, state.DiceValue[i], DicePic[i]->hasBorder(), rolling));
+    const QString name = texts::dieName(i + 1, state.DiceValue[i], DicePic[i]->hasBorder(), rolling);
+    if (DicePic[i]->accessibleName() != name)
+        DicePic[i]->setAccessibleName(name);
     // Told by the window too, for a roll of held dice alone: no die says it then.
-    setAccessibleDescription(rolling ? texts::kCoachRolling.toString() : QString());
+    const QString told = rolling ? texts::kCoachRolling.toString() : QString();
+    if (accessibleDescription() != told)
+        setAccessibleDescription(told);
 }
 
 void KolvoArena::keyPressEvent(QKeyEvent* event)
@@ -327,6 +334,11 @@ void KolvoArena::keyPressEvent(QKeyEvent* event)
             DicePic_Click(static_cast<std::int16_t>(key - Qt::Key_1));
     } else if (key == Qt::Key_F1) {
         mnuHelp_Click();
+    } else if (key == Qt::Key_F5 && state.NumPlayers > 0) {
+        // For a player who cannot see the board: the dice and the roll, and the sheet.
+        announcer().announce(texts::diceNow(state));
+    } else if (key == Qt::Key_F6 && state.NumPlayers > 0) {
+        announcer().announce(texts::sheetNow(state, state.CurrentPlayer + 1));
     } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !qobject_cast<QCheckBox*>(focusWidget())) {
         // Enter rolls, as the button would, unless a category box is where it points.
         if (Roller->isEnabled())

@@ -161,6 +161,7 @@ private:
     void stopRolling();
     void resumeRolling();
     void describeDie(int i);
+    void describeTurn();
     void paintTable();
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -189,6 +190,7 @@ private:
     Announcer* announcer_ = nullptr;
     bool closeUnasked_ = false;                   // the exit was confirmed, or the session is ending
     bool placed_ = false;
+    bool howToTold_ = false; // the keys are told as the first game of the run begins
     bool scoreClickTaken_ = false; // the player's category click under way reached RecordScore
     int gameId_ = 0;
 

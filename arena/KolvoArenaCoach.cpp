@@ -6,6 +6,7 @@
 #include "arena/ArenaDesign.h"
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
+#include "ui/Announcer.h"
 #include "ui/CoachPanel.h"
 #include "ui/SideWindows.h"
 
@@ -38,6 +39,7 @@ void KolvoArena::toggleCoachPanel()
     }
     tableProvider().request();
     refreshCoachPanel();
+    announcer().announce(coachPanel_->advice()); // asked for: heard as well as shown
     ui::showSideWindow(*this, *coachPanel_, *centralWidget(), {arena::kDiceFrame, arena::kRoller});
 }
 

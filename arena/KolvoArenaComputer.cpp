@@ -92,7 +92,10 @@ void KolvoArena::seatComputers(const SeatPlan& seats)
     computer_ = new ComputerTurn(*this, tableProvider(), *services_.random, seats.strength, seats.pace);
     connect(computer_, &ComputerTurn::thinking, this, [this](bool thinking) {
         Roller->setToolTip(thinking ? texts::kComputerThinking.toString() : QString());
-        Roller->setAccessibleDescription((thinking ? texts::kComputerThinking : texts::kKeys).toString());
+        if (thinking)
+            Roller->setAccessibleDescription(texts::kComputerThinking.toString());
+        else
+            describeTurn();
     });
 }
 

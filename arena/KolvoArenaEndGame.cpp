@@ -4,6 +4,8 @@
 
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
+#include "arena/SpokenTexts.h"
+#include "ui/Announcer.h"
 #include "rules/GameFlow.h"
 #include "rules/ScoreSheet.h"
 #include "platform/Dialogs.h"
@@ -18,16 +20,18 @@ void KolvoArena::GameFinish()
 void KolvoArena::EndGame()
 {
     const int winner = rules::winner(state);
+    // The comparison is with the record on screen, not the store. The record is the people's:
+    // a computer's win would put perfect play's totals out of a person's reach.
+    const bool record = !isComputer(winner)
+        && rules::leadingNumber(Rekordhållare->text()) < rules::leadingNumber(lblSum[winner]->text());
     PlaySound(AppDir + texts::kGameOverSound.toString());
+    announcer().announce(texts::gameEnds(state, record)); // heard once the boxes are answered
     // The sum as its label shows it: empty for a player who wrote nothing but give-ups.
     services_.dialogs->message(texts::kWinner.arg(state.Names[winner], lblSum[winner]->text()), DialogButtons::Ok,
                                texts::kWinnerTitle.toString());
     lblSpelareTur->setText(texts::kGameOver.toString());
 
-    // The comparison is with the record on screen, not the store. The record is the people's:
-    // a computer's win would put perfect play's totals out of a person's reach.
-    if (!isComputer(winner)
-        && rules::leadingNumber(Rekordhållare->text()) < rules::leadingNumber(lblSum[winner]->text())) {
+    if (record) {
         const SettingsStore::SaveResult saved = saveRecord(lblSum[winner]->text(), lblPlayer[winner]->text());
         LoadHighScore();
         PlaySound(AppDir + texts::kRecordSound.toString());

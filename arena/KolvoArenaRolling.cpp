@@ -7,6 +7,8 @@
 #include "arena/ArenaDesign.h"
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
+#include "arena/SpokenTexts.h"
+#include "ui/Announcer.h"
 #include "rules/GameFlow.h"
 #include "ui/PictureBox.h"
 #include "platform/Random.h"
@@ -68,6 +70,7 @@ void KolvoArena::Timer1_Timer()
         for (int i = 0; i < GameState::kDice; ++i)
             describeDie(i);
         ShowScoreHints();
+        announcer().announce(texts::rollSettled(state));
         if (focusWidget() == this && !personLocked()) // the person chooses a category now
             focusNextChild();
         emit gameChanged();
@@ -92,6 +95,7 @@ void KolvoArena::DicePic_Click(std::int16_t Index)
     if (!rules::toggleHold(state, Index))
         return;
     setDieHeld(Index, !state.DiceFree[Index]);
+    announcer().announce(texts::holdChanged(state, Index));
     emit gameChanged();
 }
 

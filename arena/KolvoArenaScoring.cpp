@@ -6,7 +6,9 @@
 
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
+#include "arena/SpokenTexts.h"
 #include "arena/TableTexts.h"
+#include "ui/Announcer.h"
 #include "platform/Dialogs.h"
 #include "platform/PlainText.h"
 #include "rules/Evaluation.h"
@@ -93,11 +95,12 @@ void KolvoArena::RecordScore(std::int16_t Index)
             return;
         }
         logCategoryDecision(Index);
-        rules::write(state, Index);
+        const rules::Written written = rules::write(state, Index);
         lastWritten_ = {p, Index};
         describePlayerSheet(p);
         PlaySound(AppDir + texts::kScratchSound.toString());
         NextPlayer();
+        announcer().announce(texts::written(state, p, Index, written));
         GameFinish();
         return;
     }
@@ -113,5 +116,6 @@ void KolvoArena::RecordScore(std::int16_t Index)
     lblSum[p]->setText(QString::number(state.Points[p][GameState::kTotalRow]));
     describePlayerSheet(p);
     NextPlayer();
+    announcer().announce(texts::written(state, p, Index, written));
     GameFinish();
 }

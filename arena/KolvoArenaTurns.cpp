@@ -6,6 +6,8 @@
 #include "arena/ArenaTexts.h"
 #include "arena/ComputerTurn.h"
 #include "arena/KolvoArena.h"
+#include "arena/SpokenTexts.h"
+#include "ui/Announcer.h"
 #include "platform/Dialogs.h"
 #include "rules/GameFlow.h"
 #include "ui/FocusRing.h"
@@ -38,8 +40,10 @@ void KolvoArena::SpelarNummer_Click(std::int16_t Index, const SeatPlan& seats)
     Roller->setText(texts::kRollerNewGame.toString());
     for (int p = 1; p <= GameState::kMaxPlayers; ++p)
         describePlayerSheet(p);
-    Roller->setFocus(); // every turn starts at the roll button
     seatComputers(seats);
+    describeTurn();
+    Roller->setFocus(); // every turn starts at the roll button
+    announcer().announce(texts::gameStarts(state, !std::exchange(howToTold_, true)));
     emit gameChanged();
 }
 
@@ -80,8 +84,18 @@ void KolvoArena::NextPlayer()
     lblSpelareTur->setText(state.Names[std::size_t(state.CurrentPlayer + 1)]);
     Roller->setText(texts::kRollerNextTurn.toString());
     ShowPlayerSheet();
+    describeTurn();
     Roller->setFocus();
     emit gameChanged();
+}
+
+void KolvoArena::describeTurn()
+{
+    // The keys were told once, as the game began; at the roll button a screen reader hears
+    // only whose turn it is when it is not the person's own.
+    const int p = state.CurrentPlayer + 1;
+    Roller->setAccessibleDescription(isComputer(p) ? texts::kComputerInTurn.arg(state.Names[std::size_t(p)])
+                                                   : QString());
 }
 
 void KolvoArena::ShowPlayerSheet()

@@ -91,7 +91,7 @@ private slots:
         QTest::keyClick(f.a().ScoreVal[6], Qt::Key_Space);
         QCOMPARE(int(f.s().Points[1][6]), 24);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.a().Roller)); // Bo's turn
-        QVERIFY(f.a().Roller->accessibleDescription().contains(QStringLiteral("F1")));
+        QVERIFY(f.a().Roller->accessibleDescription().isEmpty()); // the keys were told as the game began
         QTest::keyClick(&f.a(), Qt::Key_F1);
         QCOMPARE(f.dialogs.shown.back().title, QStringLiteral("Kolvo Hjälp"));
         // Each player's sheet is told by the name and total rows.
@@ -421,6 +421,70 @@ private slots:
         QCOMPARE(label->text(QAccessible::Name), QStringLiteral("Anna"));
         f.pick(13);
         QCOMPARE(f.a().DicePic[3]->accessibleName(), QStringLiteral("Tärning 4: ingen"));
+    }
+
+    // What a player who cannot see the board hears, unasked or on F5 and F6, step by step.
+    void theGameIsHeard_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("heard");
+        const QString start = QStringLiteral("Spelet börjar. Spelare: Ada och Bo. Ada kastar först. Tryck Enter");
+        QTest::newRow("a turn") << QStringList{"new", "roll 2 3 3 5 6", "key 3", "roll 2 3 3 6", "pick 3"}
+                                << QStringList{start, "Kast 1 av 3: 2, 3, 3, 5, 6", "Tärning 3: 3, hålls",
+                                               "Kast 2 av 3: 2, 3, 3 hålls, 3, 6",
+                                               "Ada skrev Treor: 9 poäng. Nu kastar Bo."};
+        QTest::newRow("a give-up, a release") << QStringList{"new", "roll 1 2 3 4 6", "key 5", "key 5", "pick 14"}
+                                              << QStringList{start, "Kast 1 av 3: 1, 2, 3, 4, 6", "Tärning 5: 6, hålls",
+                                                             "Tärning 5: 6, släppt", "Ada strök Kolvo. Nu kastar Bo."};
+        QTest::newRow("asked for") << QStringList{"new", "F5", "roll 6 6 6 6 6", "key 1", "F5", "pick 14", "F6"}
+                                   << QStringList{start, "Ada kastar: inget kast ännu.", "Kast 1 av 3: 6, 6, 6, 6, 6",
+                                                  "Tärning 1: 6, hålls", "Kast 1 av 3: 6 hålls, 6, 6, 6, 6",
+                                                  "Ada skrev Kolvo: 50 poäng. Nu kastar Bo.",
+                                                  "Bo: fria är Ettor, Tvåor, Treor, Fyror, Femmor, Sexor, Par, Två par, "
+                                                  "Triss, Fyrtal, Lillan, Storan, Kåk, Kolvo och Chans. Övre summa 0 "
+                                                  "av 63. Summa 0."};
+        QTest::newRow("the end") << QStringList{"new", "fill", "roll 6 6 6 6 5", "pick 15", "roll 1 1 1 1 2", "pick 15"}
+                                 << QStringList{start, "Kast 1 av 3: 6, 6, 6, 6, 5", "Ada skrev Chans: 29 poäng. Nu kastar Bo.",
+                                                "Kast 1 av 3: 1, 1, 1, 1, 2",
+                                                "Bo skrev Chans: 6 poäng. Spelet är slut. Ada vann med 29 poäng. Bo 6 "
+                                                "poäng. Nytt rekord!"};
+    }
+    void theGameIsHeard()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, heard);
+        ArenaFixture f;
+        f.a().show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.a()));
+        QStringList told;
+        connect(&f.a().announcer(), &Announcer::announced, this, [&told](const QString& s) { told << s; });
+        for (const QString& step : steps) {
+            const QStringList w = step.split(u' ');
+            if (w[0] == u"new") {
+                f.newGame({"Ada", "Bo"});
+            } else if (w[0] == u"roll") {
+                f.a().Roller_Click(); // the free dice settle on the faces given, in order
+                for (int t = 0; t < 3 * f.freeDice(); ++t)
+                    f.random.queueFaces({1});
+                for (qsizetype i = 1; i < w.size(); ++i)
+                    f.random.queueFaces({w[i].toInt()});
+                f.tickUntilRolled();
+            } else if (w[0] == u"key") {
+                QTest::keyClick(&f.a(), Qt::Key(Qt::Key_0 + w[1].toInt()));
+            } else if (w[0] == u"pick") {
+                f.pick(w[1].toInt());
+            } else if (w[0] == u"fill") {
+                for (int p = 1; p <= 2; ++p)
+                    for (int c = 1; c < 15; ++c)
+                        f.s().Points[p][c] = 0;
+            } else {
+                QTest::keyClick(&f.a(), w[0] == u"F5" ? Qt::Key_F5 : Qt::Key_F6);
+            }
+            QTest::qWait(2 * Announcer::kSettleMs);
+        }
+        QCOMPARE(told.size(), heard.size());
+        for (qsizetype k = 0; k < heard.size(); ++k)
+            QVERIFY2(told[k].startsWith(heard[k]), qPrintable(told[k]));
     }
 
     // A die is a checkable button, checked while held; its press action holds and releases
