@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include "arena/ArenaControls.h"
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
 #include "arena/SpokenTexts.h"
@@ -32,61 +33,6 @@
 #include "ui/Pictures.h"
 #include "ui/DesignLook.h"
 
-namespace {
-
-// Where the window first shows: centred on its screen, frame included.
-void centreOnScreen(QWidget* window)
-{
-    const QScreen* screen = window->screen();
-    if (!screen)
-        return;
-    const QRect available = screen->availableGeometry();
-    const QSize frame = window->frameGeometry().size();
-    window->move(available.center() - QPoint(frame.width() / 2, frame.height() / 2));
-}
-
-void setColours(QWidget* w, QRgb background, QRgb text)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, QColor(background));
-    pal.setColor(QPalette::WindowText, QColor(text));
-    pal.setColor(QPalette::Disabled, QPalette::Window, QColor(background));
-    w->setPalette(pal);
-    w->setBackgroundRole(QPalette::Window); // buttons would otherwise fill with the button colour
-    w->setAutoFillBackground(true);
-}
-
-QLabel* makeLabel(QWidget* parent, QStringView name, QStringView caption, const QRect& rect, arena::Align align)
-{
-    // A name too long for its label shows its start and an ellipsis; the caption,
-    // which the game reads back, stays whole.
-    auto* label = new ElidedLabel(parent);
-    label->setText(caption.toString());
-    label->setObjectName(name.toString());
-    label->setGeometry(rect);
-    label->setFont(ui::designFont(arena::kLabelPointSize, true));
-    // A label tall enough for two lines wraps a long name; a one-line label shows the
-    // start of it, where a wrapped second line would only show as a cut-off stripe.
-    label->setWordWrap(rect.height() >= 2 * QFontMetrics(label->font()).lineSpacing());
-    label->setAlignment((align == arena::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    setColours(label, arena::kBlue, arena::kYellow);
-    return label;
-}
-
-QLabel* makeLabel(QWidget* parent, const arena::LabelDesign& design)
-{
-    QLabel* label = makeLabel(parent, design.name, design.caption, design.rect, design.align);
-    if (!design.toolTip.isEmpty())
-        label->setToolTip(design.toolTip.toString());
-    return label;
-}
-
-QString indexed(QStringView name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(name).arg(index);
-}
-
-} // namespace
 
 KolvoArena::KolvoArena(const Services& services, FacePictureSource facePicture, QWidget* parent)
     : GameWindow(parent), services_(services), facePicture_(std::move(facePicture))
@@ -122,20 +68,11 @@ KolvoArena::~KolvoArena()
 
 void KolvoArena::buildControls()
 {
-    Backdrop = new PictureBox(this);
-    Backdrop->setObjectName(QStringLiteral("Backdrop"));
-    Backdrop->setFixedSize(arena::kClientWidth, arena::kClientHeight);
-    QImage background(arena::kClientWidth, arena::kClientHeight, QImage::Format_ARGB32_Premultiplied);
-    background.fill(QColor(arena::kBlue));
-    Backdrop->setPicture(background);
+    Backdrop = arena::makeBackdrop(this);
     setCentralWidget(Backdrop);
 
     // Roller is made first so it comes first in the focus order.
-    Roller = new QPushButton(arena::kRollerCaption.toString(), Backdrop);
-    Roller->setObjectName(arena::kRollerName.toString());
-    Roller->setGeometry(arena::kRoller);
-    Roller->setFont(ui::designFont(arena::kCheckBoxPointSize, true));
-    Roller->setEnabled(false);
+    Roller = arena::makeRoller(Backdrop);
     Roller->setAccessibleDescription(texts::kKeys.toString());
     connect(Roller, &QPushButton::clicked, this, [this] {
         if (!personLocked())
@@ -143,11 +80,7 @@ void KolvoArena::buildControls()
     });
 
     for (const auto& row : arena::kCategoryRows) {
-        auto* box = new QCheckBox(row.caption.toString(), Backdrop);
-        box->setObjectName(indexed(u"ScoreVal", row.index));
-        box->setGeometry(arena::kScoreValLeft, row.top, arena::kScoreValWidth, arena::kRowHeight);
-        box->setFont(ui::designFont(arena::kCheckBoxPointSize, true));
-        setColours(box, arena::kBlue, arena::kYellow);
+        QCheckBox* box = ScoreVal[row.index] = arena::makeCategoryBox(Backdrop, row);
         const auto index = static_cast<std::int16_t>(row.index);
         // A tick changed by the program notifies like a click, at once; that is what the
         // category handler expects.
@@ -158,58 +91,26 @@ void KolvoArena::buildControls()
         // After a player's own click: a tick that was not taken as a choice goes back.
         connect(box, &QCheckBox::clicked, this, [this, index] { putBackUntakenTick(index); });
         box->installEventFilter(this);
-        ScoreVal[row.index] = box;
-
-        Score[row.index]
-            = makeLabel(Backdrop, indexed(u"Score", row.index), u"",
-                        QRect(arena::kScoreLeft, row.top, arena::kScoreWidth, arena::kRowHeight), arena::Align::Centre);
+        Score[row.index] = arena::makeScoreLabel(Backdrop, row);
     }
-
     for (int p = 1; p <= GameState::kMaxPlayers; ++p) {
-        const int top = arena::kPlayerRowTops[p - 1];
-        lblPlayer[p]
-            = makeLabel(Backdrop, indexed(u"lblPlayer", p), u"",
-                        QRect(arena::kPlayerLeft, top, arena::kPlayerWidth, arena::kRowHeight), arena::Align::Left);
-        lblSum[p] = makeLabel(Backdrop, indexed(u"lblSum", p), u"",
-                              QRect(arena::kSumLeft, top, arena::kSumWidth, arena::kRowHeight), arena::Align::Left);
-        for (QLabel* l : {lblPlayer[p], lblSum[p]})
-            setColours(l, arena::kYellow, QPalette().color(QPalette::WindowText).rgb());
+        lblPlayer[p] = arena::makePlayerLabel(Backdrop, p);
+        lblSum[p] = arena::makeSumLabel(Backdrop, p);
     }
-
-    for (const auto& design : arena::kPlainLabels)
-        makeLabel(Backdrop, design);
-    lblSpelareTur = makeLabel(Backdrop, arena::kSpelareTur);
-    lblHighscoreHolder = makeLabel(Backdrop, arena::kHighscoreHolder);
-    RekordHållareNamn = makeLabel(Backdrop, arena::kRekordHållareNamn);
-    Rekordhållare = makeLabel(Backdrop, arena::kRekordhållare);
-
-    auto* line = new QWidget(Backdrop);
-    line->setObjectName(arena::kLineName.toString());
-    line->setGeometry(arena::kLine);
-    setColours(line, qRgb(0, 0, 0), qRgb(0, 0, 0));
+    arena::makePlainLabels(Backdrop);
+    lblSpelareTur = arena::makeLabel(Backdrop, arena::kSpelareTur);
+    lblHighscoreHolder = arena::makeLabel(Backdrop, arena::kHighscoreHolder);
+    RekordHållareNamn = arena::makeLabel(Backdrop, arena::kRekordHållareNamn);
+    Rekordhållare = arena::makeLabel(Backdrop, arena::kRekordhållare);
+    arena::makeLine(Backdrop);
 
     for (int i = 0; i < GameState::kDice; ++i) {
-        auto* die = new PictureBox(Backdrop);
-        ui::presentAsToggle(*die);
-        die->setObjectName(indexed(u"DicePic", i));
-        QImage placeholder(arena::kDiceDesignSize, arena::kDiceDesignSize, QImage::Format_ARGB32_Premultiplied);
-        placeholder.fill(Qt::white);
-        die->move(arena::kDiceLefts[i], arena::kDiceTop);
-        die->setPicture(placeholder);
-        die->setBorderStyle(PictureBox::Border::Hold);
-        die->setAutoSize(true);
-        // A held die's band is drawn inside the dice frame, never over its line; each
-        // die gets the square the frame leaves below the dice's top, so all bands match.
-        const QRect strip = arena::kDiceFrame.adjusted(1, 1, -1, -1);
-        const int side = strip.bottom() - arena::kDiceTop + 1;
-        die->setDrawingBounds(QRect(arena::kDiceLefts[i], arena::kDiceTop, side, side) & strip);
-        die->setToolTip(arena::kDiceDesignToolTip.toString());
+        DicePic[i] = arena::makeDie(Backdrop, i);
         const auto index = static_cast<std::int16_t>(i);
-        connect(die, &PictureBox::clicked, this, [this, index] {
+        connect(DicePic[i], &PictureBox::clicked, this, [this, index] {
             if (!personLocked())
                 DicePic_Click(index);
         });
-        DicePic[i] = die;
         describeDie(i);
     }
     buildTimer();
@@ -228,7 +129,7 @@ void KolvoArena::buildMenus()
     mnuNewGame->setObjectName(arena::kNewGameMenuName.toString());
     for (int n = 1; n <= GameState::kMaxPlayers; ++n) {
         QAction* item = mnuNewGame->addAction(arena::kPlayerCountCaptions[n - 1].toString());
-        item->setObjectName(indexed(u"Spelarnummer", n));
+        item->setObjectName(arena::indexedName(u"Spelarnummer", n));
         const auto index = static_cast<std::int16_t>(n);
         connect(item, &QAction::triggered, this, [this, index] { SpelarNummer_Click(index); });
         Spelarnummer[n] = item;
@@ -388,6 +289,6 @@ void KolvoArena::showEvent(QShowEvent* event)
     GameWindow::showEvent(event);
     if (!placed_) {
         placed_ = true;
-        centreOnScreen(this);
+        arena::centreOnScreen(this);
     }
 }
