@@ -20,6 +20,7 @@
 #include "ui/Announcer.h"
 #include "ui/CoachPanel.h"
 #include "ui/HelpWindow.h"
+#include "ui/HintTips.h"
 #include "ui/KeyRepeat.h"
 #include "ui/PictureBox.h"
 #include "ui/ScoreTable.h"
@@ -68,6 +69,15 @@ KolvoArena::~KolvoArena()
 
 void KolvoArena::buildControls()
 {
+    // The window's keys, its menus' shortcuts and Space on its buttons act once however long
+    // they are held.
+    const auto* keys = new ui::KeyGuard(*this, {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_Return,
+                                                Qt::Key_Enter, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F6});
+    // A category's hint shows beside the categories' frame, where it covers no other row.
+    auto* hints = new ui::HintTips(*this, *keys, [this](const QWidget& box) {
+        return Backdrop->mapToGlobal(QPoint(arena::kFrames[0].right() + 4, box.y()));
+    });
+
     Backdrop = arena::makeBackdrop(this);
     setCentralWidget(Backdrop);
 
@@ -90,7 +100,7 @@ void KolvoArena::buildControls()
         });
         // After a player's own click: a tick that was not taken as a choice goes back.
         connect(box, &QCheckBox::clicked, this, [this, index] { putBackUntakenTick(index); });
-        box->installEventFilter(this);
+        hints->watch(box);
         Score[row.index] = arena::makeScoreLabel(Backdrop, row);
     }
     for (int p = 1; p <= GameState::kMaxPlayers; ++p) {
@@ -180,22 +190,6 @@ void KolvoArena::buildMenus()
         ui::showSideWindow(*this, *window, *centralWidget(), {arena::kDiceFrame, arena::kRoller});
     });
 
-    // The window's keys, its menus' shortcuts and Space on its buttons act once however long
-    // they are held.
-    new ui::KeyGuard(*this,
-                     {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_Return, Qt::Key_Enter, Qt::Key_F1,
-                      Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F6});
-    // A hint that is up belongs to the turn it was asked for in.
-    connect(this, &KolvoArena::gameChanged, this, [this, turn = std::pair{-1, -1}]() mutable {
-        int written = 0;
-        for (int p = 1; p <= state.NumPlayers; ++p)
-            for (int c = 1; c <= GameState::kCategories; ++c)
-                written += state.Points[p][c] != GameState::kFree ? 1 : 0;
-        if (const std::pair now{gameId(), written}; now != turn) {
-            turn = now;
-            QToolTip::hideText();
-        }
-    });
 }
 
 void KolvoArena::setDieHeld(int i, bool held)
@@ -247,36 +241,6 @@ void KolvoArena::keyPressEvent(QKeyEvent* event)
     } else {
         GameWindow::keyPressEvent(event);
     }
-}
-
-bool KolvoArena::eventFilter(QObject* watched, QEvent* event)
-{
-    // A category's hint shows beside the categories' frame, where it covers no other
-    // row, both for the mouse and when the box gets the keyboard focus.
-    // For the keyboard only when the person moved the focus there: not when the program moves
-    // it, nor Qt when the roll button is disabled after the third roll.
-    auto* box = qobject_cast<QCheckBox*>(watched);
-    bool focused = false;
-    if (event->type() == QEvent::FocusIn) {
-        const auto* keys = findChild<ui::KeyGuard*>(QString(), Qt::FindDirectChildrenOnly);
-        focused = keys && keys->movingFocus();
-    }
-    if (box && (event->type() == QEvent::ToolTip || focused)) {
-        const auto showHint = [this, box = QPointer<QCheckBox>(box)] {
-            if (box && !box->toolTip().isEmpty()) {
-                const QPoint beside(arena::kFrames[0].right() + 4, box->y());
-                QToolTip::showText(Backdrop->mapToGlobal(beside), box->toolTip(), box);
-            }
-        };
-        if (event->type() == QEvent::ToolTip)
-            showHint();
-        else
-            // Once the focus has moved: Qt tells the box's style of the focus after the box,
-            // and a tool tip that is up hides at any focus event.
-            QMetaObject::invokeMethod(this, showHint, Qt::QueuedConnection);
-        return event->type() == QEvent::ToolTip;
-    }
-    return GameWindow::eventFilter(watched, event);
 }
 
 void KolvoArena::showRollCount(int count)

@@ -164,7 +164,6 @@ private:
     void describeTurn();
     void paintTable();
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void putBackUntakenTick(std::int16_t Index);
     void describePlayerSheet(int player);
     void showEvent(QShowEvent* event) override;

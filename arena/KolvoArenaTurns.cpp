@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolTip>
 
 #include "arena/ArenaTexts.h"
 #include "arena/ComputerTurn.h"
@@ -93,6 +94,7 @@ void KolvoArena::describeTurn()
 {
     // The keys were told once, as the game began; at the roll button a screen reader hears
     // only whose turn it is when it is not the person's own.
+    QToolTip::hideText(); // a hint that is up belongs to the turn it was asked for in
     const int p = state.CurrentPlayer + 1;
     Roller->setAccessibleDescription(isComputer(p) ? texts::kComputerInTurn.arg(state.Names[std::size_t(p)])
                                                    : QString());

@@ -480,7 +480,11 @@ private slots:
             } else {
                 QTest::keyClick(&f.a(), w[0] == u"F5" ? Qt::Key_F5 : Qt::Key_F6);
             }
-            QTest::qWait(2 * Announcer::kSettleMs);
+            // Until the announcer has said all it holds: nothing more for a while.
+            for (qsizetype before = -1; before != told.size();) {
+                before = told.size();
+                QTest::qWait(3 * Announcer::kSettleMs);
+            }
         }
         QCOMPARE(told.size(), heard.size());
         for (qsizetype k = 0; k < heard.size(); ++k)
