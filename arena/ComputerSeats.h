@@ -18,6 +18,7 @@ struct SeatPlan {
     std::bitset<GameState::kMaxPlayers + 1> computer;                       // 1..6
     rules::Strength strength = rules::Strength::Medium;
     Pace pace = Pace::Normal;
+    int players = 0;               // in a game against the computer, people and computers
     bool discardConfirmed = false; // the running game's players agreed to give it up
 };
 
