@@ -699,12 +699,14 @@ def watch_computer_turn(run, seat, probe, tally):
     each of its holds and its choice against the solver."""
     before, total = read_sheet(run, seat)
     position = position_of(before, total)
-    rolls, dice = 0, None
+    rolls, dice, first_roll = 0, None, None
     end = time.monotonic() + 30
     while time.monotonic() < end:
         run.require_alive()
         after, _ = read_sheet(run, seat)
         if after != before:
+            if first_roll is not None:
+                tally["seconds"].append(time.monotonic() - first_roll)
             category = next(c for c in after if c not in before)
             if dice is None:
                 tally["missed"] += 1
@@ -715,6 +717,8 @@ def watch_computer_turn(run, seat, probe, tally):
             tally["categories"] += best_is(run, categories, str(category), f"{seat}: category for {dice}")
             return
         m = re.fullmatch(r"Kast (\d) av 3", ax.name(run.roller))
+        if m and first_roll is None:
+            first_roll = time.monotonic()
         if m and int(m.group(1)) > rolls:
             names = [DIE_NAME.fullmatch(ax.name(d)) for d in run.dice]
             if all(names) and not any(n.group(4) for n in names) and all(n.group(2) != "ingen" for n in names):
@@ -759,8 +763,10 @@ def game_against_computers(session, program, problems, shots, probe_path):
     session.key("2")
     session.key("Tab")
     session.key("p")
+    session.key("Tab")
+    session.key("s")  # Snabb: a computer's turn in about two seconds
     lists = [ax.name(c) for c in ax.by_role(form, "combo box")]
-    run.check(lists == ["1", "2", PERFECT, "Normal"], f"the form shows {lists}")
+    run.check(lists == ["1", "2", PERFECT, "Snabb"], f"the form shows {lists}")
     session.key("Return")
     run.wait_dialog(text="Vad heter spelare nr 1 ?")
     session.type_text(person)
@@ -771,7 +777,7 @@ def game_against_computers(session, program, problems, shots, probe_path):
     run.check(shown == names, f"players {shown}, expected {names}")
     run.shot("against the computer")
 
-    tally = {"holds": 0, "categories": 0, "missed": 0}
+    tally = {"holds": 0, "categories": 0, "missed": 0, "seconds": []}
     for turn in range(15):
         seen = person_turn_by_keyboard(run, session, person)
         run.check(all(box == ("Kolvo", "Gratulerar ! Du har fått 50 poäng i bonus !")
@@ -799,6 +805,12 @@ def game_against_computers(session, program, problems, shots, probe_path):
           f"{tally['holds']} holds, {tally['categories']} categories, {tally['missed']} not seen whole", flush=True)
     run.check(tally["categories"] == 30, f"only {tally['categories']} of 30 computer choices checked")
     run.check(tally["missed"] <= 3, f"{tally['missed']} computer moves not seen whole")
+    seconds = sorted(tally["seconds"])
+    median = seconds[len(seconds) // 2] if seconds else float("inf")
+    print(f"a computer's turn at Snabb, first roll to the next player's turn: median {median:.2f} s, "
+          f"{seconds[0] if seconds else 0:.2f} to {seconds[-1] if seconds else 0:.2f} s over {len(seconds)} turns",
+          flush=True)
+    run.check(median <= 2.0, f"a computer's turn at Snabb took {median:.2f} s at the median")
 
     # Again: the form offers the last choices; Exit in the middle of a computer's turn.
     session.focus(run.arena_win)
@@ -807,7 +819,7 @@ def game_against_computers(session, program, problems, shots, probe_path):
     session.key("d")
     form = ax.wait_window(run.app, "Mot datorn", roles=("dialog",))
     lists = [ax.name(c) for c in ax.by_role(form, "combo box")]
-    run.check(lists == ["1", "2", PERFECT, "Normal"], f"the form offers {lists} the second time")
+    run.check(lists == ["1", "2", PERFECT, "Snabb"], f"the form offers {lists} the second time")
     session.key("Return")
     run.wait_dialog(text="Vad heter spelare nr 1 ?")
     session.type_text(person)
