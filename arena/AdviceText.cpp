@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arena/AdviceText.h"
+#include "arena/ArenaTexts.h"
 #include "arena/TableTexts.h"
+#include "rules/SolverCache.h"
 
 #include <algorithm>
 #include <vector>
@@ -64,6 +66,22 @@ bool validDice(const rules::Dice& dice)
 
 } // namespace
 
+Advice coachAdvice(const rules::TableProvider& tables, const GameState& state)
+{
+    if (state.NumPlayers == 0)
+        return {{}, kCoachNoGame.toString(), {}};
+    const int player = state.CurrentPlayer + 1;
+    const QString& name = state.Names[std::size_t(player)];
+    const QString heading = kCoachFor.arg(name.isEmpty() ? kCoachPlayerNumber.arg(QString::number(player)) : name);
+    if (!tables.ready())
+        return {heading, (tables.solving() ? kCoachSolving : kCoachLoading).toString(), {}};
+    if (state.Rolling)
+        return {heading, kCoachRolling.toString(), {}};
+    Advice advice = adviceText(*tables.table(), state, player, rules::rollsDoneOf(state));
+    advice.heading = heading;
+    return advice;
+}
+
 QString widestAdvice()
 {
     return kHoldSome.arg(u"4 4 5 5", kSeveralDice.arg(kLastOfList.arg(u"1, 2, 3", u"4")), kCountWords[1]);
@@ -73,10 +91,10 @@ Advice adviceText(const rules::SolverTable& table, const GameState& state, int p
 {
     const rules::SheetPosition position = rules::sheetPositionOf(state, player);
     if (position.used == rules::kAllCategories)
-        return {kSheetFull.toString(), {}};
+        return {{}, kSheetFull.toString(), {}};
     const rules::Dice dice = rules::diceOf(state);
     if (rollsDone <= 0 || !validDice(dice))
-        return {kRollFirst.toString(), {}};
+        return {{}, kRollFirst.toString(), {}};
     const rules::TurnPlan plan(table, position);
     Advice advice;
     if (rollsDone >= 3) {

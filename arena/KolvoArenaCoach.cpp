@@ -45,23 +45,6 @@ void KolvoArena::toggleCoachPanel()
 
 void KolvoArena::refreshCoachPanel()
 {
-    // The current player's own sheet, as a game of one; reading it changes nothing.
-    if (state.NumPlayers == 0) {
-        coachPanel_->showAdvice(QString(), texts::kCoachNoGame.toString(), {});
-        return;
-    }
-    const int player = state.CurrentPlayer + 1;
-    const QString& name = state.Names[std::size_t(player)];
-    const QString heading
-        = texts::kCoachFor.arg(name.isEmpty() ? texts::kCoachPlayerNumber.arg(QString::number(player)) : name);
-    if (!solverTable_->ready()) {
-        const QStringView waiting = solverTable_->solving() ? texts::kCoachSolving : texts::kCoachLoading;
-        coachPanel_->showAdvice(heading, waiting.toString(), {});
-    } else if (state.Rolling) {
-        coachPanel_->showAdvice(heading, texts::kCoachRolling.toString(), {});
-    } else {
-        const texts::Advice advice
-            = texts::adviceText(*solverTable_->table(), state, player, rules::rollsDoneOf(state));
-        coachPanel_->showAdvice(heading, advice.note, advice.rows);
-    }
+    const texts::Advice advice = texts::coachAdvice(tableProvider(), state);
+    coachPanel_->showAdvice(advice.heading, advice.note, advice.rows);
 }
