@@ -28,7 +28,7 @@ class Announcer : public QObject {
     Q_OBJECT
 public:
     static constexpr int kRepeatWindowMs = 1000;
-    static constexpr int kSettleMs = 100;
+    static constexpr int kSettleMs = 250;
     static constexpr int kActivationWaitMs = 300;
 
     explicit Announcer(QWidget* window);
