@@ -7,6 +7,7 @@
 #include "rules/GameFlow.h"
 #include "rules/ScoreSheet.h"
 #include "rules/SolverCache.h"
+#include "ui/Announcer.h"
 #include "ui/PictureBox.h"
 
 // Whole flows of play on the main window, with scripted dice and dialog answers.
@@ -484,8 +485,14 @@ private slots:
         f.roll({1, 1, 2, 3, 4});
         f.pick(1); // the person's last turn
         f.dialogs.shown.clear();
+        QStringList heard;
+        connect(&f.a().announcer(), &Announcer::announced, this, [&heard](const QString& s) { heard << s; });
         for (int guard = 0; guard < 20 && !rules::allCategoriesUsed(f.s()); ++guard)
             computerMoves(f, face);
+        // Heard in the words a person's write is heard in.
+        const QString wrote = free == 6 ? QStringLiteral("Datorn 1 skrev Sexor: 30 poäng. Bonus: 50 poäng.")
+                                        : QStringLiteral("Datorn 1 strök Storan.");
+        QTRY_VERIFY2(heard.join(u' ').contains(wrote), qPrintable(heard.join(u'|')));
         QCOMPARE(countOf(f.soundsPlayed(), QByteArray("Play /opt/kolvo/") + sound), 1);
         const int total = free == 6 ? 200 + 30 + 50 : 200;
         QCOMPARE(f.dialogs.messageTexts(), // the winner box alone
