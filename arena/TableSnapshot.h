@@ -14,11 +14,11 @@ struct KolvoArena::TableSnapshot {
     bool rolling = false;
     bool rollerEnabled = false;
     QString rollerText;
-    std::array<QString, GameState::kMaxPlayers + 1> names;
-    std::array<QString, GameState::kMaxPlayers + 1> sums;
-    std::array<QString, GameState::kCategories + 1> scores;
+    std::array<QString, GameState::kMaxPlayers + 1> names{};
+    std::array<QString, GameState::kMaxPlayers + 1> sums{};
+    std::array<QString, GameState::kCategories + 1> scores{};
     std::array<bool, GameState::kCategories + 1> ticked{};
     std::array<bool, GameState::kCategories + 1> enabled{};
     std::array<bool, GameState::kDice> held{};
-    std::array<QString, GameState::kDice> dieTips;
+    std::array<QString, GameState::kDice> dieTips{};
 };

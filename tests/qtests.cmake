@@ -5,7 +5,7 @@
 function(kolvo_qtest name)
   add_executable(${name} ${KOLVO_TEST_DIR}/${name}.cpp ${ARGN})
   target_include_directories(${name} PRIVATE ${KOLVO_TEST_DIR})
-  target_link_libraries(${name} PRIVATE kolvocore Qt6::Test kolvo_warnings)
+  target_link_libraries(${name} PRIVATE kolvocore Qt6::Test kolvo_warnings kolvo_sanitize)
   target_compile_options(${name} PRIVATE -O0)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
@@ -16,7 +16,7 @@ endfunction()
 
 # The rules' own suite links the rules alone: no window can creep into them.
 add_executable(evaluation_test ${KOLVO_TEST_DIR}/evaluation_test.cpp)
-target_link_libraries(evaluation_test PRIVATE kolvorules Qt6::Test kolvo_warnings)
+target_link_libraries(evaluation_test PRIVATE kolvorules Qt6::Test kolvo_warnings kolvo_sanitize)
 target_compile_options(evaluation_test PRIVATE -O0)
 add_test(NAME evaluation_test COMMAND evaluation_test)
 set_tests_properties(evaluation_test PROPERTIES LABELS "qtest;sanitize" TIMEOUT 300)
@@ -39,7 +39,7 @@ set_property(TEST sound_playsound_test sound_sdlmedia_test APPEND PROPERTY LABEL
 
 # The gate itself: a fault of each kind must fail its run.
 add_executable(sanitizer_gate ${KOLVO_TEST_DIR}/sanitizer/gate.cpp)
-target_link_libraries(sanitizer_gate PRIVATE kolvo_warnings)
+target_link_libraries(sanitizer_gate PRIVATE kolvo_warnings kolvo_sanitize)
 foreach(mode undefined address leak)
   # Passes only when the run fails and its output carries the sanitizer's report.
   add_test(NAME sanitizer_gate_${mode}
