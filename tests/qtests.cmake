@@ -2,7 +2,7 @@
 # The Qt Test suites, on the sanitizer build: any report fails the suite. The suites'
 # own code is compiled without optimisation, which halves their compile time; the code
 # they test keeps its optimisation in the libraries they link. They share one
-# precompiled <QtTest>, made with the first of them, which halves it again.
+# precompiled <QtTest>, made with the first of them, which takes another third off.
 set(KOLVO_QTEST_PCH_OWNER platform_test)
 function(kolvo_qtest name)
   add_executable(${name} ${KOLVO_TEST_DIR}/${name}.cpp ${ARGN})
