@@ -6,7 +6,7 @@
 set(KOLVO_SOUNDS_DIR ${PROJECT_SOURCE_DIR}/assets/sounds)
 
 add_executable(kolvo-sound-player ${KOLVO_TEST_DIR}/audio/sound_player.cpp)
-target_link_libraries(kolvo-sound-player PRIVATE kolvocore kolvo_warnings)
+target_link_libraries(kolvo-sound-player PRIVATE kolvocore kolvo_warnings kolvo_sanitize)
 add_test(NAME sound_pulse_playback
   COMMAND bash ${KOLVO_TEST_DIR}/audio/pulse_playback.sh
           $<TARGET_FILE:kolvo-sound-player> ${KOLVO_SOUNDS_DIR})

@@ -29,7 +29,7 @@ add_test(NAME e2e_looks
 # A person by keyboard against two perfect computers, each computer move checked against the
 # solver's ranking, which the small probe below gives.
 add_executable(solver_probe ${KOLVO_E2E_DIR}/solver_probe.cpp)
-target_link_libraries(solver_probe PRIVATE kolvorules kolvo_warnings)
+target_link_libraries(solver_probe PRIVATE kolvorules kolvo_warnings kolvo_sanitize)
 add_test(NAME e2e_computer
   COMMAND /usr/bin/python3 ${KOLVO_E2E_DIR}/play_games.py $<TARGET_FILE:kolvo>
           --computer $<TARGET_FILE:solver_probe> --shots ${KOLVO_E2E_SHOTS}/computer)

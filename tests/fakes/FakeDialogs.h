@@ -39,8 +39,13 @@ public:
         shown.push_back({Shown::Input, prompt, title, DialogButtons::OkCancel});
         if (inputs.empty())
             return QString();
-        std::optional<QString> s = inputs.front();
+        // The text is taken out, not the optional: GCC warns of a copied
+        // std::optional<QString> as maybe uninitialised.
+        const bool cancelled = !inputs.front();
+        QString s = cancelled ? QString() : std::move(*inputs.front());
         inputs.pop_front();
+        if (cancelled)
+            return std::nullopt;
         return s;
     }
 

@@ -6,7 +6,6 @@
 #include <span>
 #include <stop_token>
 #include <vector>
-#include <QString>
 
 #include "rules/GameState.h"
 
