@@ -22,7 +22,10 @@ inline QString dieName(int number, int face, bool held, bool rolling)
 {
     const QString shown = face >= 1 && face <= 6 ? QString::number(face) : kDieNoFace.toString();
     return kDieName.arg(QString::number(number), shown)
-        + (held ? kDieHeldMark : rolling ? kDieRollingMark : QStringView()).toString();
+        + (held          ? kDieHeldMark
+               : rolling ? kDieRollingMark
+                         : QStringView())
+              .toString();
 }
 inline constexpr QStringView kDieHeld = u"Tärningen hålls";
 inline constexpr QStringView kRollCount = u"Kast %1 av 3";

@@ -50,8 +50,7 @@ std::optional<SeatPlan> askComputerGame(Dialogs& dialogs, ComputerGameChoice& la
     seats.pace = game.pace;
     seats.discardConfirmed = true;
     for (int i = 1; i <= game.people; ++i) {
-        const auto name
-            = dialogs.askText(texts::kNamePrompt.arg(QString::number(i)), texts::kTitle.toString());
+        const auto name = dialogs.askText(texts::kNamePrompt.arg(QString::number(i)), texts::kTitle.toString());
         if (!name)
             return std::nullopt;
         seats.names[std::size_t(i)] = *name;
@@ -63,4 +62,3 @@ std::optional<SeatPlan> askComputerGame(Dialogs& dialogs, ComputerGameChoice& la
     }
     return seats;
 }
-

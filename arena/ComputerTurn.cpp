@@ -9,9 +9,10 @@
 #include "rules/Solver.h"
 #include "rules/SolverCache.h"
 
-ComputerTurn::ComputerTurn(KolvoArena& seat, rules::TableProvider& tables, RandomSource& random, rules::Strength strength,
-                           Pace pace)
-    : QObject(&seat), seat_(seat), tables_(tables), random_(random), strength_(strength), pace_(pace), gameId_(seat.gameId())
+ComputerTurn::ComputerTurn(KolvoArena& seat, rules::TableProvider& tables, RandomSource& random,
+                           rules::Strength strength, Pace pace)
+    : QObject(&seat), seat_(seat), tables_(tables), random_(random), strength_(strength), pace_(pace),
+      gameId_(seat.gameId())
 {
     pause_.setSingleShot(true);
     pause_.setInterval(pauseMs(pace));
@@ -116,8 +117,8 @@ void ComputerTurn::decide()
     const rules::TurnPlan plan(*tables_.table(), rules::sheetPositionOf(s, player));
     const int rollsLeft = rules::kRollsPerTurn - rules::rollsDoneOf(s);
     // Perfect play draws nothing, so it leaves the dice's sequence alone.
-    decision_ = rules::chooseMove(rules::choicesFor(plan, rules::diceOf(s), rollsLeft),
-                                  rules::temperatureOf(strength_), [this] { return double(random_.next()); });
+    decision_ = rules::chooseMove(rules::choicesFor(plan, rules::diceOf(s), rollsLeft), rules::temperatureOf(strength_),
+                                  [this] { return double(random_.next()); });
     if (decision_->write && decision_->category == 0) {
         // Only a sheet no game can make has no values; the first free row ends the turn.
         int free = 1;

@@ -34,7 +34,6 @@
 #include "ui/Pictures.h"
 #include "ui/DesignLook.h"
 
-
 KolvoArena::KolvoArena(const Services& services, FacePictureSource facePicture, QWidget* parent)
     : GameWindow(parent), services_(services), facePicture_(std::move(facePicture))
 {
@@ -71,8 +70,9 @@ void KolvoArena::buildControls()
 {
     // The window's keys, its menus' shortcuts and Space on its buttons act once however long
     // they are held.
-    const auto* keys = new ui::KeyGuard(*this, {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_Return,
-                                                Qt::Key_Enter, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F6});
+    const auto* keys = new ui::KeyGuard(*this,
+                                        {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_Return,
+                                         Qt::Key_Enter, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F6});
     // A category's hint shows beside the categories' frame, where it covers no other row.
     auto* hints = new ui::HintTips(*this, *keys, [this](const QWidget& box) {
         return Backdrop->mapToGlobal(QPoint(arena::kFrames[0].right() + 4, box.y()));
@@ -189,7 +189,6 @@ void KolvoArena::buildMenus()
         }
         ui::showSideWindow(*this, *window, *centralWidget(), {arena::kDiceFrame, arena::kRoller});
     });
-
 }
 
 void KolvoArena::setDieHeld(int i, bool held)

@@ -46,8 +46,8 @@ public:
     ~KolvoArena() override;
 
     GameState state;
-    QString AppDir;             // the program's directory, ending in "/"; set at load
-    std::int32_t TickCount = 0; // ticks of the running roll animation
+    QString AppDir;                // the program's directory, ending in "/"; set at load
+    std::int32_t TickCount = 0;    // ticks of the running roll animation
     bool IgnoreScoreClick = false; // the program un-ticks a box: that is no player's choice
 
     // Controls, by their design names; arrays keep their design index ranges
@@ -187,9 +187,9 @@ private:
     rules::TableProvider* solverTable_ = nullptr; // made at the first need (tableProvider)
     CoachPanel* coachPanel_ = nullptr;            // made at the first showing
     Announcer* announcer_ = nullptr;
-    bool closeUnasked_ = false;                   // the exit was confirmed, or the session is ending
+    bool closeUnasked_ = false; // the exit was confirmed, or the session is ending
     bool placed_ = false;
-    bool howToTold_ = false; // the keys are told as the first game of the run begins
+    bool howToTold_ = false;       // the keys are told as the first game of the run begins
     bool scoreClickTaken_ = false; // the player's category click under way reached RecordScore
     int gameId_ = 0;
 

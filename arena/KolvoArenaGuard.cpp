@@ -52,7 +52,8 @@ void KolvoArena::paintTable()
     if (rolls > 0)
         showRollCount(rolls);
     else
-        Roller->setText((!inGame || rules::firstTurn(state) ? texts::kRollerNewGame : texts::kRollerNextTurn).toString());
+        Roller->setText(
+            (!inGame || rules::firstTurn(state) ? texts::kRollerNewGame : texts::kRollerNextTurn).toString());
     for (int p = 1; p <= GameState::kMaxPlayers; ++p) {
         lblPlayer[p]->setText(state.Names[p]);
         const std::int16_t total = state.Points[p][GameState::kTotalRow];

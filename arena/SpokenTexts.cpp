@@ -12,7 +12,8 @@ namespace texts {
 namespace {
 
 constexpr QStringView kStarts = u"Spelet börjar. Spelare: %1. %2 kastar först.";
-constexpr QStringView kHowTo = u" Tryck Enter för att kasta, siffrorna 1 till 5 håller tärningar, pilarna väljer kategori.";
+constexpr QStringView kHowTo
+    = u" Tryck Enter för att kasta, siffrorna 1 till 5 håller tärningar, pilarna väljer kategori.";
 constexpr QStringView kRoll = u"Kast %1 av 3: %2";
 constexpr QStringView kHeldDie = u"%1 hålls";
 constexpr QStringView kDieHeldNow = u"Tärning %1: %2, hålls";

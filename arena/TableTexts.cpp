@@ -188,12 +188,14 @@ ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& 
             }
             if (p == justWritten.player && row.index == justWritten.category) {
                 cell.look = ui::SheetCell::Look::Marked;
-                cell.description = cell.description.isEmpty() ? kJustWritten.toString()
-                                                               : cell.description + QStringLiteral(", ") + kJustWritten.toString();
+                cell.description = cell.description.isEmpty()
+                    ? kJustWritten.toString()
+                    : cell.description + QStringLiteral(", ") + kJustWritten.toString();
             }
             column.cells.push_back(cell);
         }
-        const QString upper = kUpperOf.arg(QString::number(rules::upperSum(state, p)), QString::number(rules::kBonusThreshold));
+        const QString upper
+            = kUpperOf.arg(QString::number(rules::upperSum(state, p)), QString::number(rules::kBonusThreshold));
         column.cells.push_back({upper, {}, ui::SheetCell::Look::Sum});
         column.cells.push_back({QString::number(sheet[GameState::kBonusRow]), {}, ui::SheetCell::Look::Sum});
         column.cells.push_back({QString::number(sheet[GameState::kTotalRow]), {}, ui::SheetCell::Look::Sum});

@@ -265,37 +265,42 @@ private slots:
         QTest::addColumn<QString>("outcome");
         QTest::newRow("a whole turn") << "new 2; roll 1 1 1 2 3; hold 0; hold 1; hold 2; roll 6 6 6 5 5; write 13"
                                       << "w13+0; turn 2, rolls 0, may roll, running, -, winner 0, totals 13/0";
-        QTest::newRow("three rolls spend the turn")
-            << "new 1; roll 1 2 3 4 6; roll 1 2 3 4 6; press"
-            << "turn 1, rolls 3, -, running, -, winner 0, totals 0";
-        QTest::newRow("a press while tumbling counts") << "new 1; press; press" << "turn 1, rolls 2, may roll, running, -, winner 0, totals 0";
-        QTest::newRow("held dice keep their faces") << "new 1; roll 2 2 2 2 2; hold 4; roll 3 3 3 3 3; write 15"
-                                                    << "w14+0; turn 1, rolls 0, may roll, running, -, winner 0, totals 14";
-        QTest::newRow("no hold before the dice settle") << "new 1; hold 0; press; hold 1; settle 5 5 5 5 5; write 5"
-                                                        << "w25+0; turn 1, rolls 0, may roll, running, -, winner 0, totals 25";
+        QTest::newRow("three rolls spend the turn") << "new 1; roll 1 2 3 4 6; roll 1 2 3 4 6; press"
+                                                    << "turn 1, rolls 3, -, running, -, winner 0, totals 0";
+        QTest::newRow("a press while tumbling counts") << "new 1; press; press"
+                                                       << "turn 1, rolls 2, may roll, running, -, winner 0, totals 0";
+        QTest::newRow("held dice keep their faces")
+            << "new 1; roll 2 2 2 2 2; hold 4; roll 3 3 3 3 3; write 15"
+            << "w14+0; turn 1, rolls 0, may roll, running, -, winner 0, totals 14";
+        QTest::newRow("no hold before the dice settle")
+            << "new 1; hold 0; press; hold 1; settle 5 5 5 5 5; write 5"
+            << "w25+0; turn 1, rolls 0, may roll, running, -, winner 0, totals 25";
         QTest::newRow("the bonus at 63")
             << "new 1; roll 1 1 1 2 3; write 1; roll 2 2 2 1 3; write 2; roll 3 3 3 1 2; write 3;"
                "roll 4 4 4 1 2; write 4; roll 5 5 5 1 2; write 5; roll 6 6 6 1 2; write 6"
             << "w3+0; w6+0; w9+0; w12+0; w15+0; w18+50; turn 1, rolls 0, may roll, running, -, winner 0, totals 113";
-        QTest::newRow("62 earns no bonus") << "new 1; roll 6 6 6 6 6; write 6; roll 5 5 5 5 1; write 5; roll 4 4 4 1 1; write 4"
-                                           << "w30+0; w20+0; w12+0; turn 1, rolls 0, may roll, running, -, winner 0, totals 62";
+        QTest::newRow("62 earns no bonus")
+            << "new 1; roll 6 6 6 6 6; write 6; roll 5 5 5 5 1; write 5; roll 4 4 4 1 1; write 4"
+            << "w30+0; w20+0; w12+0; turn 1, rolls 0, may roll, running, -, winner 0, totals 62";
         QTest::newRow("the last category ends the game")
             << "new 2; fill; roll 6 6 6 6 5; write 15; roll 1 1 1 1 2; write 15"
             << "w29+0; w6+0; turn 1, rolls 0, -, -, over, winner 1, totals 29/6";
-        QTest::newRow("a tie goes to the first")
-            << "new 2; fill; roll 6 6 6 6 5; write 15; roll 5 6 6 6 6; write 15"
-            << "w29+0; w29+0; turn 1, rolls 0, -, -, over, winner 1, totals 29/29";
-        QTest::newRow("a used category is refused") << "new 1; roll 1 1 1 1 1; write 1; roll 1 1 2 2 2; write 1"
-                                                    << "w5+0; refused; turn 1, rolls 1, may roll, running, -, winner 0, totals 5";
-        QTest::newRow("no write before the first roll settles") << "new 1; write 15; press; write 15"
-                                                                << "refused; refused; turn 1, rolls 1, may roll, running, -, winner 0, totals 0";
+        QTest::newRow("a tie goes to the first") << "new 2; fill; roll 6 6 6 6 5; write 15; roll 5 6 6 6 6; write 15"
+                                                 << "w29+0; w29+0; turn 1, rolls 0, -, -, over, winner 1, totals 29/29";
+        QTest::newRow("a used category is refused")
+            << "new 1; roll 1 1 1 1 1; write 1; roll 1 1 2 2 2; write 1"
+            << "w5+0; refused; turn 1, rolls 1, may roll, running, -, winner 0, totals 5";
+        QTest::newRow("no write before the first roll settles")
+            << "new 1; write 15; press; write 15"
+            << "refused; refused; turn 1, rolls 1, may roll, running, -, winner 0, totals 0";
         QTest::newRow("the third roll is written only once settled")
             << "new 1; roll 1 1 1 1 1; roll 1 1 1 1 1; press; write 1; settle 2 2 2 2 2; write 1"
             << "refused; w0+0; turn 1, rolls 0, may roll, running, -, winner 0, totals 0";
         QTest::newRow("a cancelled new game is put back")
             << "new 2; roll 6 6 6 6 6; write 14; keep; new 3; back; roll 2 2 3 3 3; write 13"
             << "w50+0; w13+0; turn 1, rolls 0, may roll, running, -, winner 0, totals 50/13";
-        QTest::newRow("no game") << "" << "turn 1, rolls 0, -, -, -, winner 0, totals ";
+        QTest::newRow("no game") << ""
+                                 << "turn 1, rolls 0, -, -, -, winner 0, totals ";
     }
     void flowScripts()
     {
@@ -645,7 +650,8 @@ private slots:
         const rules::PlayerReview review = rules::reviewOf(2, log.decisions(), std::vector{verdict});
         QCOMPARE(review.lost, best - chosen);
         QCOMPARE(review.costly, best - chosen > rules::kCostlyLoss ? 1 : 0);
-        QCOMPARE(review.costlyOnes, best - chosen > rules::kCostlyLoss ? std::vector<std::size_t>{0} : std::vector<std::size_t>{});
+        QCOMPARE(review.costlyOnes,
+                 best - chosen > rules::kCostlyLoss ? std::vector<std::size_t>{0} : std::vector<std::size_t>{});
         QCOMPARE(rules::reviewOf(1, log.decisions(), std::vector{verdict}).judged, 0);
     }
 

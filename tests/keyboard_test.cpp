@@ -437,14 +437,19 @@ private slots:
                                               << QStringList{start, "Kast 1 av 3: 1, 2, 3, 4, 6", "Tärning 5: 6, hålls",
                                                              "Tärning 5: 6, släppt", "Ada strök Kolvo. Nu kastar Bo."};
         QTest::newRow("asked for") << QStringList{"new", "F5", "roll 6 6 6 6 6", "key 1", "F5", "pick 14", "F6"}
-                                   << QStringList{start, "Ada kastar: inget kast ännu.", "Kast 1 av 3: 6, 6, 6, 6, 6",
-                                                  "Tärning 1: 6, hålls", "Kast 1 av 3: 6 hålls, 6, 6, 6, 6",
-                                                  "Ada skrev Kolvo: 50 poäng. Nu kastar Bo.",
-                                                  "Bo: fria är Ettor, Tvåor, Treor, Fyror, Femmor, Sexor, Par, Två par, "
-                                                  "Triss, Fyrtal, Lillan, Storan, Kåk, Kolvo och Chans. Övre summa 0 "
-                                                  "av 63. Summa 0."};
+                                   << QStringList{
+                                          start,
+                                          "Ada kastar: inget kast ännu.",
+                                          "Kast 1 av 3: 6, 6, 6, 6, 6",
+                                          "Tärning 1: 6, hålls",
+                                          "Kast 1 av 3: 6 hålls, 6, 6, 6, 6",
+                                          "Ada skrev Kolvo: 50 poäng. Nu kastar Bo.",
+                                          "Bo: fria är Ettor, Tvåor, Treor, Fyror, Femmor, Sexor, Par, Två par, "
+                                          "Triss, Fyrtal, Lillan, Storan, Kåk, Kolvo och Chans. Övre summa 0 "
+                                          "av 63. Summa 0."};
         QTest::newRow("the end") << QStringList{"new", "fill", "roll 6 6 6 6 5", "pick 15", "roll 1 1 1 1 2", "pick 15"}
-                                 << QStringList{start, "Kast 1 av 3: 6, 6, 6, 6, 5", "Ada skrev Chans: 29 poäng. Nu kastar Bo.",
+                                 << QStringList{start, "Kast 1 av 3: 6, 6, 6, 6, 5",
+                                                "Ada skrev Chans: 29 poäng. Nu kastar Bo.",
                                                 "Kast 1 av 3: 1, 1, 1, 1, 2",
                                                 "Bo skrev Chans: 6 poäng. Spelet är slut. Ada vann med 29 poäng. Bo 6 "
                                                 "poäng. Nytt rekord!"};
@@ -536,10 +541,9 @@ private slots:
                                          << QStringList{"Tärning 2: 4, hålls"};
         QTest::newRow("again at once") << QList<QStringList>{{"Tärning 2: 4, hålls"}, {"Tärning 2: 4, hålls"}}
                                        << QStringList{"Tärning 2: 4, hålls"};
-        QTest::newRow("released between") << QList<QStringList>{{"Tärning 2: 4, hålls"}, {"Tärning 2: 4, släppt"},
-                                                                {"Tärning 2: 4, hålls"}}
-                                          << QStringList{"Tärning 2: 4, hålls", "Tärning 2: 4, släppt",
-                                                         "Tärning 2: 4, hålls"};
+        QTest::newRow("released between")
+            << QList<QStringList>{{"Tärning 2: 4, hålls"}, {"Tärning 2: 4, släppt"}, {"Tärning 2: 4, hålls"}}
+            << QStringList{"Tärning 2: 4, hålls", "Tärning 2: 4, släppt", "Tärning 2: 4, hålls"};
         QTest::newRow("blank") << QList<QStringList>{{"  "}} << QStringList{};
     }
     void announcerTellsEachSentenceOnce()

@@ -6,7 +6,6 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-
 namespace ui {
 
 namespace {

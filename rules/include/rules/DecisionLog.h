@@ -74,9 +74,9 @@ std::vector<Verdict> judge(const SolverTable& table, std::span<const Decision> d
 // One player's decisions so far, summed up.
 struct PlayerReview {
     double lost = 0;
-    int costly = 0;                 // decisions that lost more than kCostlyLoss
-    int judged = 0;                 // decisions judged
-    int turnsDone = 0;              // categories written
+    int costly = 0;                      // decisions that lost more than kCostlyLoss
+    int judged = 0;                      // decisions judged
+    int turnsDone = 0;                   // categories written
     std::vector<std::size_t> costlyOnes; // indexes of the costly decisions, in the order made
 };
 

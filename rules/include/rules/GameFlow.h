@@ -34,7 +34,7 @@ bool mayRoll(const GameState& state);
 // not begin another tumble. HasRolled is left alone: it turns true only when a tumble
 // settles, so nothing can be held or written on dice of the previous turn.
 struct RollBegun {
-    int count = 0;         // 1..3, as the roll button shows it
+    int count = 0; // 1..3, as the roll button shows it
     bool startsTumble = false;
     bool lastOfTurn = false;
 };
