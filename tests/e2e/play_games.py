@@ -168,10 +168,11 @@ def check_sheet(run, players, current):
                   f"lblSum({p}) shows {ax.name(run.lbl_sum[p])!r}, expected {pl.sum_label!r}")
 
 
-def check_table(run, players, current, hints=None, winner=None):
+def check_table(run, players, current, hints=None, winner=None, wrote=None):
     """The score sheet, read as a table over AT-SPI, against the sheets the game holds: every
     recorded value (a 0 marked as given up), upper sum, bonus and total; in the column of the
-    player in turn the dimmed values of the dice on the table, equal to the category hints."""
+    player in turn the dimmed values of the dice on the table, equal to the category hints;
+    the category player `wrote` wrote last marked as just written, until the next roll."""
     rows, columns, marks, cells = ax.table_cells(run.table)
     want_rows = [CATEGORIES[c] for c in ROW_ORDER] + ["Övre summa", "Bonus", "Summa"]
     run.check(rows[:18] == want_rows, f"score sheet rows {rows}")
@@ -184,7 +185,10 @@ def check_table(run, players, current, hints=None, winner=None):
     for i, p in enumerate(players):
         for c in ROW_ORDER:
             if c in p.points:
-                want = (str(p.points[c]), "struken" if p.points[c] == 0 else "")
+                marks = ["struken"] if p.points[c] == 0 else []
+                if i == wrote and c == list(p.points)[-1]:
+                    marks.append("nyss skriven")
+                want = (str(p.points[c]), ", ".join(marks))
             elif hints is not None and i == current:
                 want = (str(hints[c]), "möjligt med tärningarna på bordet")
             else:
@@ -233,7 +237,7 @@ def play_game(run, names, rolls_plan, table=False):
         state["turn"] = t
         seen, expected = play_turn(run, players, current, rolls_plan(t), last, state)
         if table and t in TABLE_TURNS and not last:
-            check_table(run, players, (current + 1) % len(names))
+            check_table(run, players, (current + 1) % len(names), wrote=current)
         if t == 0:
             run.shot("first turn recorded")
         if last:
@@ -357,10 +361,11 @@ def check_end(run, players, seen_end, record_before):
 def check_final_table(run, players, winner):
     """After the game: the final sheet with the winner marked, a review line under each
     column once the table is there, and the same place and size after F3 twice."""
-    check_table(run, players, None, winner=players.index(winner))
+    last = len(players) - 1  # the last turn of the game is the last player's
+    check_table(run, players, None, winner=players.index(winner), wrote=last)
     reviewed = lambda: "Spelanalys" in ax.table_cells(run.table)[0]
     wait_for(reviewed, 30, "the review row under the columns")
-    _rows, cells = check_table(run, players, None, winner=players.index(winner))
+    _rows, cells = check_table(run, players, None, winner=players.index(winner), wrote=last)
     for p in players:
         loss, said = cells.get(("Spelanalys", p.name), ("", ""))
         run.check(LOSS.fullmatch(loss) and "poäng förlorade" in said, f"review of {p.name}: {loss!r}, {said!r}")
