@@ -2,6 +2,7 @@
 #include "arena/AdviceText.h"
 #include "arena/ArenaTexts.h"
 #include "arena/TableTexts.h"
+#include "rules/GameFlow.h"
 #include "rules/SolverCache.h"
 
 #include <algorithm>
@@ -96,16 +97,17 @@ Advice adviceText(const rules::SolverTable& table, const GameState& state, int p
     if (rollsDone <= 0 || !validDice(dice))
         return {{}, kRollFirst.toString(), {}};
     const rules::TurnPlan plan(table, position);
+    const rules::Choices choices = rules::choicesFor(plan, dice, rules::kRollsPerTurn - rollsDone);
     Advice advice;
-    if (rollsDone >= 3) {
-        const auto ranked = plan.rankCategories(dice);
+    if (choices.holds.empty()) {
+        const auto& ranked = choices.categories;
         for (std::size_t k = 0; k < kRanked && k < ranked.size(); ++k) {
             const rules::CategoryChoice& c = ranked[k];
             advice.rows.push_back(
                 {categoryPhrase(kCategoryNow, kScratchNow, c.category, c.pointsNow), pointsDecimal(c.expectedFinal)});
         }
     } else {
-        const auto ranked = plan.rankHolds(dice, 3 - rollsDone);
+        const auto& ranked = choices.holds;
         for (std::size_t k = 0; k < kRanked && k < ranked.size(); ++k)
             advice.rows.push_back({holdPhrase(dice, ranked[k]), pointsDecimal(ranked[k].expectedFinal)});
     }
