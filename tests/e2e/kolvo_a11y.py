@@ -56,8 +56,13 @@ def centre(acc):
 
 
 def children(acc):
+    """The children as they are now; one that went away while they were read (a box
+    closing) is left out."""
+    if acc is None:
+        return []
     fresh(acc)
-    return [acc.get_child_at_index(i) for i in range(acc.get_child_count())]
+    kids = (acc.get_child_at_index(i) for i in range(acc.get_child_count()))
+    return [k for k in kids if k is not None]
 
 
 def descendants(acc):
