@@ -50,13 +50,13 @@ void KolvoArena::putBackUntakenTick(std::int16_t Index)
 
 void KolvoArena::writeAsPlayer(int category)
 {
-    if (category < 1 || category > GameState::kCategories)
-        return;
+    ui::clearRingMark(Backdrop);
+    if (!rules::mayWrite(state, category))
+        return; // a box that takes nothing keeps its tick as it is
     {
         const QSignalBlocker quiet(ScoreVal[category]);
         ScoreVal[category]->setChecked(true); // the tick a click makes
     }
-    ui::clearRingMark(Backdrop);
     ScoreVal_Click(std::int16_t(category));
     putBackUntakenTick(std::int16_t(category));
 }
