@@ -62,7 +62,16 @@ std::vector<ui::HelpRow> keysAndAdditions()
                  u"kategorierna. Under tabellen bedömer Spelanalys varje spelares beslut med tipsens tabell: "
                  u"varje håll inför andra och tredje kastet och varje kategori som fylls i eller stryks, och hur "
                  u"många poäng det kostade mot det bästa valet. Den visar förlusten hittills, hur många beslut som "
-                 u"kostade mer än en poäng och de tre dyraste, och efter spelet en summering under varje kolumn."),
+                 u"kostade mer än en poäng och vart och ett av dem i den ordning de togs: turen och kastet, vad "
+                 u"som gjordes och vad som var bäst, med väntat slutresultat för båda. Rutan som skrevs sist är "
+                 u"markerad till nästa kast, och efter spelet står en summering under varje kolumn."),
+
+            heading(u"Med skärmläsare"),
+            text(u"Allt som händer berättas för skärmläsaren (Orca) när det händer, utan att fokus flyttas: "
+                 u"spelets början, varje kast när tärningarna ligger still, varje tärning som hålls eller släpps, "
+                 u"varje kategori som fylls i eller stryks och vem som kastar sedan, datorns drag med samma ord, "
+                 u"och slutet med allas poäng. Tärningarna är knappar som heter efter sitt värde. F5 och F6 "
+                 u"läser upp tärningarna och protokollet igen, F2 tipsen."),
 
             heading(u"Ljud"),
             text(u"Fil → Ljud slår på och av ljudet. Av tystnar musiken genast och inget ljud spelas; på spelas "
