@@ -7,6 +7,7 @@
 
 #include "rules/DecisionLog.h"
 #include "arena/ComputerSeats.h"
+#include "arena/TableTexts.h"
 #include "rules/GameState.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
@@ -200,10 +201,7 @@ private:
     void logHoldDecision();
     void logCategoryDecision(std::int16_t Index);
     ui::ScoreTable* scoreTable_ = nullptr;
-    struct {
-        int player = 0;
-        int category = 0;
-    } lastWritten_; // marked on the score sheet until the next roll
+    texts::SheetPlace lastWritten_; // marked on the score sheet until the next roll
     void seatComputers(const SeatPlan& seats);
     // While a computer is in turn a person's clicks and keys on the board do nothing; the
     // computer acts through the player's face directly.

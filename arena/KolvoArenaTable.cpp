@@ -85,6 +85,5 @@ void KolvoArena::fillScoreTable()
     const bool reviewed = tableProvider().ready();
     if (reviewed)
         decisionLog.judgeNew(*tableProvider().table());
-    scoreTable_->setContent(texts::sheetContent(state, decisionLog, reviewed,
-                                                {lastWritten_.player, lastWritten_.category}, computerSeats_));
+    scoreTable_->setContent(texts::sheetContent(state, decisionLog, reviewed, lastWritten_, computerSeats_));
 }

@@ -6,6 +6,7 @@
 //   strength_bench                 the benchmarks, then 40 000 games per strength
 //   strength_bench --scan          the mean final score over a range of temperatures, the
 //                                  measurement the temperatures in rules/Strategy.cpp come from
+#include <functional>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -36,11 +37,11 @@ void BM_ComputerDecision(benchmark::State& st)
     const auto& table = wholeTable();
     const rules::SheetPosition position{0b100'0101'0101, 27, 74};
     const rules::Dice dice{6, 6, 2, 5, 6};
-    double d = 0.37;
+    const std::function<double()> draw = [] { return 0.37; };
+    const double temperature = rules::temperatureOf(rules::Strength::Medium);
     for (auto _ : st) {
         const rules::TurnPlan plan(table, position);
-        benchmark::DoNotOptimize(rules::chooseHold(plan.rankHolds(dice, 2), rules::Strength::Medium, d).kept);
-        benchmark::DoNotOptimize(rules::chooseCategory(plan.rankCategories(dice), rules::Strength::Medium, d));
+        benchmark::DoNotOptimize(rules::chooseMove(rules::choicesFor(plan, dice, 2), temperature, draw).kept);
     }
 }
 BENCHMARK(BM_ComputerDecision)->Unit(benchmark::kMicrosecond);

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "rules/Evaluation.h"
+#include "rules/GameFlow.h"
 #include "rules/ScoreSheet.h"
 
 namespace rules {
@@ -342,9 +343,7 @@ int SheetPosition::write(int category, int gained)
 
 int rollsDoneOf(const GameState& state)
 {
-    if (!state.HasRolled)
-        return 0;
-    return state.RollCount == 0 ? 3 : state.RollCount;
+    return state.HasRolled ? rollsMade(state) : 0;
 }
 
 std::size_t SolverTable::valueCount()

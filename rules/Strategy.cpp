@@ -54,21 +54,7 @@ template <typename Choice> std::size_t indexAt(const std::vector<Choice>& ranked
     return chooseAmong(values, temperature, draw);
 }
 
-template <typename Choice> std::size_t indexFor(const std::vector<Choice>& ranked, Strength strength, double draw)
-{
-    return indexAt(ranked, temperatureOf(strength), draw);
-}
 } // namespace
-
-HoldChoice chooseHold(const std::vector<HoldChoice>& ranked, Strength strength, double draw)
-{
-    return ranked[indexFor(ranked, strength, draw)];
-}
-
-CategoryChoice chooseCategory(const std::vector<CategoryChoice>& ranked, Strength strength, double draw)
-{
-    return ranked[indexFor(ranked, strength, draw)];
-}
 
 Move chooseMove(const Choices& choices, double temperature, const std::function<double()>& draw)
 {

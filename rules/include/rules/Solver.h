@@ -33,8 +33,8 @@ struct SheetPosition {
 
 SheetPosition sheetPositionOf(const GameState& state, int player); // player 1..6
 
-// Completed rolls of the turn in progress, 0..3. Only meaningful while no roll animation runs:
-// the third roll resets RollCount to 0, and HasRolled turns true when the animation ends.
+// Completed rolls of the turn whose dice may be judged, 0..3: rules::rollsMade while the dice
+// on the table belong to this turn (HasRolled), else 0. Only meaningful while no roll tumbles.
 int rollsDoneOf(const GameState& state);
 
 // The faces on the table, 0 for a die without a face yet.

@@ -21,20 +21,9 @@ inline constexpr Strength kStrengths[] = {Strength::Beginner, Strength::Medium, 
 // is meant to reach.
 double temperatureOf(Strength strength);
 
-// Whether choosing at this strength uses a draw at all: perfect play never does.
-constexpr bool drawsFor(Strength strength)
-{
-    return strength != Strength::Perfect;
-}
-
 // The index taken among choices whose expected final scores are given best first, at the
 // temperature, for a draw in [0, 1). Temperature 0 (or less) takes index 0.
 std::size_t chooseAmong(std::span<const double> expectedFinals, double temperature, double draw);
-
-// The hold (keeping all five means scoring now) and the category a player of this strength
-// takes; the draw is ignored for perfect play. Both assume rankings that are not empty.
-HoldChoice chooseHold(const std::vector<HoldChoice>& ranked, Strength strength, double draw);
-CategoryChoice chooseCategory(const std::vector<CategoryChoice>& ranked, Strength strength, double draw);
 
 // A player's move in a turn: keep some dice and roll the others again, or write a category.
 struct Move {
