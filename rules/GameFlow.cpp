@@ -21,6 +21,12 @@ void clearDice(GameState& state)
     state.DiceValue.fill(0);
 }
 
+// Who comes after the player in turn, counted from 0 as CurrentPlayer is.
+std::int16_t nextInTurn(const GameState& state)
+{
+    return std::int16_t(state.CurrentPlayer + 1 >= state.NumPlayers ? 0 : state.CurrentPlayer + 1);
+}
+
 bool anyCategoryUsed(const GameState& state)
 {
     for (int p = 1; p <= state.NumPlayers; ++p)
@@ -145,14 +151,14 @@ Written write(GameState& state, int category)
     sheet[std::size_t(category)] = std::int16_t(w.points);
     sheet[GameState::kBonusRow] = std::int16_t(sheet[GameState::kBonusRow] + w.bonus);
     sheet[GameState::kTotalRow] = std::int16_t(sheet[GameState::kTotalRow] + w.points + w.bonus);
-    w.nextPlayer = state.CurrentPlayer + 1 >= state.NumPlayers ? 1 : state.CurrentPlayer + 2;
+    w.nextPlayer = nextInTurn(state) + 1;
     w.gameOver = gameOver(state);
     return w;
 }
 
 void passTurn(GameState& state)
 {
-    state.CurrentPlayer = std::int16_t(state.CurrentPlayer + 1 >= state.NumPlayers ? 0 : state.CurrentPlayer + 1);
+    state.CurrentPlayer = nextInTurn(state);
     clearDice(state);
 }
 
