@@ -31,6 +31,11 @@ inline constexpr QStringView kDieHeld = u"Tärningen hålls";
 inline constexpr QStringView kRollCount = u"Kast %1 av 3";
 inline constexpr QStringView kRollerNewGame = u"Kasta";
 inline constexpr QStringView kRollerNextTurn = u"Tryck";
+// A player's total as its label shows it: empty until a category has scored.
+inline QString sumCaption(int total)
+{
+    return total > 0 ? QString::number(total) : QString();
+}
 
 inline constexpr QStringView kNamePrompt = u"Vad heter spelare nr %1 ?";
 

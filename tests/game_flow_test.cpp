@@ -78,8 +78,8 @@ void computerGame(ArenaFixture& f, QStringList people, int computers, rules::Str
     for (const QString& n : people)
         f.dialogs.inputs.push_back(n);
     f.a().mnuComputer_Click();
-    QSignalSpy ready(&f.a().tableProvider(), &rules::TableProvider::tableReady);
-    QVERIFY(!tableSaved || f.a().tableProvider().ready() || ready.wait(30000));
+    QSignalSpy ready(&f.a().sideWindows().solverTable(), &rules::TableProvider::tableReady);
+    QVERIFY(!tableSaved || f.a().sideWindows().solverTable().ready() || ready.wait(30000));
 }
 
 // The computer's next move, now, every die it rolls showing face; its animation run out.
@@ -323,9 +323,9 @@ private slots:
         setUp(f, moment);
         const GameState before = f.s();
         const QStringList seen = tableSeen(f.a());
-        const int game = f.a().gameId();
-        const std::size_t logged = f.a().decisionLog.size(); // the review keeps the game's decisions
-        QSignalSpy changed(&f.a(), &KolvoArena::gameChanged);
+        const int game = f.a().table().gameId();
+        const std::size_t logged = f.a().table().decisions().size(); // the review keeps the game's decisions
+        QSignalSpy changed(&f.a().table(), &GameTable::changed);
         f.dialogs.answers = {cancelAt == 0 ? DialogAnswer::Cancel : DialogAnswer::Ok};
         f.dialogs.inputs = {QStringLiteral("Cilla"), QStringLiteral("Dan")};
         if (cancelAt > 0)
@@ -334,9 +334,11 @@ private slots:
         QCOMPARE(questionsAsked(f.dialogs, texts::kDiscardForNewGame), asked ? 1 : 0);
         QVERIFY(f.s() == before);
         QCOMPARE(tableSeen(f.a()), seen);
-        QCOMPARE(f.a().gameId(), game);
-        QCOMPARE(f.a().decisionLog.size(), logged);
-        QCOMPARE(changed.count(), 0);
+        QCOMPARE(f.a().table().gameId(), game);
+        QCOMPARE(f.a().table().decisions().size(), logged);
+        // The views hear of nothing, or are told the table is back as it was.
+        QVERIFY(cancelAt == 0 ? changed.isEmpty()
+                              : changed.last().first().value<GameTable::Changes>() == GameTable::Restored);
     }
 
     // A running game is thrown away only after an OK; nothing is asked when no roll has
@@ -445,14 +447,14 @@ private slots:
         const QStringList players{"Ann", "Bo", "Datorn 1", "Datorn 2", "Datorn 3"};
         for (int i = 1; i <= 5; ++i) {
             QCOMPARE(f.a().lblPlayer[i]->text(), players[i - 1]);
-            QCOMPARE(f.a().isComputer(i), i > 2);
+            QCOMPARE(f.a().table().isComputer(i), i > 2);
         }
         // After Kim's prompt, the question whether to give Kim's game up, and the form.
         QCOMPARE(f.dialogs.shown[1].text, texts::kDiscardForNewGame.toString());
         QCOMPARE(f.dialogs.shown[3].text, QStringLiteral("Vad heter spelare nr 1 ?"));
         QCOMPARE(f.dialogs.shown[5].kind, FakeDialogs::Shown::Choice); // two prompts, none for a computer
         f.newGame({"Kim", "Lo"});                                      // an ordinary game after it has no computer
-        QVERIFY(!f.a().isComputer(2) && !f.a().computer());
+        QVERIFY(!f.a().table().isComputer(2) && !f.a().computer());
     }
 
     // What a computer does not do: it is never asked to give a category up, and the bonus
@@ -552,8 +554,8 @@ private slots:
         QVERIFY(!f.a().Roller->accessibleDescription().contains("tänker")); // thinking no more
         QSignalSpy gone(computer.data(), &QObject::destroyed);
         QVERIFY(action == "exit" || computer.isNull() || gone.wait(5000));
-        QSignalSpy table(&f.a().tableProvider(), &rules::TableProvider::tableReady);
-        QVERIFY(phase != "table" || f.a().tableProvider().ready() || table.wait(60000));
+        QSignalSpy table(&f.a().sideWindows().solverTable(), &rules::TableProvider::tableReady);
+        QVERIFY(phase != "table" || f.a().sideWindows().solverTable().ready() || table.wait(60000));
         QCoreApplication::processEvents();          // the table's arrival moves nothing either
         if (action != "exit" || phase != "rolling") // at the exit the window goes, its animation with it
             QCOMPARE(boardOf(f), after);
