@@ -15,13 +15,14 @@ ComputerTurn::ComputerTurn(GameTable& table, rules::TableProvider& solver, Rando
       gameId_(table.gameId())
 {
     pause_.setSingleShot(true);
+    pause_.setTimerType(Qt::PreciseTimer); // a write is seen for its whole second, never less
     connect(&pause_, &QTimer::timeout, this, &ComputerTurn::step);
     connect(&table_, &GameTable::changed, this, &ComputerTurn::boardChanged);
     connect(&solver_, &rules::TableProvider::tableReady, this, [this] {
         if (!std::exchange(waitingForTable_, false))
             return;
         emit thinking(false);
-        boardChanged();
+        boardChanged({});
     });
     solver_.request(); // while the people take their first turns
 }
@@ -43,7 +44,7 @@ void ComputerTurn::wait(int ms)
     pause_.start();
 }
 
-void ComputerTurn::boardChanged()
+void ComputerTurn::boardChanged(GameTable::Changes what)
 {
     if (stale()) {
         pause_.stop();
@@ -53,11 +54,12 @@ void ComputerTurn::boardChanged()
     }
     // A roll in progress ends in one more change; the pause starts from there. A written
     // category is seen for longer before the turn passes.
-    const bool written = table_.turnWritten() && table_.isComputer(table_.playerInTurn());
-    if (!written && (!inTurn() || table_.rolling() || waitingForTable_))
+    if (what.testFlag(GameTable::Written) && table_.isComputer(table_.playerInTurn()))
+        wait(writtenShownMs(pace_)); // from the moment it is written
+    else if (!inTurn() || table_.rolling() || waitingForTable_)
         pause_.stop();
     else if (!pause_.isActive())
-        wait(written ? writtenShownMs(pace_) : pauseMs(pace_));
+        wait(pauseMs(pace_));
 }
 
 void ComputerTurn::step()

@@ -6,9 +6,9 @@
 #include <QTimer>
 
 #include "arena/ComputerSeats.h"
+#include "arena/GameTable.h"
 #include "rules/Strategy.h"
 
-class GameTable;
 class RandomSource;
 namespace rules {
 class TableProvider;
@@ -43,7 +43,7 @@ public:
     void resume()
     {
         marked_ = false; // the mark went with the cancelled game's table
-        boardChanged();
+        boardChanged({});
     }
 
 signals:
@@ -51,7 +51,7 @@ signals:
     void thinking(bool waiting);
 
 private:
-    void boardChanged();
+    void boardChanged(GameTable::Changes what);
     void wait(int ms);
     bool stale() const;
     bool inTurn() const;

@@ -238,8 +238,7 @@ void GameTable::logCategory(int category)
     if (state_.Rolling)
         return;
     const int p = playerInTurn();
-    log_.addCategory(p, rules::sheetPositionOf(state_, p), rules::diceOf(state_), category,
-                     rules::rollsLeft(state_));
+    log_.addCategory(p, rules::sheetPositionOf(state_, p), rules::diceOf(state_), category, rules::rollsLeft(state_));
 }
 
 void GameTable::playCue(QStringView file)

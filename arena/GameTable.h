@@ -37,8 +37,8 @@ class GameTable : public QObject {
 public:
     // What a move changed, for the views that follow the game.
     enum Change : unsigned {
-        NewGame = 1u << 0,  // a game began (its names are still being asked for)
-        Seated = 1u << 1,   // every name is in: play begins
+        NewGame = 1u << 0, // a game began (its names are still being asked for)
+        Seated = 1u << 1,  // every name is in: play begins
         RollBegan = 1u << 2,
         Tumbled = 1u << 3, // a tick of the tumble: the free dice show new faces
         Settled = 1u << 4,

@@ -26,8 +26,8 @@ void KolvoArena::EndGame()
     const QString total = texts::sumCaption(state().Points[std::size_t(winner)][GameState::kTotalRow]);
     // The comparison is with the record on screen, not the store. The record is the people's:
     // a computer's win would put perfect play's totals out of a person's reach.
-    const bool record =
-        !table_->isComputer(winner) && rules::leadingNumber(Rekordhållare->text()) < rules::leadingNumber(total);
+    const bool record
+        = !table_->isComputer(winner) && rules::leadingNumber(Rekordhållare->text()) < rules::leadingNumber(total);
     PlaySound(AppDir + texts::kGameOverSound.toString());
     announcer().announce(texts::gameEnds(state(), record)); // heard once the boxes are answered
     services_.dialogs->message(texts::kWinner.arg(name, total), DialogButtons::Ok, texts::kWinnerTitle.toString());

@@ -15,8 +15,7 @@ void KolvoArena::ShowScoreHints()
     if (!state().HasRolled)
         return;
     for (int n = 1; n <= GameState::kCategories; ++n) {
-        const QString hint =
-            texts::kHint.arg(texts::kHintNames[n], QString::number(rules::CandidateOf(state(), n)));
+        const QString hint = texts::kHint.arg(texts::kHintNames[n], QString::number(rules::CandidateOf(state(), n)));
         setPlainToolTip(ScoreVal[n], hint);
         ScoreVal[n]->setAccessibleDescription(hint);
     }

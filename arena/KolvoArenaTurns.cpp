@@ -56,8 +56,8 @@ void KolvoArena::describeTurn()
     // only whose turn it is when it is not the person's own.
     QToolTip::hideText(); // a hint that is up belongs to the turn it was asked for in
     const int p = table_->playerInTurn();
-    Roller->setAccessibleDescription(
-        table_->isComputer(p) ? texts::kComputerInTurn.arg(state().Names[std::size_t(p)]) : QString());
+    Roller->setAccessibleDescription(table_->isComputer(p) ? texts::kComputerInTurn.arg(state().Names[std::size_t(p)])
+                                                           : QString());
 }
 
 void KolvoArena::ShowPlayerSheet()

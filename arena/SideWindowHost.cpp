@@ -144,8 +144,8 @@ void SideWindowHost::fillSheet()
     const bool reviewed = solverTable().ready();
     if (reviewed)
         table_.judge(*solverTable().table());
-    sheet_->setContent(texts::sheetContent(table_.state(), table_.decisions(), reviewed, table_.justWritten(),
-                                           table_.computers()));
+    sheet_->setContent(
+        texts::sheetContent(table_.state(), table_.decisions(), reviewed, table_.justWritten(), table_.computers()));
 }
 
 void SideWindowHost::showKeys()

@@ -491,6 +491,7 @@ private slots:
         connect(&f.a().announcer(), &Announcer::announced, this, [&heard](const QString& s) { heard << s; });
         for (int guard = 0; guard < 20 && !rules::allCategoriesUsed(f.s()); ++guard)
             computerMoves(f, face);
+        QTRY_VERIFY(f.a().table().ended()); // its last write is seen, then the turn passes and the game ends
         // Heard in the words a person's write is heard in.
         const QString wrote = free == 6 ? QStringLiteral("Datorn 1 skrev Sexor: 30 poäng. Bonus: 50 poäng.")
                                         : QStringLiteral("Datorn 1 strök Storan.");
@@ -595,6 +596,92 @@ private slots:
         QCOMPARE(f.settings.values.value("Kolvo/KolvoHighscore/Name"), name);
         QCOMPARE(f.a().RekordHållareNamn->text(), name);
         QCOMPARE(f.a().RekordHållareNamn->textFormat(), Qt::PlainText);
+    }
+
+    // Fault guarded: the boxes answered every change of their tick, so the board's own
+    // painting was taken for a choice and a dance of flags told the two apart. Only a
+    // person's click writes; whatever the board paints writes nothing, and a click that
+    // writes nothing leaves no tick behind.
+    void aPaintedTickIsNoChoice_data()
+    {
+        QTest::addColumn<QString>("moment");
+        QTest::newRow("the program ticks a box") << "program";
+        QTest::newRow("a click before the roll") << "before roll";
+        QTest::newRow("a click on a used box") << "used";
+        QTest::newRow("a click in a computer's turn") << "computer";
+        QTest::newRow("a click while a computer's write is seen") << "computer wrote";
+    }
+    void aPaintedTickIsNoChoice()
+    {
+        QFETCH(QString, moment);
+        ArenaFixture f;
+        if (moment.startsWith(u"computer")) {
+            computerGame(f, {"Ann"}, 1, rules::Strength::Perfect);
+            f.roll({1, 2, 3, 4, 6});
+            f.pick(15);
+            computerMoves(f);
+            while (moment == u"computer wrote" && !f.a().table().turnWritten())
+                computerMoves(f);
+        } else {
+            f.newGame({"Ann"});
+            if (moment != u"before roll")
+                f.roll({3, 3, 3, 1, 2});
+            if (moment == u"used") {
+                f.pick(3);
+                f.roll({3, 3, 3, 1, 2});
+            }
+        }
+        const QString before = boardOf(f);
+        const bool computerWrote = f.a().table().turnWritten();
+        QCheckBox* box = f.a().ScoreVal[moment == u"used" ? 3 : 9];
+        const bool ticked = box->isChecked();
+        if (moment == u"program") {
+            box->setChecked(true);                               // as a painter would
+            QTest::mouseClick(f.a().DicePic[0], Qt::LeftButton); // and a change that repaints
+            QTest::mouseClick(f.a().DicePic[0], Qt::LeftButton);
+        } else {
+            box->click();
+        }
+        QCOMPARE(boardOf(f), before);
+        QCOMPARE(box->isChecked(), ticked);
+        QCOMPARE(f.a().table().turnWritten(), computerWrote);
+        QVERIFY(!f.a().IgnoreScoreClick);
+    }
+
+    // Fault guarded: a computer's write was marked for one short pause and its tick never
+    // shown: the board turned to the next player's sheet at once. Its column, the new tick
+    // and points, and the box marked stay for at least a second at every pace.
+    void computersWriteIsSeen_data()
+    {
+        QTest::addColumn<int>("pace");
+        QTest::newRow("Snabb") << int(Pace::Fast);
+        QTest::newRow("Normal") << int(Pace::Normal);
+    }
+    void computersWriteIsSeen()
+    {
+        QFETCH(int, pace);
+        ArenaFixture f;
+        computerGame(f, {"Ann"}, 1, rules::Strength::Perfect); // and again at the pace of the row
+        f.dialogs.choices.push_back(Choices{0, 0, int(rules::Strength::Perfect), pace});
+        f.dialogs.inputs.push_back(QStringLiteral("Ann"));
+        f.a().mnuComputer_Click();
+        f.roll({1, 2, 3, 4, 6});
+        f.pick(15);
+        while (!f.a().table().turnWritten())
+            computerMoves(f, 5);
+        QElapsedTimer seen;
+        seen.start();
+        const int category = f.a().table().justWritten().category;
+        QCheckBox* box = f.a().ScoreVal[category];
+        const auto* ring = f.a().Backdrop->findChild<QWidget*>(QStringLiteral("choiceMark"));
+        QCOMPARE(f.a().lblSpelareTur->text(), QStringLiteral("Datorn 1"));
+        QVERIFY(box->isChecked() && !box->isEnabled());
+        QCOMPARE(f.a().Score[category]->text(), QString::number(f.s().Points[2][category]));
+        QVERIFY(ring && ring->isVisibleTo(f.a().Backdrop) && ring->geometry().contains(box->geometry()));
+        QTRY_COMPARE_WITH_TIMEOUT(f.a().table().playerInTurn(), 1, 5000);
+        QVERIFY(seen.elapsed() >= 1000 - 20); // the tick a moment before the clock started
+        QVERIFY(!ring->isVisibleTo(f.a().Backdrop));
+        QVERIFY(!box->isChecked() || category == 15);
     }
 };
 

@@ -157,7 +157,8 @@ private slots:
         QVERIFY(QDir().mkpath(g.cache.path()));
         QVERIFY(QFile::copy(rules::tableFilePath(f.cache.path()), rules::tableFilePath(g.cache.path())));
         g.a().sideWindows().toggleCoach();
-        QTRY_COMPARE(g.a().sideWindows().coachPanel()->advice(), QStringLiteral("Välj antalet spelare i menyn Nytt spel först."));
+        QTRY_COMPARE(g.a().sideWindows().coachPanel()->advice(),
+                     QStringLiteral("Välj antalet spelare i menyn Nytt spel först."));
         QVERIFY(!g.a().sideWindows().coachPanel()->advice().contains(QStringLiteral("Tipsen räknas fram")));
     }
 
