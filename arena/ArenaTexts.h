@@ -71,6 +71,9 @@ inline constexpr QStringView kSheetBonus = u"Bonus %1";
 inline constexpr QStringView kSheetTotal = u"Summa %1";
 
 // The keys, told to screen readers by the roll button.
+// The roll button before any game: how to begin.
+inline constexpr QStringView kHowToBegin
+    = u"Välj Nytt spel och antalet spelare för att börja, eller Nytt spel, Mot datorn för ett spel mot datorn.";
 inline constexpr QStringView kKeys
     = u"Kastar tärningarna som inte hålls. Mellanslag eller Enter kastar, tangenterna 1 till 5 "
       u"håller och släpper tärningarna, Tab går till kategorierna, mellanslag väljer en kategori, "
@@ -141,6 +144,11 @@ inline constexpr int kStrengthMeans[] = {194, 222, 238, 248};
 inline constexpr QStringView kComputerPace = u"&Tempo:";
 // In the order of Pace.
 inline constexpr QStringView kPaceNames[] = {u"Snabb", u"Normal", u"Långsam"};
+inline constexpr QStringView kPaceMeanings[] = {
+    u"en tur på ett par sekunder",
+    u"en halv sekund mellan dragen",
+    u"en sekund mellan dragen, lätt att följa",
+};
 // The computer players' names, numbered among the computers.
 inline constexpr QStringView kComputerName = u"Datorn %1";
 // On the roll button, for the mouse and screen readers, while a computer waits for its table.

@@ -86,7 +86,9 @@ void KolvoArena::buildControls()
 
     // Roller is made first so it comes first in the focus order.
     Roller = arena::makeRoller(Backdrop);
-    Roller->setAccessibleDescription(texts::kKeys.toString());
+    // Before any game it says how to begin, and what its keys do.
+    Roller->setToolTip(texts::kHowToBegin.toString());
+    Roller->setAccessibleDescription(texts::kHowToBegin.toString() + u' ' + texts::kKeys.toString());
     connect(Roller, &QPushButton::clicked, this, &KolvoArena::Roller_Click);
 
     for (const auto& row : arena::kCategoryRows) {

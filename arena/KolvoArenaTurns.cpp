@@ -54,7 +54,8 @@ void KolvoArena::describeTurn()
 {
     // The keys were told once, as the game began; at the roll button a screen reader hears
     // only whose turn it is when it is not the person's own.
-    QToolTip::hideText(); // a hint that is up belongs to the turn it was asked for in
+    QToolTip::hideText();          // a hint that is up belongs to the turn it was asked for in
+    Roller->setToolTip(QString()); // how to begin, or what a computer was thinking
     const int p = table_->playerInTurn();
     Roller->setAccessibleDescription(table_->isComputer(p) ? texts::kComputerInTurn.arg(state().Names[std::size_t(p)])
                                                            : QString());

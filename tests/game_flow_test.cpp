@@ -439,7 +439,9 @@ private slots:
         QCOMPARE(offered, offeredAgain ? form : first);
         QCOMPARE(f.dialogs.forms[1][2].options[1],
                  QStringLiteral("Medel: spelar bra men inte felfritt, cirka 222 poäng i snitt"));
-        QCOMPARE(f.dialogs.forms[1][3].options, QStringList({"Snabb", "Normal", "Långsam"}));
+        QCOMPARE(f.dialogs.forms[1][3].options,
+                 QStringList({"Snabb: en tur på ett par sekunder", "Normal: en halv sekund mellan dragen",
+                              "Långsam: en sekund mellan dragen, lätt att följa"}));
         if (!started)
             return;
         QCOMPARE(int(f.s().NumPlayers), 5);

@@ -79,7 +79,11 @@ private slots:
         ArenaFixture f;
         f.a().show();
         QVERIFY(QTest::qWaitForWindowActive(&f.a()));
+        // Before any game the roll button says how to begin, to the eye and to the ear.
+        QVERIFY(f.a().Roller->toolTip().startsWith(QStringLiteral("Välj Nytt spel")));
+        QVERIFY(f.a().Roller->accessibleDescription().startsWith(f.a().Roller->toolTip()));
         f.newGame({"Anna", "Bo"});
+        QVERIFY(f.a().Roller->toolTip().isEmpty());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.a().Roller));
         f.random.queueFaces({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 6, 6, 6, 6, 2});
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
