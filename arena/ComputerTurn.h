@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QTimer>
 
-#include "arena/ComputerSeats.h"
+#include "arena/SeatPlan.h"
 #include "arena/GameTable.h"
 #include "rules/Strategy.h"
 

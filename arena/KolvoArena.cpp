@@ -18,7 +18,7 @@
 #include "sound/SoundChoice.h"
 #include "ui/Announcer.h"
 #include "ui/HintTips.h"
-#include "ui/KeyRepeat.h"
+#include "ui/KeyGuard.h"
 #include "ui/PictureBox.h"
 #include "platform/Media.h"
 #include "ui/ToggleAccessible.h"

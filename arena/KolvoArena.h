@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPointer>
 
-#include "arena/ComputerSeats.h"
+#include "arena/SeatPlan.h"
 #include "arena/GameTable.h"
 #include "rules/GameState.h"
 #include "platform/Services.h"

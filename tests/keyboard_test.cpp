@@ -13,7 +13,7 @@
 #include "arena/AdviceText.h"
 #include "ui/Announcer.h"
 #include "ui/CoachPanel.h"
-#include "ui/KeyRepeat.h"
+#include "ui/KeyGuard.h"
 #include "ui/PictureBox.h"
 #include "ui/ScoreTable.h"
 #include "ui/SideWindows.h"
