@@ -25,8 +25,9 @@ public:
     // Between a change on the board and the computer's next move, by pace. At "Normal" about
     // half a second; "Snabb" plays a turn in about two seconds, the rolls' animation kept.
     static constexpr int pauseMs(Pace pace) { return pace == Pace::Fast ? 90 : pace == Pace::Slow ? 1000 : 500; }
-    // How long a written category stays on the board before the turn passes.
-    static constexpr int writtenShownMs(Pace pace) { return pauseMs(pace) > 1000 ? pauseMs(pace) : 1000; }
+    // How long a written category stays on the board before the turn passes: over a second
+    // at every pace, so that a person sees it whatever moment they look.
+    static constexpr int writtenShownMs(Pace pace) { return pauseMs(pace) > 1200 ? pauseMs(pace) : 1200; }
 
     ComputerTurn(GameTable& table, rules::TableProvider& tables, RandomSource& random, rules::Strength strength,
                  Pace pace = Pace::Normal);
