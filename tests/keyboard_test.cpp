@@ -327,7 +327,7 @@ private slots:
         }
         QWidget* box = QApplication::focusWidget();
         QVERIFY(qobject_cast<QCheckBox*>(box));
-        QTest::qWait(100);
+        QCoreApplication::processEvents(); // a hint shows once the focus has moved
         QCOMPARE(tip() != nullptr, shown);
         if (shown) {
             QCOMPARE(tip()->text(), box->toolTip());
@@ -391,7 +391,8 @@ private slots:
             send(QEvent::KeyPress, time);
         }
         send(QEvent::KeyRelease, time + 25);
-        QTest::qWait(3 * ui::KeyGuard::kReleaseHoldMs);
+        const auto* guard = f.a().findChild<ui::KeyGuard*>();
+        QTRY_VERIFY(!guard->holdingRelease()); // the last release, let go
         QCOMPARE(int(f.s().RollCount), rolls);
         QCOMPARE(!f.s().DiceFree[1], dieHeld);
         QCOMPARE(int(std::count_if(f.dialogs.shown.begin(), f.dialogs.shown.end(),
