@@ -9,3 +9,9 @@ foreach(name intro_test rul_test)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_SCALE_FACTOR=2"
     TIMEOUT 300)
 endforeach()
+# The side windows' layout once more with the sizes the windows take at that density.
+add_test(NAME keyboard_test_layout_scale2 COMMAND keyboard_test sideWindowLayout sideWindowsFollowTheMainWindow)
+set_tests_properties(keyboard_test_layout_scale2 PROPERTIES
+  LABELS "qtest;sanitize"
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_SCALE_FACTOR=2"
+  TIMEOUT 300)

@@ -11,6 +11,7 @@
 #include "rules/Solver.h"
 #include "rules/SolverCache.h"
 #include "arena/AdviceText.h"
+#include "arena/ArenaDesign.h"
 #include "ui/Announcer.h"
 #include "ui/CoachPanel.h"
 #include "ui/KeyGuard.h"
@@ -20,6 +21,86 @@
 
 // Playing without a mouse, and what a screen reader is told.
 Q_DECLARE_METATYPE(rules::Dice)
+
+namespace {
+
+// A window manager's frame as openbox draws it: a title bar above, one pixel elsewhere.
+constexpr QMargins kFrame(1, 20, 1, 1);
+enum SideKind { Coach, Sheet, Keys };
+
+// The windows as the program makes them, frames included, and the least heights of those
+// that may be shortened; measured from the real windows, on a screen too large to cut them.
+struct WindowSizes {
+    QSize main;
+    int menuBar = 0;
+    std::array<ui::SideWindow, 3> sides{}; // by SideKind, the sheet's of one player
+    std::array<QSize, 6> sheet{};          // by players - 1
+};
+
+ui::SideWindow measured(const QWidget& w)
+{
+    const QSize size = w.size().grownBy(kFrame);
+    const int least = std::max(w.minimumHeight(), w.minimumSizeHint().height()) + kFrame.top() + kFrame.bottom();
+    ui::SideWindow side;
+    side.size = size;
+    side.minHeight = std::min(least, size.height());
+    return side;
+}
+
+const WindowSizes& windowSizes()
+{
+    static const WindowSizes sizes = [] {
+        ui::setSideWindowScreen([](const QWidget&) { return QRect(0, 0, 8000, 8000); });
+        const auto restore = qScopeGuard([] { ui::setSideWindowScreen({}); });
+        WindowSizes s;
+        for (int players = 1; players <= 6; ++players) {
+            ArenaFixture f;
+            f.a().show();
+            QStringList names;
+            for (int p = 1; p <= players; ++p)
+                names << QStringLiteral("Spelare %1").arg(p);
+            f.newGame(names);
+            f.a().sideWindows().showScoreSheet(true);
+            s.sheet[std::size_t(players - 1)] = measured(*f.a().sideWindows().scoreSheet()).size;
+            if (players > 1)
+                continue;
+            s.main = f.a().size().grownBy(kFrame);
+            s.menuBar = f.a().centralWidget()->y();
+            s.sides[Sheet] = measured(*f.a().sideWindows().scoreSheet());
+            f.a().sideWindows().toggleCoach();
+            s.sides[Coach] = measured(*f.a().sideWindows().coachPanel());
+            f.a().sideWindows().showKeys();
+            s.sides[Keys] = measured(*f.a().findChild<QDialog*>(QStringLiteral("HelpWindow")));
+        }
+        return s;
+    }();
+    return sizes;
+}
+
+// The board's category boxes, dice and Kasta, for the main window's frame at `main`.
+std::vector<QRect> boardParts(const QRect& main)
+{
+    const QPoint client = main.topLeft() + QPoint(kFrame.left(), kFrame.top() + windowSizes().menuBar);
+    return {arena::kCategoryFrame.translated(client), arena::kDiceFrame.translated(client),
+            arena::kRoller.translated(client)};
+}
+
+// Whether the side windows fit beside the main window in a row or in a column, each at its
+// least height: where they do, a screen can hold them without covering another.
+bool roomBeside(const QSize& screen, const QSize& main, const std::vector<ui::SideWindow>& sides)
+{
+    int widths = 0, widest = 0, tallest = 0, heights = 0;
+    for (const ui::SideWindow& w : sides) {
+        widths += w.size.width();
+        widest = std::max(widest, w.size.width());
+        tallest = std::max(tallest, w.minHeight);
+        heights += w.minHeight;
+    }
+    return (main.width() + widths <= screen.width() && tallest <= screen.height())
+        || (main.width() + widest <= screen.width() && heights <= screen.height());
+}
+
+} // namespace
 
 class KeyboardTest : public QObject {
     Q_OBJECT
@@ -242,9 +323,151 @@ private slots:
         QCOMPARE(sheet->viewport()->width(), sheet->horizontalHeader()->length());
     }
 
-    // Screens with no room beside the main window: the dice and Kasta stay in sight and the
-    // side windows apart wherever some place allows it, each wholly on the screen, shortened
-    // only where that is what keeps Kasta or the dice in sight.
+    // One layout for the main window and its side windows, opened one after another in every
+    // order, on common screens at one and two device pixels per pixel (the same screens halved):
+    // the category boxes, the dice and Kasta are never covered; where the screen holds them
+    // the side windows lie apart and wholly on it; with room enough, clear of the main window
+    // too. A window the player moved stays there; a sheet that grows is placed again.
+    void sideWindowLayout_data()
+    {
+        QTest::addColumn<QSize>("screen"); // in pixels of the program, the device's halved at scale 2
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<int>("players");
+        QTest::addColumn<QList<int>>("opened"); // SideKind, in the order opened
+        QTest::addColumn<bool>("moved");        // the first opened is moved by the player
+        QTest::addColumn<int>("grownTo");       // players of a game begun at the end; 0: none
+        QList<QList<int>> orders;
+        std::array<int, 3> all{Coach, Sheet, Keys};
+        do
+            for (qsizetype n = 1; n <= 3; ++n)
+                if (!orders.contains(QList<int>(all.begin(), all.begin() + n)))
+                    orders << QList<int>(all.begin(), all.begin() + n);
+        while (std::next_permutation(all.begin(), all.end()));
+        const auto row = [](QSize screen, int scale, int players, const QList<int>& order, bool moved, int grownTo) {
+            QByteArray opened;
+            for (int kind : order)
+                opened += "CSK"[kind];
+            QTest::addRow("%dx%d@%d %d players %s%s%s", screen.width(), screen.height(), scale, players,
+                          opened.constData(), moved ? " moved" : "", grownTo ? " grown" : "")
+                << screen / scale << scale << players << order << moved << grownTo;
+        };
+        for (const QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768), QSize(1920, 1080)})
+            for (const int scale : {1, 2})
+                for (const QList<int>& order : orders) {
+                    for (int players = 1; players <= 6; ++players)
+                        row(screen, scale, players, order, false, 0);
+                    if (order.size() > 1)
+                        row(screen, scale, 6, order, true, 0);
+                    if (order.contains(Sheet))
+                        row(screen, scale, 2, order, false, 6);
+                }
+    }
+    void sideWindowLayout()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, scale);
+        QFETCH(int, players);
+        QFETCH(QList<int>, opened);
+        QFETCH(bool, moved);
+        QFETCH(int, grownTo);
+        const WindowSizes& sizes = windowSizes();
+        const QRect area(QPoint(0, 0), screen);
+        QRect main(QPoint(0, 0), sizes.main);
+        main.moveCenter(area.center());
+        std::array<ui::SideWindow, 3> sides = sizes.sides;
+        sides[Sheet].size = sizes.sheet[std::size_t(players - 1)];
+        std::vector<int> open;
+        bool playerClear = true; // the player's window, where the player put it, covers no board part
+        const auto placeAndCheck = [&] {
+            std::vector<ui::SideWindow> windows;
+            for (int kind : open)
+                windows.push_back(sides[std::size_t(kind)]);
+            const ui::SidePlaces places = ui::placeSideWindows({main, area, boardParts(main), true}, windows);
+            main = places.main;
+            // Where the player has taken room, only a large screen is sure to hold the rest.
+            const bool fits = (scale == 1 && (!moved || screen.width() >= 1280))
+                || (!moved && roomBeside(screen, main.size(), windows));
+            const bool roomy = !moved
+                && (screen.width() >= 1600 || (screen.width() >= 1280 && !std::count(open.begin(), open.end(), Keys)));
+            QVERIFY(!fits || area.contains(main));
+            for (std::size_t i = 0; i < open.size(); ++i) {
+                const QRect& r = places.windows[i];
+                const bool player = windows[i].byPlayer;
+                if (player)
+                    QCOMPARE(r, windows[i].at);
+                QVERIFY2(r.height() >= windows[i].minHeight, "shortened below its least height");
+                for (const QRect& part : boardParts(main))
+                    QVERIFY2((player && !playerClear) || !r.intersects(part), "a board part covered");
+                QVERIFY2(!fits || area.contains(r), "off the screen");
+                QVERIFY2(!roomy || !r.intersects(main), "over the main window");
+                for (std::size_t j = 0; fits && j < i; ++j)
+                    QVERIFY2(!r.intersects(places.windows[j]), "over another side window");
+                sides[std::size_t(open[i])].at = r;
+                sides[std::size_t(open[i])].shown = true;
+            }
+        };
+        for (int kind : opened) {
+            open.push_back(kind);
+            placeAndCheck();
+            if (QTest::currentTestFailed())
+                return;
+            if (moved && open.size() == 1) {
+                // Dragged to the screen's corner farthest from the main window.
+                ui::SideWindow& w = sides[std::size_t(kind)];
+                w.size = w.size.boundedTo(screen);
+                const QRect at(main.center().x() < area.center().x() ? area.right() + 1 - w.size.width() : 0,
+                               main.center().y() < area.center().y() ? area.bottom() + 1 - w.size.height() : 0,
+                               w.size.width(), w.size.height());
+                w.at = at;
+                w.byPlayer = true;
+                const std::vector<QRect> parts = boardParts(main);
+                playerClear
+                    = std::none_of(parts.begin(), parts.end(), [&at](const QRect& p) { return at.intersects(p); });
+            }
+        }
+        if (grownTo) {
+            sides[Sheet].size = sizes.sheet[std::size_t(grownTo - 1)];
+            placeAndCheck();
+        }
+    }
+
+    // Live: the side windows go with the main window when the player moves it; one the player
+    // moved stays where it was put, and the coach opens clear of it.
+    void sideWindowsFollowTheMainWindow_data()
+    {
+        QTest::addColumn<bool>("sheetMoved"); // by the player, before the coach opens
+        QTest::newRow("both placed") << false;
+        QTest::newRow("the sheet moved by the player") << true;
+    }
+    void sideWindowsFollowTheMainWindow()
+    {
+        QFETCH(bool, sheetMoved);
+        const QRect area(0, 0, 1920, 1080);
+        ui::setSideWindowScreen([area](const QWidget&) { return area; });
+        const auto restore = qScopeGuard([] { ui::setSideWindowScreen({}); });
+        ArenaFixture f;
+        f.a().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.a()));
+        f.a().move(area.center() - f.a().rect().center());
+        f.newGame({"Anna", "Bo"});
+        f.a().sideWindows().showScoreSheet(true);
+        QWidget* sheet = f.a().sideWindows().scoreSheet();
+        const QPoint putAt(1300, 40);
+        if (sheetMoved)
+            sheet->move(putAt);
+        f.a().sideWindows().toggleCoach();
+        QWidget* coach = f.a().sideWindows().coachPanel();
+        QVERIFY(!coach->frameGeometry().intersects(sheet->frameGeometry()));
+        const QPoint sheetFromMain = sheet->pos() - f.a().pos();
+        const QPoint coachFromMain = coach->pos() - f.a().pos();
+        f.a().move(f.a().pos() + QPoint(100, 60));
+        QTRY_COMPARE(coach->pos() - f.a().pos(), coachFromMain);
+        QCOMPARE(sheet->pos(), sheetMoved ? putAt : f.a().pos() + sheetFromMain);
+    }
+
+    // Screens with no room beside a main window that stays where it is: the dice and Kasta stay
+    // in sight and the side windows apart wherever some place allows it, each wholly on the
+    // screen and no shorter than it may be made.
     void sideWindowsWithoutRoom_data()
     {
         QTest::addColumn<QSize>("screen");
@@ -274,16 +497,15 @@ private slots:
         const QRect roller = QRect(344, 280, 81, 33).translated(main.topLeft() + QPoint(0, 23));
         std::vector<ui::SideWindow> windows;
         for (qsizetype i = 0; i < sizes.size(); ++i)
-            windows.push_back({sizes[i], 240, shown[i], !shown[i].isNull()});
-        const std::vector<QRect> places = ui::placeSideWindows({main, area, {dice, roller}}, windows);
+            windows.push_back({sizes[i], 240, shown[i], !shown[i].isNull(), false});
+        const std::vector<QRect> places = ui::placeSideWindows({main, area, {dice, roller}}, windows).windows;
         QCOMPARE(places.size(), windows.size());
         for (std::size_t i = 0; i < places.size(); ++i) {
             const QRect& r = places[i];
             QVERIFY(area.contains(r));
             QVERIFY(!r.intersects(dice) && !r.intersects(roller));
             QCOMPARE(r.width(), windows[i].size.width());
-            if (r.height() < std::min(windows[i].size.height(), area.height()))
-                QVERIFY(r.bottom() < roller.top() && r.bottom() < dice.top());
+            QVERIFY(r.height() >= std::min(windows[i].minHeight, windows[i].size.height()));
             QVERIFY(!mainClear || !r.intersects(main));
             if (i > 0)
                 QVERIFY(!r.intersects(places[0]));

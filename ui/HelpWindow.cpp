@@ -12,6 +12,21 @@ namespace {
 
 constexpr int kWidthInCharacters = 72;
 constexpr int kHeightInLines = 30;
+constexpr int kLeastLines = 10; // beside the game it may be shortened: the text scrolls
+
+// The text as large as kWidthInCharacters by kHeightInLines asks, and no smaller than
+// kLeastLines of that width.
+class HelpText : public QTextBrowser {
+public:
+    explicit HelpText(QWidget* parent) : QTextBrowser(parent)
+    {
+        setMinimumSize(widthInPixels(), fontMetrics().lineSpacing() * kLeastLines);
+    }
+    QSize sizeHint() const override { return {widthInPixels(), fontMetrics().lineSpacing() * kHeightInLines}; }
+
+private:
+    int widthInPixels() const { return fontMetrics().averageCharWidth() * kWidthInCharacters; }
+};
 
 QString html(std::span<const HelpRow> rows)
 {
@@ -49,13 +64,11 @@ HelpWindow::HelpWindow(const QString& title, std::span<const HelpRow> rows, QWid
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(title);
     setModal(false);
-    view_ = new QTextBrowser(this);
+    view_ = new HelpText(this);
     view_->setObjectName(QStringLiteral("helpText"));
     view_->setAccessibleName(title);
     view_->setOpenLinks(false);
     view_->setHtml(html(rows));
-    const QFontMetrics metrics(view_->font());
-    view_->setMinimumSize(metrics.averageCharWidth() * kWidthInCharacters, metrics.lineSpacing() * kHeightInLines);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <numeric>
 #include <utility>
 
 #include <QEvent>
@@ -19,13 +18,18 @@ namespace ui {
 namespace {
 
 constexpr int kGap = 8; // between windows that stand side by side
+// How many of a window's cheapest places are tried with the others, by the order it is
+// placed in: the first window's most, as it leaves the others the most to choose from.
+constexpr std::size_t kTried[] = {8, 3};
 
-// What a set of places costs, the weightiest term first; two costs compare term by term.
+// What a layout costs, the weightiest term first; two costs compare term by term.
 enum Term : std::size_t {
     kKeep,
-    kShortened,
     kSides,
+    kOff,
     kMain,
+    kShortened,
+    kMainMoved,
     kShownMoved,
     kHiddenMoved,
     kDistance,
@@ -42,10 +46,33 @@ Cost operator+(Cost a, const Cost& b)
     return a;
 }
 
+qint64 area(const QRect& r)
+{
+    return r.isEmpty() ? 0 : qint64(r.width()) * r.height();
+}
+
 qint64 covered(const QRect& a, const QRect& b)
 {
-    const QRect both = a.intersected(b);
-    return both.isEmpty() ? 0 : qint64(both.width()) * both.height();
+    return area(a.intersected(b));
+}
+
+qint64 offScreen(const QRect& r, const QRect& screen)
+{
+    return area(r) - covered(r, screen);
+}
+
+// The start along one axis nearest to `start` that keeps `length` within first..last, or
+// at first where it is longer.
+int onto(int start, int length, int first, int last)
+{
+    return std::max(first, std::min(start, last + 1 - length));
+}
+
+QRect ontoScreen(const QRect& r, const QRect& screen)
+{
+    return QRect(QPoint(onto(r.left(), r.width(), screen.left(), screen.right()),
+                        onto(r.top(), r.height(), screen.top(), screen.bottom())),
+                 r.size());
 }
 
 // Beside the main window, alongside one of its edges: right 0, left 1, below 2, above 3;
@@ -75,30 +102,62 @@ using Span = std::pair<int, int>; // first and last pixel along one axis
 
 // Starts along one axis that put a window of `length` against something: a gap away
 // from either end of a span, or level with either end, or at either end of the screen.
-// Not kept on the screen: a start past its end may still be met by shortening.
 std::vector<int> starts(Span screen, int length, const std::vector<Span>& spans)
 {
     std::vector<int> out{screen.first, screen.second + 1 - length};
     for (const auto& [first, last] : spans)
         out.insert(out.end(), {last + 1 + kGap, first - kGap - length, first, last + 1 - length});
-    std::sort(out.begin(), out.end());
+    return out;
+}
+
+void sortUnique(std::vector<int>& v)
+{
+    std::sort(v.begin(), v.end());
+    v.erase(std::unique(v.begin(), v.end()), v.end());
+}
+
+// The main window's places to try: where it stands, and moved onto the screen: as near as
+// that, or against the screen's left or right edge; level with where it stands or with
+// the screen's top. The nearest first.
+std::vector<QRect> mainPlaces(const SideScene& scene)
+{
+    const QRect& main = scene.main;
+    const QRect& screen = scene.screen;
+    std::vector<QRect> out{main};
+    if (scene.mainMayMove) {
+        const int near = onto(main.left(), main.width(), screen.left(), screen.right());
+        const int level = onto(main.top(), main.height(), screen.top(), screen.bottom());
+        for (const int x : {near, screen.left(), onto(screen.right(), main.width(), screen.left(), screen.right())})
+            for (const int y : {level, screen.top()})
+                out.emplace_back(QPoint(x, y), main.size());
+    }
+    const auto moved = [&main](const QRect& r) { return (r.topLeft() - main.topLeft()).manhattanLength(); };
+    std::stable_sort(out.begin(), out.end(), [&](const QRect& a, const QRect& b) { return moved(a) < moved(b); });
     out.erase(std::unique(out.begin(), out.end()), out.end());
     return out;
 }
 
+// Whether a costs less than b before the terms that only choose among equally good
+// layouts: a search for those stops at the first found.
+bool weightier(const Cost& a, const Cost& b)
+{
+    return std::lexicographical_compare(a.begin(), a.begin() + kDistance, b.begin(), b.begin() + kDistance);
+}
+
 class Search {
 public:
-    Search(const SideScene& scene, const std::vector<SideWindow>& windows)
-        : scene_(scene), windows_(windows), places_(windows.size())
+    Search(const SideScene& scene, const std::vector<SideWindow>& windows) : scene_(scene), windows_(windows)
     {
+        for (std::size_t i = 0; i < windows.size(); ++i)
+            (windows[i].byPlayer && !windows[i].at.isNull() ? fixed_ : free_).push_back(i);
     }
 
-    void tryOrder(const std::vector<std::size_t>& order)
+    SidePlaces run()
     {
-        order_ = order;
-        step(0, Cost{});
+        for (const QRect& main : mainPlaces(scene_))
+            tryMain(main);
+        return best_;
     }
-    const std::vector<QRect>& best() const { return best_; }
 
 private:
     struct Candidate {
@@ -106,42 +165,105 @@ private:
         Cost cost;
     };
 
+    void tryMain(const QRect& main)
+    {
+        main_ = main;
+        const QPoint shift = main.topLeft() - scene_.main.topLeft();
+        keep_.clear();
+        for (const QRect& k : scene_.keepInSight)
+            keep_.push_back(k.translated(shift));
+        places_.assign(windows_.size(), QRect());
+        placed_.clear();
+        Cost root{};
+        root[kMainMoved] = shift.manhattanLength();
+        root[kOff] = offScreen(main, scene_.screen);
+        // Where the player put a window it stays; only a window grown off the screen comes back.
+        for (std::size_t i : fixed_) {
+            const QRect r = ontoScreen(QRect(windows_[i].at.topLeft(), windows_[i].size), scene_.screen);
+            root = root + costOf(r, windows_[i]);
+            places_[i] = r;
+            placed_.push_back(r);
+        }
+        // What each costs at the least, wherever the others go: no layout costs less than
+        // what is placed so far and these for the rest.
+        least_.assign(windows_.size(), Cost{});
+        for (std::size_t i : free_) {
+            const std::vector<Candidate> all = candidatesFor(i);
+            least_[i] = std::min_element(all.begin(), all.end(), [](const Candidate& a, const Candidate& b) {
+                            return a.cost < b.cost;
+                        })->cost;
+        }
+        std::vector<std::size_t> order = free_;
+        // Every order of placing them: the first placed never makes room for a later one.
+        do {
+            order_ = order;
+            placed_.resize(fixed_.size());
+            step(0, root);
+        } while (std::next_permutation(order.begin(), order.end()));
+    }
+
+    // Every term but the distance moved, which only a free window has.
+    Cost costOf(const QRect& r, const SideWindow& w) const
+    {
+        Cost c{};
+        for (const QRect& keep : keep_)
+            c[kKeep] += covered(r, keep);
+        for (const QRect& other : placed_)
+            c[kSides] += covered(r, other);
+        c[kOff] = offScreen(r, scene_.screen);
+        c[kMain] = covered(r, main_);
+        c[kShortened] = std::max(0, w.size.height() - r.height());
+        c[kDistance] = std::abs(distance(r, main_) - kGap);
+        c[kSide] = sideOf(r, main_);
+        c[kLevel] = std::min(std::abs(r.top() - main_.top()), std::abs(r.left() - main_.left()));
+        return c;
+    }
+
     void step(std::size_t depth, const Cost& sofar)
     {
         if (depth == order_.size()) {
-            if (best_.empty() || sofar < bestCost_) {
+            if (!found_ || sofar < bestCost_) {
+                found_ = true;
                 bestCost_ = sofar;
-                best_ = places_;
+                best_ = {main_, places_};
             }
             return;
         }
-        std::vector<Candidate> candidates = candidatesAt(depth);
-        std::stable_sort(candidates.begin(), candidates.end(),
-                         [](const Candidate& a, const Candidate& b) { return a.cost < b.cost; });
+        // The cheapest few places for this window; the last one placed takes the cheapest.
+        std::vector<Candidate> candidates = candidatesFor(order_[depth]);
+        const std::size_t tried = depth + 1 == order_.size() ? 1 : kTried[std::min(depth, std::size(kTried) - 1)];
+        const auto cheapest = candidates.begin() + std::ptrdiff_t(std::min(tried, candidates.size()));
+        std::partial_sort(candidates.begin(), cheapest, candidates.end(),
+                          [](const Candidate& a, const Candidate& b) { return a.cost < b.cost; });
+        candidates.erase(cheapest, candidates.end());
+        Cost rest{};
+        for (std::size_t d = depth + 1; d < order_.size(); ++d)
+            rest = rest + least_[order_[d]];
         for (const Candidate& c : candidates) {
             const Cost total = sofar + c.cost;
-            // Every term is at least 0, so what the rest adds cannot make up for it; nor can
-            // the candidates after this one, which cost as much or more.
-            if (!best_.empty() && !(total < bestCost_))
+            // The rest cannot cost less than their least, so nothing can make up for it; nor
+            // can the candidates after this one, which cost as much or more.
+            if (found_ && !weightier(total + rest, bestCost_))
                 return;
             places_[order_[depth]] = c.rect;
+            placed_.push_back(c.rect);
             step(depth + 1, total);
+            placed_.pop_back();
         }
     }
 
-    std::vector<Candidate> candidatesAt(std::size_t depth) const
+    // Places for window `index` among those placed so far.
+    std::vector<Candidate> candidatesFor(std::size_t index) const
     {
-        const SideWindow& w = windows_[order_[depth]];
+        const SideWindow& w = windows_[index];
         const QRect& screen = scene_.screen;
-        const QRect& main = scene_.main;
-        const int width = std::min(w.size.width(), screen.width());
+        const int width = w.size.width();
         const int height = std::min(w.size.height(), screen.height());
         const int minHeight = std::clamp(w.minHeight, 1, height);
 
-        std::vector<QRect> near{main};
-        near.insert(near.end(), scene_.keepInSight.begin(), scene_.keepInSight.end());
-        for (std::size_t d = 0; d < depth; ++d)
-            near.push_back(places_[order_[d]]);
+        std::vector<QRect> near{main_};
+        near.insert(near.end(), keep_.begin(), keep_.end());
+        near.insert(near.end(), placed_.begin(), placed_.end());
         if (!w.at.isNull())
             near.push_back(w.at);
         std::vector<Span> across;
@@ -150,20 +272,26 @@ private:
             across.emplace_back(r.left(), r.right());
             down.emplace_back(r.top(), r.bottom());
         }
-        std::vector<int> lefts = starts({screen.left(), screen.right()}, width, across);
-        for (int& x : lefts)
-            x = std::clamp(x, screen.left(), screen.right() + 1 - width);
-        lefts.erase(std::unique(lefts.begin(), lefts.end()), lefts.end());
+        // On the screen; or, where it cannot be, reaching past its right edge.
+        std::vector<int> lefts;
+        for (int x : starts({screen.left(), screen.right()}, width, across)) {
+            lefts.push_back(onto(x, width, screen.left(), screen.right()));
+            if (x >= screen.left() && x <= screen.right() + 1 - std::min(width, kLeastInSight))
+                lefts.push_back(x);
+        }
+        sortUnique(lefts);
 
-        // Its whole height, kept on the screen; or shortened, no less than minHeight, to end
-        // above a part to keep in sight or at the screen's foot.
+        // Its whole height, on the screen or reaching past its foot; or shortened, no less
+        // than minHeight, to end above a part to keep in sight or at the screen's foot.
         std::vector<std::pair<int, int>> spansDown; // top, height
         for (int top : starts({screen.top(), screen.bottom()}, height, down)) {
-            spansDown.emplace_back(std::clamp(top, screen.top(), screen.bottom() + 1 - height), height);
+            spansDown.emplace_back(onto(top, height, screen.top(), screen.bottom()), height);
             if (top < screen.top())
                 continue;
+            if (top <= screen.bottom() + 1 - std::min(height, kLeastInSight))
+                spansDown.emplace_back(top, height);
             std::vector<int> ends{screen.bottom() + 1};
-            for (const QRect& keep : scene_.keepInSight)
+            for (const QRect& keep : keep_)
                 ends.push_back(keep.top() - kGap);
             for (int end : ends)
                 if (end - top >= minHeight && end - top < height && end <= screen.bottom() + 1)
@@ -177,18 +305,9 @@ private:
         for (const auto& [top, tall] : spansDown) {
             for (int left : lefts) {
                 const QRect r(left, top, width, tall);
-                Cost c{};
-                for (const QRect& keep : scene_.keepInSight)
-                    c[kKeep] += covered(r, keep);
-                c[kShortened] = height - tall;
-                for (std::size_t d = 0; d < depth; ++d)
-                    c[kSides] += covered(r, places_[order_[d]]);
-                c[kMain] = covered(r, main);
+                Cost c = costOf(r, w);
                 const qint64 moved = w.at.isNull() ? 0 : (r.topLeft() - w.at.topLeft()).manhattanLength();
                 c[w.shown ? kShownMoved : kHiddenMoved] = moved;
-                c[kDistance] = std::abs(distance(r, main) - kGap);
-                c[kSide] = sideOf(r, main);
-                c[kLevel] = std::min(std::abs(r.top() - main.top()), std::abs(r.left() - main.left()));
                 out.push_back({r, c});
             }
         }
@@ -197,10 +316,17 @@ private:
 
     const SideScene& scene_;
     const std::vector<SideWindow>& windows_;
+    std::vector<std::size_t> fixed_; // placed by the player
+    std::vector<std::size_t> free_;  // placed here, in every order
+    QRect main_;                     // the main window's place being tried
+    std::vector<QRect> keep_;        // keepInSight, moved with it
     std::vector<std::size_t> order_;
-    std::vector<QRect> places_; // by window, those up to the current depth
-    std::vector<QRect> best_;
+    std::vector<Cost> least_;   // by window, its least cost with none but the player's placed
+    std::vector<QRect> places_; // by window, those placed so far
+    std::vector<QRect> placed_; // the windows placed so far, the player's first
+    SidePlaces best_;
     Cost bestCost_{};
+    bool found_ = false;
 };
 
 std::function<QRect(const QWidget&)>& screenOverride()
@@ -227,12 +353,12 @@ QMargins frameMargins(const QWidget& w)
     return sound ? frame : QMargins();
 }
 
-// The side windows of one main window, which owns it: it keeps them placed whenever one
-// of them changes its size.
+// The side windows of one main window, which owns it: it places them and main together
+// when one opens or changes its size, and moves them with main when the player moves it.
 class SideWindowKeeper : public QObject {
     Q_OBJECT
 public:
-    explicit SideWindowKeeper(QWidget& main) : QObject(&main), main_(main) {}
+    explicit SideWindowKeeper(QWidget& main) : QObject(&main), main_(main) { main.installEventFilter(this); }
 
     static SideWindowKeeper& of(QWidget& main)
     {
@@ -245,7 +371,7 @@ public:
         area_ = &area;
         keepInSight_ = std::move(keepInSight);
         if (std::none_of(sides_.begin(), sides_.end(), [&side](const Side& s) { return s.window == &side; })) {
-            sides_.push_back({&side, {}, {}, false});
+            sides_.push_back({&side, {}, {}, {}, {}, false, false});
             side.installEventFilter(this);
         }
         side.setAttribute(Qt::WA_ShowWithoutActivating);
@@ -253,7 +379,7 @@ public:
         // first size would cut it to two thirds of the screen.
         if (QLayout* layout = side.layout())
             layout->activate();
-        place(&side);
+        place(&side, true);
         side.show();
     }
 
@@ -261,20 +387,30 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         const QEvent::Type type = event->type();
-        if (placing_ || (type != QEvent::Resize && type != QEvent::Paint))
+        if (placing_ || (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Paint))
             return false;
+        if (watched == &main_) {
+            if (type == QEvent::Move && placedMain_ && outer(main_).topLeft() != mainAt_.topLeft())
+                follow();
+            return false;
+        }
         for (Side& s : sides_) {
-            if (s.window != watched || !s.window->isVisible())
+            QWidget* w = s.window;
+            if (w != watched || !w->isVisible() || !s.placedOnce)
                 continue;
-            const QMargins frame = frameMargins(*s.window);
-            if (type == QEvent::Resize && s.window->size() != s.placedSize) {
-                place(nullptr);
-            } else if (type == QEvent::Paint && !frame.isNull() && frame != s.placedFrame) {
+            if (type == QEvent::Move && w->geometry().topLeft() != s.placedInner.topLeft()) {
+                playerPlaced(s); // nothing but the player moves it from where it was put
+            } else if (type == QEvent::Resize && w->size() != s.placedInner.size()) {
+                if (event->spontaneous())
+                    playerPlaced(s); // the window system resized it: the player did
+                else
+                    place(nullptr, true); // its content made it grow
+            } else if (type == QEvent::Paint && !frameMargins(*w).isNull() && frameMargins(*w) != s.placedFrame) {
                 // A window manager frames a window once it shows: by its first painting the
                 // frame is known, and where it is not the one guessed, placed again.
-                s.placedFrame = frame;
+                s.placedFrame = frameMargins(*w);
                 QMetaObject::invokeMethod(
-                    this, [this] { place(nullptr); }, Qt::QueuedConnection);
+                    this, [this] { place(nullptr, true); }, Qt::QueuedConnection);
             }
             break;
         }
@@ -284,71 +420,117 @@ protected:
 private:
     struct Side {
         QPointer<QWidget> window;
-        QSize placedSize;
+        QRect placedInner; // where it was put, inside its frame
         QMargins placedFrame;
+        QPoint offset;  // its frame's top-left from main's, as placed
+        QRect playerAt; // its frame where the player put it
         bool placedOnce = false;
+        bool byPlayer = false;
     };
 
-    // Places the shown side windows and `opening`, which is to show.
-    void place(QWidget* opening)
+    // Main's frame, or a side window's, as guessed where it is not known yet.
+    QRect outer(const QWidget& w) const
+    {
+        const QMargins own = frameMargins(w);
+        return w.geometry().marginsAdded(own.isNull() && &w != &main_ ? frameMargins(main_) : own);
+    }
+
+    void playerPlaced(Side& s)
+    {
+        s.byPlayer = true;
+        s.placedInner = s.window->geometry();
+        s.playerAt = outer(*s.window);
+    }
+
+    // Main moved other than here: its side windows go with it, once the events of the move
+    // have come in.
+    void follow()
+    {
+        if (following_)
+            return;
+        following_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                following_ = false;
+                place(nullptr, false);
+            },
+            Qt::QueuedConnection);
+    }
+
+    // Places main, its shown side windows and `opening`, which is to show.
+    void place(QWidget* opening, bool mainMayMove)
     {
         const QScopedValueRollback guard(placing_, true);
         // A window never shown has no frame yet: it will have one like the main window's.
         const QMargins mainFrame = frameMargins(main_);
-        SideScene scene{main_.geometry().marginsAdded(mainFrame), screenArea(main_), {}};
+        SideScene scene{outer(main_), screenArea(main_), {}, mainMayMove};
         if (area_)
             for (const QRect& keep : keepInSight_)
                 scene.keepInSight.emplace_back(area_->mapToGlobal(keep.topLeft()), keep.size());
         std::vector<Side*> placing;
-        std::vector<QMargins> frames;
         std::vector<SideWindow> windows;
         for (Side& s : sides_) {
             QWidget* w = s.window;
             if (!w || (w != opening && !w->isVisible()))
                 continue;
-            const QMargins own = frameMargins(*w);
-            const QMargins frame = own.isNull() ? mainFrame : own;
-            const QRect outer = w->geometry().marginsAdded(frame);
+            const QRect now = outer(*w);
             const int minHeight
-                = std::max(w->minimumHeight(), w->minimumSizeHint().height()) + frame.top() + frame.bottom();
-            windows.push_back(
-                {outer.size(), std::min(minHeight, outer.height()), s.placedOnce ? outer : QRect(), w != opening});
+                = std::max(w->minimumHeight(), w->minimumSizeHint().height()) + now.height() - w->height();
+            QRect at;
+            if (s.byPlayer)
+                at = w->isVisible() ? now : QRect(s.playerAt.topLeft(), now.size());
+            else if (s.placedOnce)
+                at = QRect(scene.main.topLeft() + s.offset, now.size());
+            windows.push_back({now.size(), std::min(minHeight, now.height()), at, w != opening, s.byPlayer});
             placing.push_back(&s);
-            frames.push_back(frame);
         }
-        const std::vector<QRect> places = placeSideWindows(scene, windows);
-        for (std::size_t i = 0; i < places.size(); ++i) {
-            QWidget* w = placing[i]->window;
+        if (windows.empty())
+            return;
+        const SidePlaces places = placeSideWindows(scene, windows);
+        if (places.main != scene.main)
+            main_.setGeometry(places.main.marginsRemoved(mainFrame));
+        mainAt_ = places.main;
+        placedMain_ = true;
+        for (std::size_t i = 0; i < windows.size(); ++i) {
+            Side& s = *placing[i];
+            QWidget* w = s.window;
             // Placed by its inside: where a window's frame is not known yet, moving its frame
             // would move its inside there.
-            const QRect inner = places[i].marginsRemoved(frames[i]);
+            const QMargins frame = margins(*w);
+            const QRect inner = places.windows[i].marginsRemoved(frame);
             if (inner != w->geometry())
                 w->setGeometry(inner);
-            placing[i]->placedSize = w->size();
-            placing[i]->placedFrame = frames[i];
-            placing[i]->placedOnce = true;
+            s.placedInner = w->geometry();
+            s.placedFrame = frame;
+            s.offset = places.windows[i].topLeft() - places.main.topLeft();
+            if (s.byPlayer)
+                s.playerAt = places.windows[i];
+            s.placedOnce = true;
         }
+    }
+
+    QMargins margins(const QWidget& w) const
+    {
+        const QMargins own = frameMargins(w);
+        return own.isNull() ? frameMargins(main_) : own;
     }
 
     QWidget& main_;
     QPointer<const QWidget> area_;
     std::vector<QRect> keepInSight_;
     std::vector<Side> sides_;
+    QRect mainAt_; // main's frame, where it was placed
+    bool placedMain_ = false;
     bool placing_ = false;
+    bool following_ = false;
 };
 
 } // namespace
 
-std::vector<QRect> placeSideWindows(const SideScene& scene, const std::vector<SideWindow>& windows)
+SidePlaces placeSideWindows(const SideScene& scene, const std::vector<SideWindow>& windows)
 {
-    Search search(scene, windows);
-    std::vector<std::size_t> order(windows.size());
-    std::iota(order.begin(), order.end(), std::size_t(0));
-    // Every order of placing them: the first placed never makes room for a later one.
-    do
-        search.tryOrder(order);
-    while (std::next_permutation(order.begin(), order.end()));
-    return search.best();
+    return Search(scene, windows).run();
 }
 
 void showSideWindow(QWidget& main, QWidget& side, const QWidget& area, std::initializer_list<QRect> keepInSight)
