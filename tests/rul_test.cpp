@@ -237,17 +237,25 @@ void RulTest::formLoad()
 void RulTest::pickingAStyle_data()
 {
     QTest::addColumn<int>("style");
-    for (int n = 1; n <= 6; ++n)
-        QTest::addRow("DiceStyle%d", n) << n;
+    QTest::addColumn<int>("face"); // the face clicked in the sheet's column of the style; 0: its button
+    for (int n = 1; n <= 6; ++n) {
+        QTest::addRow("DiceStyle%d", n) << n << 0;
+        QTest::addRow("style %d's face %d in the sheet", n, 7 - n) << n << 7 - n;
+    }
 }
 
 void RulTest::pickingAStyle()
 {
     QFETCH(int, style);
+    QFETCH(int, face);
     Window w;
     w.rul->Form_Load();
 
-    QTest::mouseClick(w.rul->DiceStyle[style - 1], Qt::LeftButton);
+    if (face)
+        QTest::mouseClick(w.rul->Diceholder, Qt::LeftButton, {},
+                          QPoint(1 + 32 * (style - 1) + 16, 1 + 32 * (face - 1) + 16));
+    else
+        QTest::mouseClick(w.rul->DiceStyle[style - 1], Qt::LeftButton);
 
     QCOMPARE(w.rul->ChosenStyle, style - 1);
     for (int k = 0; k < 6; ++k) {

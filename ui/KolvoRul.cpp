@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/KolvoRul.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -61,6 +63,12 @@ void KolvoRul::buildControls()
     Diceholder->setBorder(true);
     Diceholder->setAutoSize(true);
     Diceholder->setPicture(ui::loadPicture(rul::kHolderPicture, scale));
+    // A click on a style's faces in the sheet chooses that style, as its button does.
+    Diceholder->setCursor(Qt::PointingHandCursor);
+    connect(Diceholder, &PictureBox::clickedAt, this, [this, kHandlers](QPoint where) {
+        const int column = (where.x() - Diceholder->borderWidth()) / rul::kCell;
+        (this->*kHandlers[std::clamp(column, 0, rul::kStyles - 1)])();
+    });
 
     Forward = new PictureBox(this);
     place(Forward, rul::kForwardName, rul::kForward);

@@ -151,8 +151,11 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool wasPressed = pressed_;
     pressed_ = false;
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    const QPoint where = event->position().toPoint();
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(where)) {
+        emit clickedAt(where);
         emit clicked();
+    }
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event)

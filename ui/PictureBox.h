@@ -57,6 +57,8 @@ public:
 
 signals:
     void clicked();
+    // A click by the mouse, where in the box it was; clicked() comes with it.
+    void clickedAt(QPoint where);
     // The border was switched on or off (for a die: held or released).
     void borderSwitched(bool on);
 
