@@ -42,6 +42,12 @@ add_test(NAME e2e_orca
 # Alone: a screen reader on a loaded machine falls behind the game's events and drops what
 # the test listens for.
 set_tests_properties(e2e_orca PROPERTIES LABELS e2e TIMEOUT 300 SKIP_RETURN_CODE 77 COST 100 RUN_SERIAL ON)
+# The side windows beside the main window under a window manager, on four screen sizes:
+# screenshots in e2e-shots/placement, frames read from the X server, a turn by clicks.
+add_test(NAME e2e_placement
+  COMMAND /usr/bin/python3 ${KOLVO_E2E_DIR}/play_games.py $<TARGET_FILE:kolvo>
+          --placement --shots ${KOLVO_E2E_SHOTS}/placement)
+set_tests_properties(e2e_placement PROPERTIES LABELS e2e TIMEOUT 300 SKIP_RETURN_CODE 77 COST 50)
 set_tests_properties(e2e_looks PROPERTIES COST 50)
 set_tests_properties(e2e_screen_reader e2e_looks PROPERTIES
   LABELS e2e

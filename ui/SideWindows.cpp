@@ -5,6 +5,7 @@
 #include <array>
 #include <utility>
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QLayout>
 #include <QPointer>
@@ -184,8 +185,9 @@ private:
             places_[i] = r;
             placed_.push_back(r);
         }
-        // What each costs at the least, wherever the others go: no layout costs less than
-        // what is placed so far and these for the rest.
+        // What each costs at the least among its places with only the player's windows placed;
+        // a layout is not followed further once what is placed and these for the rest cost more
+        // than the best found.
         least_.assign(windows_.size(), Cost{});
         for (std::size_t i : free_) {
             const std::vector<Candidate> all = candidatesFor(i);
@@ -241,8 +243,8 @@ private:
             rest = rest + least_[order_[d]];
         for (const Candidate& c : candidates) {
             const Cost total = sofar + c.cost;
-            // The rest cannot cost less than their least, so nothing can make up for it; nor
-            // can the candidates after this one, which cost as much or more.
+            // The rest are not to cost less than their least, so nothing can make up for it;
+            // nor can the candidates after this one, which cost as much or more.
             if (found_ && !weightier(total + rest, bestCost_))
                 return;
             places_[order_[depth]] = c.rect;
@@ -353,6 +355,28 @@ QMargins frameMargins(const QWidget& w)
     return sound ? frame : QMargins();
 }
 
+// Where a window has stood lately by the program's doing: its own resizes and the places
+// given it here. A window system reports each of them back, late, and may report one after
+// the next was asked for; a place it reports that is none of these, the player chose.
+class OwnPlaces {
+public:
+    void add(const QRect& r)
+    {
+        places_.push_back(r);
+        if (places_.size() > kKept)
+            places_.erase(places_.begin());
+    }
+    bool has(const QRect& r) const { return std::find(places_.begin(), places_.end(), r) != places_.end(); }
+
+private:
+    static constexpr std::size_t kKept = 8;
+    std::vector<QRect> places_;
+};
+
+// How long after a window is placed the window system may still move it by itself: a
+// window manager keeps a window's frame on the screen as it frames it.
+constexpr qint64 kSettling = 1000; // ms
+
 // The side windows of one main window, which owns it: it places them and main together
 // when one opens or changes its size, and moves them with main when the player moves it.
 class SideWindowKeeper : public QObject {
@@ -371,7 +395,7 @@ public:
         area_ = &area;
         keepInSight_ = std::move(keepInSight);
         if (std::none_of(sides_.begin(), sides_.end(), [&side](const Side& s) { return s.window == &side; })) {
-            sides_.push_back({&side, {}, {}, {}, {}, false, false});
+            sides_.push_back({&side, {}, {}, {}, {}, {}, false, false});
             side.installEventFilter(this);
         }
         side.setAttribute(Qt::WA_ShowWithoutActivating);
@@ -390,7 +414,7 @@ protected:
         if (placing_ || (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Paint))
             return false;
         if (watched == &main_) {
-            if (type == QEvent::Move && placedMain_ && outer(main_).topLeft() != mainAt_.topLeft())
+            if (type == QEvent::Move && !sides_.empty() && !mainPlaces_.has(main_.geometry()))
                 follow();
             return false;
         }
@@ -398,19 +422,23 @@ protected:
             QWidget* w = s.window;
             if (w != watched || !w->isVisible() || !s.placedOnce)
                 continue;
-            if (type == QEvent::Move && w->geometry().topLeft() != s.placedInner.topLeft()) {
-                playerPlaced(s); // nothing but the player moves it from where it was put
-            } else if (type == QEvent::Resize && w->size() != s.placedInner.size()) {
-                if (event->spontaneous())
-                    playerPlaced(s); // the window system resized it: the player did
-                else
-                    place(nullptr, true); // its content made it grow
-            } else if (type == QEvent::Paint && !frameMargins(*w).isNull() && frameMargins(*w) != s.placedFrame) {
+            if (type == QEvent::Paint) {
                 // A window manager frames a window once it shows: by its first painting the
                 // frame is known, and where it is not the one guessed, placed again.
-                s.placedFrame = frameMargins(*w);
-                QMetaObject::invokeMethod(
-                    this, [this] { place(nullptr, true); }, Qt::QueuedConnection);
+                const QMargins frame = frameMargins(*w);
+                if (!frame.isNull() && frame != s.placedFrame) {
+                    s.placedFrame = frame;
+                    QMetaObject::invokeMethod(
+                        this, [this] { place(nullptr, true); }, Qt::QueuedConnection);
+                }
+            } else if (!s.own.has(w->geometry())) {
+                s.own.add(w->geometry());
+                if (type == QEvent::Resize && !event->spontaneous()) {
+                    place(nullptr, true); // its content made it grow
+                } else if (!event->spontaneous() || !s.placed.isValid() || s.placed.hasExpired(kSettling)) {
+                    s.byPlayer = true;
+                    s.playerAt = outer(*w);
+                } // else the window manager's own adjustment, as it frames the window
             }
             break;
         }
@@ -420,10 +448,11 @@ protected:
 private:
     struct Side {
         QPointer<QWidget> window;
-        QRect placedInner; // where it was put, inside its frame
+        OwnPlaces own;
         QMargins placedFrame;
-        QPoint offset;  // its frame's top-left from main's, as placed
-        QRect playerAt; // its frame where the player put it
+        QElapsedTimer placed; // since it was last placed
+        QPoint offset;        // its frame's top-left from main's, as placed
+        QRect playerAt;       // its frame where the player put it
         bool placedOnce = false;
         bool byPlayer = false;
     };
@@ -433,13 +462,6 @@ private:
     {
         const QMargins own = frameMargins(w);
         return w.geometry().marginsAdded(own.isNull() && &w != &main_ ? frameMargins(main_) : own);
-    }
-
-    void playerPlaced(Side& s)
-    {
-        s.byPlayer = true;
-        s.placedInner = s.window->geometry();
-        s.playerAt = outer(*s.window);
     }
 
     // Main moved other than here: its side windows go with it, once the events of the move
@@ -453,6 +475,7 @@ private:
             this,
             [this] {
                 following_ = false;
+                mainPlaces_.add(main_.geometry());
                 place(nullptr, false);
             },
             Qt::QueuedConnection);
@@ -475,14 +498,16 @@ private:
             if (!w || (w != opening && !w->isVisible()))
                 continue;
             const QRect now = outer(*w);
-            const int minHeight
-                = std::max(w->minimumHeight(), w->minimumSizeHint().height()) + now.height() - w->height();
+            const QSize frame = now.size() - w->size();
+            // As large as it asks to be, where it was shortened before; the player's size stays.
+            const QSize size = (s.byPlayer ? w->size() : w->size().expandedTo(w->sizeHint())) + frame;
+            const int minHeight = std::max(w->minimumHeight(), w->minimumSizeHint().height()) + frame.height();
             QRect at;
             if (s.byPlayer)
-                at = w->isVisible() ? now : QRect(s.playerAt.topLeft(), now.size());
+                at = QRect(w->isVisible() ? now.topLeft() : s.playerAt.topLeft(), size);
             else if (s.placedOnce)
-                at = QRect(scene.main.topLeft() + s.offset, now.size());
-            windows.push_back({now.size(), std::min(minHeight, now.height()), at, w != opening, s.byPlayer});
+                at = QRect(scene.main.topLeft() + s.offset, size);
+            windows.push_back({size, std::min(minHeight, size.height()), at, w != opening, s.byPlayer});
             placing.push_back(&s);
         }
         if (windows.empty())
@@ -490,8 +515,7 @@ private:
         const SidePlaces places = placeSideWindows(scene, windows);
         if (places.main != scene.main)
             main_.setGeometry(places.main.marginsRemoved(mainFrame));
-        mainAt_ = places.main;
-        placedMain_ = true;
+        mainPlaces_.add(main_.geometry());
         for (std::size_t i = 0; i < windows.size(); ++i) {
             Side& s = *placing[i];
             QWidget* w = s.window;
@@ -501,7 +525,8 @@ private:
             const QRect inner = places.windows[i].marginsRemoved(frame);
             if (inner != w->geometry())
                 w->setGeometry(inner);
-            s.placedInner = w->geometry();
+            s.own.add(w->geometry());
+            s.placed.start();
             s.placedFrame = frame;
             s.offset = places.windows[i].topLeft() - places.main.topLeft();
             if (s.byPlayer)
@@ -520,8 +545,7 @@ private:
     QPointer<const QWidget> area_;
     std::vector<QRect> keepInSight_;
     std::vector<Side> sides_;
-    QRect mainAt_; // main's frame, where it was placed
-    bool placedMain_ = false;
+    OwnPlaces mainPlaces_; // main's, of the program's doing
     bool placing_ = false;
     bool following_ = false;
 };

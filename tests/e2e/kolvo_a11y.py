@@ -112,6 +112,7 @@ def wait_window(app, title, roles=None, timeout=10):
 
 
 COACH_TITLE = "Kolvo Tips"  # the coach's panel: a window beside the main one, not a dialog
+KEYS_TITLE = "Kolvo Tangenter och tillägg"  # the keys window, beside the main one too
 
 
 def dialogs(app):
@@ -119,7 +120,7 @@ def dialogs(app):
     first label's, with line breaks as the label shows them."""
     out = []
     for r, n, acc in windows(app):
-        if r in ("dialog", "alert", "frame") and n not in ("Kolvo 2003", "Protokoll", COACH_TITLE):
+        if r in ("dialog", "alert", "frame") and n not in ("Kolvo 2003", "Protokoll", COACH_TITLE, KEYS_TITLE):
             try:
                 labels = [d for d in descendants(acc) if role(d) == "label" and name(d)]
                 text = name(labels[0]) if labels else ""

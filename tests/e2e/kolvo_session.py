@@ -10,7 +10,9 @@ Session starts, each as a child of this process and each killed again by close()
 - a PulseAudio server whose only sink is a null sink, with its own runtime and state
   directories, so that what the program plays can be recorded from the sink's monitor;
 - the program itself, with a fresh HOME (XDG_CONFIG_HOME inside it);
-- with reader=True, a window manager (openbox: Orca ignores a window that was never
+- with wm=True, a window manager (openbox), which frames the windows and places them as
+  a desktop does;
+- with reader=True, the window manager too (Orca ignores a window that was never
   activated) and Orca (orca_logged.py), with its own HOME, writing every utterance to a
   file as it makes it; utterances() reads them as they come. No speech server is needed:
   Orca logs what it would say with or without one.
@@ -91,7 +93,7 @@ def wait_for(predicate, timeout, what, interval=0.05):
 
 
 class Session:
-    def __init__(self, atspi=True, audio=True, keep=None, reader=False):
+    def __init__(self, atspi=True, audio=True, keep=None, reader=False, wm=False, screen=(1024, 768)):
         self.token = secrets.token_hex(8)
         self.work = tempfile.mkdtemp(prefix="kolvo-e2e.")
         self.keep = keep  # directory that keeps screenshots and logs, or None
@@ -107,6 +109,8 @@ class Session:
         self.atspi = atspi
         self.audio = audio
         self.reader = reader
+        self.wm = wm or reader
+        self.screen = screen  # the X screen's width and height
         self.orca_log = None
         self._heard = []      # (seconds since the epoch, utterance), in order
         self._heard_at = 0    # how far the log has been read
@@ -242,6 +246,8 @@ for entry in os.listdir("/proc"):
             self._start_atspi()
         if self.audio:
             self._start_pulse()
+        if self.wm:
+            self._start_wm()
         if self.reader:
             self._start_reader()
         return self
@@ -250,7 +256,7 @@ for entry in os.listdir("/proc"):
         if not shutil.which("Xvfb"):
             raise Unavailable("Xvfb is not installed")
         r, w = os.pipe()
-        self.spawn("xvfb", ["Xvfb", "-displayfd", str(w), "-screen", "0", "1024x768x24",
+        self.spawn("xvfb", ["Xvfb", "-displayfd", str(w), "-screen", "0", "%dx%dx24" % self.screen,
                             "-nolisten", "tcp", "-noreset"], pass_fds=(w,))
         os.close(w)
         try:
@@ -332,12 +338,22 @@ for entry in os.listdir("/proc"):
         finally:
             self.stop(probe)
 
+    def _start_wm(self):
+        if not shutil.which("openbox"):
+            raise Unavailable("openbox is not installed")
+        self.spawn("openbox", ["openbox", "--sm-disable"],
+                   env=dict(self.env, HOME=self._dir("reader-home"), LANG="C.UTF-8"))
+        root = self.x.screen().root
+        try:
+            wait_for(lambda: root.get_full_property(self.x.intern_atom("_NET_SUPPORTING_WM_CHECK"),
+                                                    Xlib.X.AnyPropertyType), 10, "the window manager")
+        except Failure as e:
+            raise Unavailable(str(e) + "\n" + self.log_of("openbox"))
+
     def _start_reader(self):
-        for tool in ("openbox", "orca"):
-            if not shutil.which(tool):
-                raise Unavailable(f"{tool} is not installed")
+        if not shutil.which("orca"):
+            raise Unavailable("orca is not installed")
         env = dict(self.env, HOME=self._dir("reader-home"), LANG="C.UTF-8")
-        self.spawn("openbox", ["openbox", "--sm-disable"], env=env)
         self.orca_log = os.path.join(self.work, "orca-speech.txt")
         # KOLVO_ORCA_DEBUG=1 keeps Orca's own debug log too (orca-debug.log), for a look at
         # what it did with each event; it slows Orca down enough to drop events as a flood.
@@ -478,6 +494,13 @@ for entry in os.listdir("/proc"):
         field = lambda label: int(re.search(label + r":\s+(-?\d+)", out).group(1))
         return (field("Absolute upper-left X"), field("Absolute upper-left Y"),
                 field("Width"), field("Height"))
+
+    def frame_geometry(self, win):
+        """The window with its window manager's frame, title bar included: x, y, width, height."""
+        x, y, w, h = self.xwininfo(win)
+        prop = win.get_full_property(self.x.intern_atom("_NET_FRAME_EXTENTS"), Xlib.X.AnyPropertyType)
+        left, right, top, bottom = prop.value if prop is not None else (0, 0, 0, 0)
+        return x - left, y - top, w + left + right, h + top + bottom
 
     def wm_protocols(self, win):
         prop = win.get_full_property(self.x.intern_atom("WM_PROTOCOLS"), Xlib.X.AnyPropertyType)

@@ -33,6 +33,14 @@ then, on each of the six dice styles, dice 1 and 3 held after a roll and the scr
 measured: the border of a held die must stand out from the blue that surrounds a free
 one, and at both scales stay inside the yellow frame around the dice.
 
+With --placement, instead of the games: under a window manager (openbox) on screens of
+1024x768 (three and six players), 1280x1024 and 1920x1080 (six players), a game begun and
+all three side windows opened (F2 the coach, F3 the score sheet, "Fil -> Tangenter och
+tillägg…" the keys window) and shot; from the windows' frames on the X server: each lies
+on the screen, none covers another, nor a category box, a die or Kasta, and at 1920x1080
+none covers the main window; then a turn played by clicks, written with a click on a
+category box, and read back from the score sheet.
+
 Exit 0 when every check held, 1 on any fault, 77 when the environment cannot run here
 (never with CI set: there that is a fault too).
 """
@@ -643,6 +651,88 @@ def close_soon(session, program, home, problems, shots):
     problems.check(after == before, "closing soon after the start changed the record store")
 
 
+# ----- the side windows beside the main window -----
+
+# Screen width, height, players.
+PLACEMENT_ROWS = [(1024, 768, 3), (1024, 768, 6), (1280, 1024, 6), (1920, 1080, 6)]
+PLAYER_ITEMS = {3: "Tre spelare", 6: "Sex spelare"}
+
+
+def overlap(a, b):
+    """Whether two rectangles (x, y, width, height) share a pixel."""
+    return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
+
+
+def settled(session, wins):
+    """The windows' frames once the program has stopped placing them."""
+    last = None
+    def still():
+        nonlocal last
+        now = [session.frame_geometry(w) for w in wins]
+        same, last = now == last, now
+        return now if same else None
+    return wait_for(still, 10, "the windows to stay in place", interval=0.4)
+
+
+def side_windows_beside(session, program, problems, shots, width, height, players):
+    run = KolvoRun(session, program, session.new_home(), problems, shots=shots,
+                   label=f"{width}x{height}-{players}")
+    run.through_chain(style=2)
+    names = [f"Spelare {p}" for p in range(1, players + 1)]
+    run.menu("Nytt spel", PLAYER_ITEMS[players])
+    run.enter_names(names)
+    session.focus(run.arena_win)
+    session.key("F2")
+    coach = session.wait_window(ax.COACH_TITLE)
+    sheet = run.toggle_table()
+    run.menu("Fil", "Tangenter och tillägg…")
+    keys = session.wait_window(ax.KEYS_TITLE)
+    main, *sides = settled(session, [run.arena_win, coach, sheet, keys])
+    run.shot("three side windows")
+    parts = [ax.extents(n) for n in [*run.boxes.values(), *run.dice, run.roller]]
+    titles = ["the coach", "the score sheet", "the keys window"]
+    for frame, title in zip([main, *sides], ["the main window", *titles]):
+        run.check(frame[0] >= 0 and frame[1] >= 0 and frame[0] + frame[2] <= width and frame[1] + frame[3] <= height,
+                  f"{title} at {frame} lies off the {width}x{height} screen")
+    for i, (frame, title) in enumerate(zip(sides, titles)):
+        covered = [p for p in parts if overlap(frame, p)]
+        run.check(not covered, f"{title} at {frame} covers board parts at {covered}")
+        run.check(width < 1600 or not overlap(frame, main), f"{title} at {frame} covers the main window at {main}")
+        for other, other_title in zip(sides[:i], titles):
+            run.check(not overlap(frame, other), f"{title} at {frame} covers {other_title} at {other}")
+    print(f"{width}x{height}, {players} players: main window {main}, side windows {sides}", flush=True)
+
+    # A turn by the mouse with the sheet open: Kasta, then a click on Chans, which always scores.
+    dice = run.roll(1)
+    run.pick(15)
+    run.collect_boxes(lambda: ax.name(run.lbl_turn) == names[1])
+    got = ax.table_cells(run.table)[3].get(("Chans", names[0]), ("",))[0]
+    run.check(got == str(sum(dice)), f"the score sheet shows {got!r} for Chans, the dice {dice} make {sum(dice)}")
+    run.shot("a turn written")
+    run.exit_by_menu(confirm=True)
+
+
+def placement(program, shots):
+    """The --placement run: each row in a process of its own, as the accessibility library
+    keeps to the first session's bus. Returns the exit code: 77 if any row was skipped."""
+    codes = []
+    for width, height, players in PLACEMENT_ROWS:
+        row = ["--placement-row", f"{width}x{height}x{players}"] + (["--shots", shots] if shots else [])
+        codes.append(subprocess.run([sys.executable, os.path.abspath(__file__), program, *row]).returncode)
+    return 77 if 77 in codes else max(codes)
+
+
+def placement_row(program, problems, shots, started, row):
+    width, height, players = map(int, row.split("x"))
+    session = Session(audio=False, keep=shots, wm=True, screen=(width, height))
+    skipped = start_or_skip(session)
+    if skipped is not None:
+        return skipped
+    play_reporting(session, problems, shots, f"failure-{row}.png",
+                   lambda: side_windows_beside(session, program, problems, shots, width, height, players))
+    return problems.verdict(f"placement {row}", started)
+
+
 # ----- against the computer -----
 
 class SolverProbe:
@@ -858,10 +948,17 @@ def main():
                         help="a game of one person by keyboard against two perfect computers, checked with PROBE")
     parser.add_argument("--looks", action="store_true",
                         help="the windows' looks at two scales and held dice on every style, not the games")
+    parser.add_argument("--placement", action="store_true",
+                        help="the side windows beside the main window on four screens, not the games")
+    parser.add_argument("--placement-row", metavar="WxHxPLAYERS", help="one screen of --placement")
     args = parser.parse_args()
     program = os.path.abspath(args.kolvo)
     problems = Problems()
     started = time.monotonic()
+    if args.placement:
+        return placement(program, args.shots)
+    if args.placement_row:
+        return placement_row(program, problems, args.shots, started, args.placement_row)
     session = Session(keep=args.shots, audio=not args.looks)
     skipped = start_or_skip(session)
     if skipped is not None:
