@@ -357,7 +357,8 @@ QMargins frameMargins(const QWidget& w)
 
 // Where a window has stood lately by the program's doing: its own resizes and the places
 // given it here. A window system reports each of them back, late, and may report one after
-// the next was asked for; a place it reports that is none of these, the player chose.
+// the next was asked for; a place it reports that is none of these, the player chose, unless
+// it comes as the window manager frames the window (kSettling).
 class OwnPlaces {
 public:
     void add(const QRect& r)

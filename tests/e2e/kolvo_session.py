@@ -519,6 +519,16 @@ for entry in os.listdir("/proc"):
         win.send_event(event, event_mask=Xlib.X.NoEventMask)
         self.x.flush()
 
+    def move_window(self, win, x, y):
+        """Moves the window's inside to (x, y) through the window manager, as a person's drag
+        does (_NET_MOVERESIZE_WINDOW, static gravity, from a user's tool)."""
+        event = Xlib.protocol.event.ClientMessage(
+            window=win, client_type=self.x.intern_atom("_NET_MOVERESIZE_WINDOW"),
+            data=(32, [10 | 1 << 8 | 1 << 9 | 2 << 12, x, y, 0, 0]))
+        mask = Xlib.X.SubstructureRedirectMask | Xlib.X.SubstructureNotifyMask
+        self.x.screen().root.send_event(event, event_mask=mask)
+        self.x.flush()
+
     def xdotool(self, *args):
         subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True,
                        capture_output=True, timeout=20)

@@ -39,7 +39,8 @@ all three side windows opened (F2 the coach, F3 the score sheet, "Fil -> Tangent
 tillägg…" the keys window) and shot; from the windows' frames on the X server: each lies
 on the screen, none covers another, nor a category box, a die or Kasta, and at 1920x1080
 none covers the main window; then a turn played by clicks, written with a click on a
-category box, and read back from the score sheet.
+category box, and read back from the score sheet; the main window moved where the screen
+leaves room, and the side windows gone with it.
 
 Exit 0 when every check held, 1 on any fault, 77 when the environment cannot run here
 (never with CI set: there that is a fault too).
@@ -709,6 +710,24 @@ def side_windows_beside(session, program, problems, shots, width, height, player
     got = ax.table_cells(run.table)[3].get(("Chans", names[0]), ("",))[0]
     run.check(got == str(sum(dice)), f"the score sheet shows {got!r} for Chans, the dice {dice} make {sum(dice)}")
     run.shot("a turn written")
+
+    # The main window moved as a person drags it: where the screen leaves all the windows room
+    # to go with it, they do.
+    left = min(f[0] for f in (main, *sides))
+    x, y, _w, _h = session.xwininfo(run.arena_win)
+    session.move_window(run.arena_win, x + (60 if left < 60 else -60), y)
+    moved, *followed = settled(session, [run.arena_win, coach, sheet, keys])
+    dx, dy = moved[0] - main[0], moved[1] - main[1]
+    room = all(0 <= f[0] + dx and f[0] + f[2] + dx <= width and 0 <= f[1] + dy and f[1] + f[3] + dy <= height
+               for f in sides)
+    if room:
+        run.check(followed == [(f[0] + dx, f[1] + dy, f[2], f[3]) for f in sides],
+                  f"the main window moved from {main} to {moved}; its side windows from {sides} to {followed}")
+    for frame in followed:
+        run.check(not any(overlap(frame, p) for p in (ax.extents(n) for n in [*run.boxes.values(), *run.dice])),
+                  f"after the main window moved, a side window at {frame} covers the board")
+    print(f"the main window moved by {dx}, {dy}; the side windows {'went with it' if room else 'were placed anew'}",
+          flush=True)
     run.exit_by_menu(confirm=True)
 
 
