@@ -526,6 +526,9 @@ private:
             const QRect inner = places.windows[i].marginsRemoved(frame);
             if (inner != w->geometry())
                 w->setGeometry(inner);
+            // Where it has to lie over the main window, it lies above it.
+            if (places.windows[i].intersects(places.main) && w->isVisible())
+                w->raise();
             s.own.add(w->geometry());
             s.placed.start();
             s.placedFrame = frame;
