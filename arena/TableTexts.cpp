@@ -72,6 +72,7 @@ constexpr QStringView kWhenRolledAll = u"när %1 kastade om alla fem";
 constexpr QStringView kWrite = u"skriva %1";
 constexpr QStringView kGiveUp = u"stryka %1";
 constexpr QStringView kPercent = u"%1\u00a0%";
+constexpr int kChartPlayersFullyLabelled = 2;
 // A difference in expected points smaller than this is not worth a clause.
 constexpr double kWorthTelling = 0.05;
 
@@ -356,12 +357,17 @@ ui::ChartContent reviewChart(const GameState& state, const rules::DecisionLog& l
         anyPoint = true;
         description << chartDescription(name, r, decisions, verdicts);
         // One ring a turn with costly choices, on the line where that turn ends (or, while
-        // it goes on, where it began); labelled when it holds one of the costliest.
+        // it goes on, where it began). Labelled with what its costliest choices lost, as the
+        // lessons show them: with more than two lines, only a player's costliest of all.
+        const std::size_t labelled = state.NumPlayers <= kChartPlayersFullyLabelled ? r.lessons.size() : 1;
+        // turn: the lost of its labelled choices, and whether it has any
         std::map<int, std::pair<double, bool>> turns;
-        for (std::size_t i : r.costlyOnes) {
-            auto& [lost, lesson] = turns[decisions[i].turn()];
-            lost += verdicts[i].lost;
-            lesson = lesson || std::find(r.lessons.begin(), r.lessons.end(), i) != r.lessons.end();
+        for (std::size_t i : r.costlyOnes)
+            turns.try_emplace(decisions[i].turn(), 0.0, false);
+        for (std::size_t k = 0; k < std::min(labelled, r.lessons.size()); ++k) {
+            auto& [lost, lesson] = turns[decisions[r.lessons[k]].turn()];
+            lost += verdicts[r.lessons[k]].lost;
+            lesson = true;
         }
         for (const auto& [turn, loss] : turns) {
             const rules::CoursePoint* at = nullptr;

@@ -30,7 +30,8 @@ constexpr QRgb kChartGridColour = qRgb(228, 228, 228);
 constexpr QRgb kChartAxisColour = qRgb(100, 100, 100);
 constexpr QRgb kChartReferenceColour = qRgb(80, 80, 80);
 constexpr double kSeriesMarkerRadius = 3.5;
-constexpr double kChartRingRadius = 7.5;
+constexpr double kChartRingRadius = 8;      // around a labelled mark
+constexpr double kChartSmallRingRadius = 5.5; // around the others
 constexpr int kLegendSampleWidth = 26; // the line drawn before a name in the legend
 constexpr int kLegendNameWidth = 110;  // a longer name is elided in the legend
 constexpr int kChartGap = 6;
@@ -134,7 +135,7 @@ void ReviewChart::setContent(const ChartContent& content)
 
 QSize ReviewChart::sizeHint() const
 {
-    return {fontMetrics().averageCharWidth() * 56, fontMetrics().height() * 14};
+    return {fontMetrics().averageCharWidth() * 68, fontMetrics().height() * 16};
 }
 
 QSize ReviewChart::minimumSizeHint() const
@@ -282,18 +283,49 @@ void ReviewChart::paintEvent(QPaintEvent*)
     bold.setBold(true);
     p.setFont(bold);
     const QFontMetrics boldMetrics(bold);
+    std::vector<QRectF> labels;
     for (const ChartMark& mark : content_.marks) {
         const QPointF c = at(mark.at);
+        if (mark.label.isEmpty()) {
+            p.setPen(QPen(QColor(kChartMarkColour), 1.5));
+            p.drawEllipse(c, kChartSmallRingRadius, kChartSmallRingRadius);
+            continue;
+        }
         p.setPen(QPen(QColor(kChartMarkColour), 2));
         p.drawEllipse(c, kChartRingRadius, kChartRingRadius);
-        if (mark.label.isEmpty())
-            continue;
-        const double w = boldMetrics.horizontalAdvance(mark.label);
-        const double top = c.y() - kChartRingRadius - boldMetrics.height() >= plot.top() - kChartRingRadius
-            ? c.y() - kChartRingRadius - boldMetrics.height()
-            : c.y() + kChartRingRadius;
-        const double left = std::clamp(c.x() - w / 2, plot.left(), plot.right() - w);
-        p.drawText(QRectF(left, top, w, boldMetrics.height()), Qt::AlignCenter, mark.label);
+        // Above the ring, else below, right or left of it, or a line further out: the first
+        // place inside the chart that no label covers, else the least covered.
+        const QSizeF size(boldMetrics.horizontalAdvance(mark.label), boldMetrics.height());
+        const double r = kChartRingRadius;
+        const double h = size.height();
+        const QPointF corners[] = {{c.x() - size.width() / 2, c.y() - r - h},
+                                   {c.x() - size.width() / 2, c.y() + r},
+                                   {c.x() + r + 1, c.y() - h / 2},
+                                   {c.x() - r - 1 - size.width(), c.y() - h / 2},
+                                   {c.x() - size.width() / 2, c.y() - r - 2 * h},
+                                   {c.x() - size.width() / 2, c.y() + r + h}};
+        QRectF place;
+        double leastCovered = std::numeric_limits<double>::infinity();
+        for (const QPointF& corner : corners) {
+            const QRectF candidate(corner, size);
+            if (!rect().toRectF().contains(candidate))
+                continue;
+            double covered = 0;
+            for (const QRectF& l : labels) {
+                const QRectF both = l.intersected(candidate);
+                covered += both.width() * both.height();
+            }
+            if (covered < leastCovered) {
+                leastCovered = covered;
+                place = candidate;
+            }
+            if (covered == 0)
+                break;
+        }
+        if (place.isNull())
+            place = QRectF(corners[0], size);
+        labels.push_back(place);
+        p.drawText(place, Qt::AlignCenter, mark.label);
     }
 }
 

@@ -16,7 +16,8 @@ struct ChartSeries {
     std::vector<QPointF> points; // by rising x
 };
 
-// A point of a line singled out, a costly choice where it fell; label: shown beside it, or empty.
+// A point of a line singled out, a costly choice where it fell. One with a label is ringed
+// larger, the label beside it.
 struct ChartMark {
     std::size_t series = 0;
     QPointF at;
@@ -39,7 +40,7 @@ struct ChartContent {
 
 // A line chart drawn with QPainter, in logical pixels and the widget's own font: one line per
 // series, told apart by colour, marker and dash alike, the marks ringed, the reference
-// dashed across. A screen reader reads its name and its description.
+// dashed across. It asks for room to be read; the window it stands in may give it less. A screen reader reads its name and its description.
 class ReviewChart : public QWidget {
     Q_OBJECT
 public:

@@ -196,8 +196,8 @@ ScoreTable::ScoreTable(const QString& title, QWidget* parent) : QWidget(parent, 
     sheetLayout->addWidget(table_, 1, Qt::AlignHCenter);
     auto* reviewLayout = new QVBoxLayout(reviewPage);
     reviewLayout->setContentsMargins(0, 6, 0, 0);
-    reviewLayout->addWidget(chart_, 3);
-    reviewLayout->addWidget(review_, 2);
+    reviewLayout->addWidget(chart_, 1);
+    reviewLayout->addWidget(review_, 1);
     tabs_->addTab(sheetPage, title);
     tabs_->addTab(reviewPage, QString());
 

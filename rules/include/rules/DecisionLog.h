@@ -79,7 +79,7 @@ struct Reason {
     PlayEffect bestPlay;
     int aim = 0; // Play: the category whose chance the best raises most, by kAimMargin or more; 0: none
 };
-inline constexpr double kAimMargin = 0.05;
+inline constexpr double kAimMargin = 0.10;
 
 // The solver's view of one decision.
 struct Verdict {
