@@ -35,6 +35,12 @@ constexpr double kChartSmallRingRadius = 5.5; // around the others
 constexpr int kLegendSampleWidth = 26; // the line drawn before a name in the legend
 constexpr int kLegendNameWidth = 110;  // a longer name is elided in the legend
 constexpr int kChartGap = 6;
+// The chart asks for no more room than the sheet's window gives it with two players, where
+// that window still finds room beside the main window; it reads well larger too.
+constexpr int kHintChars = 36;
+constexpr int kHintLines = 13;
+constexpr int kLeastChars = 28;
+constexpr int kLeastLines = 9;
 
 void drawSeriesMarker(QPainter& p, Marker marker, QPointF c, double r)
 {
@@ -135,12 +141,12 @@ void ReviewChart::setContent(const ChartContent& content)
 
 QSize ReviewChart::sizeHint() const
 {
-    return {fontMetrics().averageCharWidth() * 68, fontMetrics().height() * 16};
+    return {fontMetrics().averageCharWidth() * kHintChars, fontMetrics().height() * kHintLines};
 }
 
 QSize ReviewChart::minimumSizeHint() const
 {
-    return {fontMetrics().averageCharWidth() * 30, fontMetrics().height() * 9};
+    return {fontMetrics().averageCharWidth() * kLeastChars, fontMetrics().height() * kLeastLines};
 }
 
 void ReviewChart::paintEvent(QPaintEvent*)

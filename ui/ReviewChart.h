@@ -40,7 +40,7 @@ struct ChartContent {
 
 // A line chart drawn with QPainter, in logical pixels and the widget's own font: one line per
 // series, told apart by colour, marker and dash alike, the marks ringed, the reference
-// dashed across. It asks for room to be read; the window it stands in may give it less. A screen reader reads its name and its description.
+// dashed across. A screen reader reads its name and its description.
 class ReviewChart : public QWidget {
     Q_OBJECT
 public:

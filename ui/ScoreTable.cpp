@@ -184,6 +184,7 @@ ScoreTable::ScoreTable(const QString& title, QWidget* parent) : QWidget(parent, 
     // The lines wrap: a review is read down, never sideways.
     review_->setLineWrapMode(QTextEdit::WidgetWidth);
     review_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    review_->document()->setIndentWidth(review_->fontMetrics().horizontalAdvance(QStringLiteral("000")));
     review_->setMinimumHeight(review_->fontMetrics().lineSpacing() * kReviewLines);
     review_->setMinimumWidth(review_->fontMetrics().averageCharWidth() * kReviewColumns);
 
