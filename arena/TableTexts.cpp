@@ -41,7 +41,7 @@ constexpr QStringView kBonusReach = u"%1 hade fört %2 till %3 av %4 mot bonusen
 constexpr QStringView kBonusEarn = u"%1 hade gett %2 bonusen på %3 poäng; %4 kan fyllas senare.";
 constexpr QStringView kBonusLost = u"Med %1 poäng i %2 kan bonusen inte längre nås; %3 hade hållit den inom räckhåll.";
 constexpr QStringView kBonusShort
-    = u"%1 poäng i %2 förde %3 bara till %4 av %5 mot bonusen; %2 var värd mer sparad till ett bättre kast.";
+    = u"%1 gav %2 poäng, %3 av %4 mot bonusen; %1 var värd mer sparad till ett bättre kast.";
 constexpr QStringView kStraightGivenUp
     = u"Att stryka %1 gav upp en kategori som ännu kunde slås: med %1 öppen väntades resten av spelet ge %2 poäng "
       u"mer.";
@@ -52,7 +52,8 @@ constexpr QStringView kDumpUsed
 constexpr QStringView kDumpUsedShort = u"%1 var värd mer sparad till ett sämre kast.";
 constexpr QStringView kDumpAtHand
     = u"%1 var rätt ställe för det här kastet: med %2 öppen väntades resten av spelet ge %3 poäng mer.";
-constexpr QStringView kMoreNow = u"%1 gav %2 poäng mer nu, mer än de %3 poäng %4 sparade till resten av spelet.";
+// The choice kept the best's category open: that is what it saved for later.
+constexpr QStringView kMoreNow = u"%1 gav %2 poäng mer nu, mer än de %3 poäng det var värt att spara %1.";
 constexpr QStringView kMoreNowOnly = u"%1 gav %2 poäng mer nu.";
 constexpr QStringView kMoreNowAndLater = u"%1 gav %2 poäng mer nu och lämnade %3 poäng mer till resten av spelet.";
 constexpr QStringView kMoreLater = u"%1 gav %2 poäng mindre nu men lämnade %3 poäng mer till resten av spelet.";
@@ -72,6 +73,7 @@ constexpr QStringView kWhenRolledAll = u"när %1 kastade om alla fem";
 constexpr QStringView kWrite = u"skriva %1";
 constexpr QStringView kGiveUp = u"stryka %1";
 constexpr QStringView kPercent = u"%1\u00a0%";
+// With more players than this the chart labels only each player's costliest choice.
 constexpr int kChartPlayersFullyLabelled = 2;
 // A difference in expected points smaller than this is not worth a clause.
 constexpr double kWorthTelling = 0.05;
@@ -150,8 +152,7 @@ QString writeReason(const rules::Reason& r, QStringView whom)
         }
         if (!r.chosen.bonusReachable)
             return kBonusLost.arg(QString::number(r.chosen.points), chosen, best);
-        return kBonusShort.arg(QString::number(r.chosen.points), chosen, whom, QString::number(r.chosen.upperSum),
-                               threshold);
+        return kBonusShort.arg(chosen, QString::number(r.chosen.points), QString::number(r.chosen.upperSum), threshold);
     case Kind::DumpUsedEarly:
         return later > kWorthTelling ? kDumpUsed.arg(chosen, pointsDecimal(later)) : kDumpUsedShort.arg(chosen);
     case Kind::DumpAtHand:
@@ -162,7 +163,7 @@ QString writeReason(const rules::Reason& r, QStringView whom)
         break;
     }
     if (now > 0 && later < -kWorthTelling)
-        return kMoreNow.arg(best, QString::number(now), pointsDecimal(-later), chosen);
+        return kMoreNow.arg(best, QString::number(now), pointsDecimal(-later));
     if (now > 0 && later <= kWorthTelling)
         return kMoreNowOnly.arg(best, QString::number(now));
     if (now > 0)
@@ -291,7 +292,7 @@ QStringList plainSection(const ui::ReviewSection& section)
     if (!section.first.empty())
         lines << QStringLiteral("  ") + section.firstHeading;
     for (std::size_t k = 0; k < section.first.size(); ++k)
-        lines << QStringLiteral("  %1. %2").arg(k + 1).arg(entryText(section.first[k]));
+        lines << QStringLiteral("  %1. %2").arg(QString::number(k + 1), entryText(section.first[k]));
     if (!section.rest.empty())
         lines << QStringLiteral("  ") + section.restHeading;
     for (const ui::ReviewEntry& e : section.rest)
@@ -360,7 +361,7 @@ ui::ChartContent reviewChart(const GameState& state, const rules::DecisionLog& l
         // it goes on, where it began). Labelled with what its costliest choices lost, as the
         // lessons show them: with more than two lines, only a player's costliest of all.
         const std::size_t labelled = state.NumPlayers <= kChartPlayersFullyLabelled ? r.lessons.size() : 1;
-        // turn: the lost of its labelled choices, and whether it has any
+        // By turn: what its labelled choices lost, and whether it has any.
         std::map<int, std::pair<double, bool>> turns;
         for (std::size_t i : r.costlyOnes)
             turns.try_emplace(decisions[i].turn(), 0.0, false);

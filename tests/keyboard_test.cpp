@@ -272,7 +272,11 @@ private slots:
         for (int c = 0; c < table->columnCount(); ++c)
             for (const QTableWidgetItem* item : {table->item(0, c), table->item(1, c)})
                 QVERIFY(QFontMetrics(item->font()).horizontalAdvance(item->text()) < table->columnWidth(c) - 4);
-        QCOMPARE(table->horizontalHeaderItem(2)->toolTip(), content.columns[2].name);
+        const QTableWidgetItem* longName = table->horizontalHeaderItem(2);
+        QCOMPARE(longName->toolTip(), content.columns[2].name);
+        QCOMPARE(longName->data(Qt::AccessibleTextRole).toString(), content.columns[2].name);
+        QVERIFY(longName->text().endsWith(u'…'));
+        QVERIFY(QFontMetrics(longName->font()).horizontalAdvance(longName->text()) < table->columnWidth(2));
 
         QCOMPARE(sheet.tabs()->tabText(1), QStringLiteral("Spelanalys"));
         sheet.tabs()->setCurrentIndex(1);

@@ -30,10 +30,10 @@ constexpr QRgb kChartGridColour = qRgb(228, 228, 228);
 constexpr QRgb kChartAxisColour = qRgb(100, 100, 100);
 constexpr QRgb kChartReferenceColour = qRgb(80, 80, 80);
 constexpr double kSeriesMarkerRadius = 3.5;
-constexpr double kChartRingRadius = 8;      // around a labelled mark
+constexpr double kChartRingRadius = 8;        // around a labelled mark
 constexpr double kChartSmallRingRadius = 5.5; // around the others
-constexpr int kLegendSampleWidth = 26; // the line drawn before a name in the legend
-constexpr int kLegendNameWidth = 110;  // a longer name is elided in the legend
+constexpr int kLegendSampleWidth = 26;        // the line drawn before a name in the legend
+constexpr int kLegendNameWidth = 110;         // a longer name is elided in the legend
 constexpr int kChartGap = 6;
 // The chart asks for no more room than the sheet's window gives it with two players, where
 // that window still finds room beside the main window; it reads well larger too.
@@ -167,18 +167,26 @@ void ReviewChart::paintEvent(QPaintEvent*)
         return;
     }
 
-    // The legend, in as many rows as the names need.
-    p.setPen(palette().color(QPalette::WindowText));
+    // The legend, in as many rows as the names need: each series, then the reference.
     int x = area.left();
     int y = area.top();
-    for (std::size_t s = 0; s < content_.series.size(); ++s) {
-        const QString name = fm.elidedText(content_.series[s].name, Qt::ElideRight, kLegendNameWidth);
+    const bool reference = std::isfinite(content_.reference);
+    for (std::size_t s = 0; s < content_.series.size() + (reference ? 1 : 0); ++s) {
+        const bool line = s < content_.series.size();
+        const QString name
+            = line ? fm.elidedText(content_.series[s].name, Qt::ElideRight, kLegendNameWidth) : content_.referenceLabel;
         const int entry = kLegendSampleWidth + kChartGap + fm.horizontalAdvance(name);
         if (x > area.left() && x + entry > area.right()) {
             x = area.left();
             y += fm.height();
         }
-        drawLegendSample(p, s, QPointF(x, y + fm.height() / 2.0), kLegendSampleWidth);
+        const QPointF from(x, y + fm.height() / 2.0);
+        if (line) {
+            drawLegendSample(p, s, from, kLegendSampleWidth);
+        } else {
+            p.setPen(QPen(QColor(kChartReferenceColour), 1.5, Qt::DashLine));
+            p.drawLine(from, from + QPointF(kLegendSampleWidth, 0));
+        }
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(QRect(x + kLegendSampleWidth + kChartGap, y, entry, fm.height()), Qt::AlignLeft | Qt::AlignVCenter,
                    name);
@@ -196,7 +204,7 @@ void ReviewChart::paintEvent(QPaintEvent*)
             low = std::min(low, point.y());
             high = std::max(high, point.y());
         }
-    if (std::isfinite(content_.reference)) {
+    if (reference) {
         low = std::min(low, content_.reference);
         high = std::max(high, content_.reference);
     }
@@ -256,15 +264,10 @@ void ReviewChart::paintEvent(QPaintEvent*)
     p.drawText(QRectF(plot.left(), plot.bottom() + 3 + fm.height(), plot.width(), fm.height()),
                Qt::AlignHCenter | Qt::AlignTop, content_.xTitle);
 
-    if (std::isfinite(content_.reference)) {
+    if (reference) {
         const double ry = at({0, content_.reference}).y();
         p.setPen(QPen(QColor(kChartReferenceColour), 1.5, Qt::DashLine));
         p.drawLine(QPointF(plot.left(), ry), QPointF(plot.right(), ry));
-        // Above the line, unless that would leave the plot.
-        const bool above = ry - fm.height() >= plot.top() - kChartRingRadius;
-        p.setPen(QColor(kChartReferenceColour));
-        p.drawText(QRectF(plot.left(), above ? ry - fm.height() - 1 : ry + 1, plot.width() - kChartGap, fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, content_.referenceLabel);
     }
 
     for (std::size_t s = 0; s < content_.series.size(); ++s) {
@@ -285,11 +288,11 @@ void ReviewChart::paintEvent(QPaintEvent*)
     }
 
     p.setBrush(Qt::NoBrush);
+    std::vector<QRectF> labels;
     QFont bold = font();
     bold.setBold(true);
     p.setFont(bold);
     const QFontMetrics boldMetrics(bold);
-    std::vector<QRectF> labels;
     for (const ChartMark& mark : content_.marks) {
         const QPointF c = at(mark.at);
         if (mark.label.isEmpty()) {

@@ -40,7 +40,7 @@ struct ChartContent {
 
 // A line chart drawn with QPainter, in logical pixels and the widget's own font: one line per
 // series, told apart by colour, marker and dash alike, the marks ringed, the reference
-// dashed across. A screen reader reads its name and its description.
+// dashed across and named in the legend. A screen reader reads its name and description.
 class ReviewChart : public QWidget {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -15,10 +16,12 @@ namespace ui {
 
 namespace {
 
-// A column is as wide as the widest figure a cell can hold, in bold; a longer heading is
-// elided. Six of them leave the window narrow enough to stand beside the main window on
-// a screen 1024 wide.
+// A column is as wide as the widest figure a cell can hold and a computer's name, in bold; a
+// longer heading is elided. Six of them leave the window narrow enough to stand beside the
+// main window on a screen 1024 wide.
 constexpr QStringView kWidestCell = u"\u2212888,8";
+constexpr QStringView kWidestHeading = u"Datorn 6";
+constexpr int kHeadingSlack = 4; // between a heading's text and the lines either side
 constexpr int kReviewLines = 6;
 constexpr int kReviewColumns = 40;
 constexpr QRgb kMarkedBackground = qRgb(255, 246, 190);
@@ -170,9 +173,11 @@ ScoreTable::ScoreTable(const QString& title, QWidget* parent) : QWidget(parent, 
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     QFont bold = table_->font();
     bold.setBold(true);
-    table_->horizontalHeader()->setDefaultSectionSize(QFontMetrics(bold).horizontalAdvance(kWidestCell.toString())
-                                                      + 2 * table_->fontMetrics().averageCharWidth());
-    table_->horizontalHeader()->setTextElideMode(Qt::ElideRight);
+    const QFontMetrics boldMetrics(bold);
+    const int headingMargins = 2 * table_->style()->pixelMetric(QStyle::PM_HeaderMargin) + kHeadingSlack;
+    table_->horizontalHeader()->setDefaultSectionSize(
+        std::max(boldMetrics.horizontalAdvance(kWidestCell.toString()) + 2 * table_->fontMetrics().averageCharWidth(),
+                 boldMetrics.horizontalAdvance(kWidestHeading.toString()) + headingMargins));
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     chart_ = new ReviewChart(reviewPage);
@@ -249,12 +254,17 @@ void ScoreTable::setContent(const SheetContent& content)
         const SheetColumn& column = content.columns[std::size_t(c)];
         QTableWidgetItem* heading = headerItem(
             *table_, c, Qt::Horizontal, [](QTableWidget& t, int s, auto* i) { t.setHorizontalHeaderItem(s, i); });
-        heading->setText(column.name);
-        heading->setToolTip(column.name);
-        heading->setData(Qt::AccessibleDescriptionRole, column.description);
         QFont font = heading->font();
         font.setBold(column.marked);
         heading->setFont(font);
+        // Elided here: the header only clips a centred text at both ends. A screen reader and
+        // the tip have the whole name.
+        const int room
+            = table_->columnWidth(c) - 2 * table_->style()->pixelMetric(QStyle::PM_HeaderMargin) - kHeadingSlack;
+        heading->setText(QFontMetrics(font).elidedText(column.name, Qt::ElideRight, room));
+        heading->setData(Qt::AccessibleTextRole, column.name);
+        heading->setToolTip(column.name);
+        heading->setData(Qt::AccessibleDescriptionRole, column.description);
         if (column.marked)
             heading->setBackground(QColor(kMarkedBackground));
         else
