@@ -66,7 +66,7 @@ struct Reason {
         None,            // not costly, or not judged
         StraightGivenUp, // the choice gave up Lillan or Storan; the best kept it open
         StraightAtHand,  // the best wrote Lillan or Storan for its points; the choice did not
-        BonusAtStake,    // one write an upper row, the other not, while the bonus is still open
+        BonusAtStake,    // one writes an upper row but Ettor, the other a lower one, the bonus still open
         DumpUsedEarly,   // the choice used Chans or Ettor; the best kept it open
         DumpAtHand,      // the best used Chans or Ettor; the choice did not
         NowOrLater,      // two other writes: what each gives now and leaves for later
@@ -79,6 +79,7 @@ struct Reason {
     PlayEffect bestPlay;
     int aim = 0; // Play: the category whose chance the best raises most, by kAimMargin or more; 0: none
 };
+// A chance the best raises by less than this is not what it aims for.
 inline constexpr double kAimMargin = 0.10;
 
 // The solver's view of one decision.
