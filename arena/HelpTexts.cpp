@@ -59,12 +59,15 @@ std::vector<ui::HelpRow> keysAndAdditions()
             heading(u"Protokoll och Spelanalys"),
             text(u"F3 eller Fil → Protokoll visar alla spelares protokoll i ett fönster bredvid spelet, med "
                  u"spelaren i tur markerad och, nedtonat, vad tärningarna på bordet skulle ge i de lediga "
-                 u"kategorierna. Under tabellen bedömer Spelanalys varje spelares beslut med tipsens tabell: "
-                 u"varje håll inför andra och tredje kastet och varje kategori som fylls i eller stryks, och hur "
-                 u"många poäng det kostade mot det bästa valet. Den visar förlusten hittills, hur många beslut som "
-                 u"kostade mer än en poäng och vart och ett av dem i den ordning de togs: turen och kastet, vad "
-                 u"som gjordes och vad som var bäst, med väntat slutresultat för båda. Rutan som skrevs sist är "
-                 u"markerad till nästa kast, och efter spelet står en summering under varje kolumn."),
+                 u"kategorierna. Rutan som skrevs sist är markerad till nästa kast, och efter spelet står en "
+                 u"summering under varje kolumn. I fliken Spelanalys bedöms varje spelares beslut med tipsens "
+                 u"tabell: varje håll inför andra och tredje kastet och varje kategori som fylls i eller stryks, "
+                 u"och hur många poäng det kostade mot det bästa valet. Överst visar ett diagram varje spelares "
+                 u"väntade slutresultat efter varje tur, med de dyra valen ringade och perfekt spel som en "
+                 u"streckad linje. Under det står förlusten hittills och först de tre val som kostade mest, vart "
+                 u"och ett med turen och kastet, vad som gjordes och vad som var bäst, och varför: vad valen gav "
+                 u"nu, mot bonusen och för resten av spelet. Därefter, i mindre stil, de andra valen som kostade "
+                 u"mer än en poäng, i den ordning de togs."),
 
             heading(u"Med skärmläsare"),
             text(u"Allt som händer berättas för skärmläsaren (Orca) när det händer, utan att fokus flyttas: "

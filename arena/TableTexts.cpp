@@ -2,7 +2,10 @@
 #include "arena/TableTexts.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <map>
+#include <span>
 #include <vector>
 #include <QLocale>
 #include <QStringList>
@@ -31,6 +34,49 @@ constexpr QStringView kBestRerollAll = u"bäst var att kasta om alla fem";
 constexpr QStringView kBestWrite = u"bäst var att skriva %1 (%2 poäng)";
 constexpr QStringView kBestGiveUp = u"bäst var att stryka %1";
 constexpr QChar kMinus = QChar(0x2212);
+
+// Why a choice cost what it did. %1 and the like are categories unless told.
+constexpr QStringView kYouObject = u"dig";
+constexpr QStringView kBonusReach = u"%1 hade fört %2 till %3 av %4 mot bonusen; %5 kan fyllas senare."; // %2 whom
+constexpr QStringView kBonusEarn = u"%1 hade gett %2 bonusen på %3 poäng; %4 kan fyllas senare.";
+constexpr QStringView kBonusLost = u"Med %1 poäng i %2 kan bonusen inte längre nås; %3 hade hållit den inom räckhåll.";
+constexpr QStringView kBonusShort
+    = u"%1 gav %2 poäng, %3 av %4 mot bonusen; %1 var värd mer sparad till ett bättre kast.";
+constexpr QStringView kStraightGivenUp
+    = u"Att stryka %1 gav upp en kategori som ännu kunde slås: med %1 öppen väntades resten av spelet ge %2 poäng "
+      u"mer.";
+constexpr QStringView kStraightGivenUpShort = u"Att stryka %1 gav upp en kategori som ännu kunde slås.";
+constexpr QStringView kStraightAtHand = u"%1 gav %2 poäng på en gång; %3 kan fyllas senare.";
+constexpr QStringView kDumpUsed
+    = u"%1 var värd mer sparad till ett sämre kast: med %1 öppen väntades resten av spelet ge %2 poäng mer.";
+constexpr QStringView kDumpUsedShort = u"%1 var värd mer sparad till ett sämre kast.";
+constexpr QStringView kDumpAtHand
+    = u"%1 var rätt ställe för det här kastet: med %2 öppen väntades resten av spelet ge %3 poäng mer.";
+// The choice kept the best's category open: that is what it saved for later.
+constexpr QStringView kMoreNow = u"%1 gav %2 poäng mer nu, mer än de %3 poäng det var värt att spara %1.";
+constexpr QStringView kMoreNowOnly = u"%1 gav %2 poäng mer nu.";
+constexpr QStringView kMoreNowAndLater = u"%1 gav %2 poäng mer nu och lämnade %3 poäng mer till resten av spelet.";
+constexpr QStringView kMoreLater = u"%1 gav %2 poäng mindre nu men lämnade %3 poäng mer till resten av spelet.";
+constexpr QStringView kSameNowMoreLater = u"%1 gav lika mycket nu och lämnade %2 poäng mer till resten av spelet.";
+// A choice with rolls left; %1 is the best play in words.
+constexpr QStringView kPlayAim = u"%1 gav %2 chans till %3, mot %4 %5.";
+constexpr QStringView kPlayAimOverWrite = u"%1 gav %2 chans till %3; att %4 nu gav %5 poäng.";
+constexpr QStringView kPlaySure = u"Att skriva %1 nu gav %2 poäng säkert; %3 var chansen till %1 bara %4.";
+constexpr QStringView kPlayMostly = u"%1 gav %2 chans till %3 och i snitt %4 poäng mer i slutresultat.";
+constexpr QStringView kPlayOnAverage = u"%1 gav i snitt %2 poäng mer i slutresultat.";
+constexpr QStringView kKeepAndRoll = u"Att hålla %1 och kasta om %2";
+constexpr QStringView kRollAllFive = u"Att kasta om alla fem";
+constexpr QStringView kWriteNow = u"Att skriva %1 nu";
+constexpr QStringView kGiveUpNow = u"Att stryka %1 nu";
+constexpr QStringView kWithYourHold = u"med det %1 höll"; // %1 who
+constexpr QStringView kWhenRolledAll = u"när %1 kastade om alla fem";
+constexpr QStringView kWrite = u"skriva %1";
+constexpr QStringView kGiveUp = u"stryka %1";
+constexpr QStringView kPercent = u"%1\u00a0%";
+// With more players than this the chart labels only each player's costliest choice.
+constexpr int kChartPlayersFullyLabelled = 2;
+// A difference in expected points smaller than this is not worth a clause.
+constexpr double kWorthTelling = 0.05;
 
 // The kept faces, highest first, as a player reads a hand.
 QString keptFaces(const rules::Dice& dice, std::uint8_t kept)
@@ -79,6 +125,92 @@ QString bestPhrase(const rules::Decision& d, const rules::Verdict& v)
     return v.bestPoints > 0 ? kBestWrite.arg(name, QString::number(v.bestPoints)) : kBestGiveUp.arg(name);
 }
 
+QString percent(double chance)
+{
+    return kPercent.arg(QString::number(qRound(100 * chance)));
+}
+
+QString writeReason(const rules::Reason& r, QStringView whom)
+{
+    using Kind = rules::Reason::Kind;
+    const QStringView chosen = categoryCaption(r.chosen.category);
+    const QStringView best = categoryCaption(r.best.category);
+    const QString threshold = QString::number(rules::kBonusThreshold);
+    const double later = r.best.later - r.chosen.later;
+    const int now = r.best.points + r.best.bonus - r.chosen.points - r.chosen.bonus;
+    switch (r.kind) {
+    case Kind::StraightGivenUp:
+        return later > kWorthTelling ? kStraightGivenUp.arg(chosen, pointsDecimal(later))
+                                     : kStraightGivenUpShort.arg(chosen);
+    case Kind::StraightAtHand:
+        return kStraightAtHand.arg(best, QString::number(r.best.points), chosen);
+    case Kind::BonusAtStake:
+        if (r.best.category <= 6) {
+            if (r.best.bonus > 0)
+                return kBonusEarn.arg(best, whom, QString::number(r.best.bonus), chosen);
+            return kBonusReach.arg(best, whom, QString::number(r.best.upperSum), threshold, chosen);
+        }
+        if (!r.chosen.bonusReachable)
+            return kBonusLost.arg(QString::number(r.chosen.points), chosen, best);
+        return kBonusShort.arg(chosen, QString::number(r.chosen.points), QString::number(r.chosen.upperSum), threshold);
+    case Kind::DumpUsedEarly:
+        return later > kWorthTelling ? kDumpUsed.arg(chosen, pointsDecimal(later)) : kDumpUsedShort.arg(chosen);
+    case Kind::DumpAtHand:
+        if (later > kWorthTelling)
+            return kDumpAtHand.arg(best, chosen, pointsDecimal(later));
+        break;
+    default:
+        break;
+    }
+    if (now > 0 && later < -kWorthTelling)
+        return kMoreNow.arg(best, QString::number(now), pointsDecimal(-later));
+    if (now > 0 && later <= kWorthTelling)
+        return kMoreNowOnly.arg(best, QString::number(now));
+    if (now > 0)
+        return kMoreNowAndLater.arg(best, QString::number(now), pointsDecimal(later));
+    if (now < 0)
+        return kMoreLater.arg(best, QString::number(-now), pointsDecimal(later));
+    return kSameNowMoreLater.arg(best, pointsDecimal(later));
+}
+
+QString playPhrase(const rules::Dice& dice, const rules::PlayEffect& play)
+{
+    if (!play.rolls)
+        return (play.points > 0 ? kWriteNow : kGiveUpNow).arg(categoryCaption(play.category));
+    if (play.keptCount == 0)
+        return kRollAllFive.toString();
+    return kKeepAndRoll.arg(keptFaces(dice, play.kept), kCountWords[GameState::kDice - play.keptCount]);
+}
+
+QString playReason(const rules::Decision& d, const rules::Verdict& v, QStringView who)
+{
+    const rules::Reason& r = v.reason;
+    const rules::PlayEffect& chosen = r.chosenPlay;
+    const rules::PlayEffect& best = r.bestPlay;
+    const QString bestPhrase = playPhrase(d.dice, best);
+    const QString gain = pointsDecimal(v.lost);
+    if (!best.rolls && best.points > 0 && chosen.rolls) {
+        const QString with = chosen.keptCount == 0 ? kWhenRolledAll.arg(who) : kWithYourHold.arg(who);
+        return kPlaySure.arg(categoryCaption(best.category), QString::number(best.points), with,
+                             percent(chosen.chance[std::size_t(best.category)]));
+    }
+    if (r.aim > 0) {
+        const auto aim = std::size_t(r.aim);
+        if (!chosen.rolls)
+            return kPlayAimOverWrite.arg(bestPhrase, percent(best.chance[aim]), categoryCaption(r.aim),
+                                         (chosen.points > 0 ? kWrite : kGiveUp).arg(categoryCaption(chosen.category)),
+                                         QString::number(chosen.points));
+        const QString with = chosen.keptCount == 0 ? kWhenRolledAll.arg(who) : kWithYourHold.arg(who);
+        return kPlayAim.arg(bestPhrase, percent(best.chance[aim]), categoryCaption(r.aim), percent(chosen.chance[aim]),
+                            with);
+    }
+    const auto likeliest = std::max_element(best.chance.begin() + 1, best.chance.end());
+    if (best.rolls && *likeliest > 0)
+        return kPlayMostly.arg(bestPhrase, percent(*likeliest), categoryCaption(int(likeliest - best.chance.begin())),
+                               gain);
+    return kPlayOnAverage.arg(bestPhrase, gain);
+}
+
 } // namespace
 
 QStringView categoryCaption(int category)
@@ -117,6 +249,182 @@ QString decisionLine(const rules::Decision& decision, const rules::Verdict& verd
     return kTurn.arg(QString::number(decision.turn()), QString::number(rules::kRollsPerTurn - decision.rollsLeft),
                      chosenPhrase(decision, verdict, who), pointsDecimal(verdict.chosenFinal),
                      bestPhrase(decision, verdict), pointsDecimal(verdict.bestFinal), lossFigure(verdict.lost));
+}
+
+namespace {
+
+ui::ReviewEntry reviewEntry(const rules::Decision& d, const rules::Verdict& v, QStringView who)
+{
+    return {decisionLine(d, v, who), reasonLine(d, v, who)};
+}
+
+QString summaryOf(const QString& name, const rules::PlayerReview& r, bool over)
+{
+    if (r.turnsDone == 0)
+        return kReviewNoTurn.arg(name);
+    return (over ? kReviewPlayerDone : kReviewPlayer).arg(name, pointsDecimal(r.lost), costlyPhrase(r.costly));
+}
+
+// A player's part: the summary, the costliest choices, then the other costly ones.
+ui::ReviewSection reviewSection(const QString& name, const rules::PlayerReview& r, bool over,
+                                std::span<const rules::Decision> decisions, std::span<const rules::Verdict> verdicts,
+                                QStringView who)
+{
+    ui::ReviewSection section;
+    section.summary = summaryOf(name, r, over);
+    section.firstHeading = kLessonsHeading.toString();
+    section.restHeading = kRestHeading.toString();
+    for (std::size_t i : r.lessons)
+        section.first.push_back(reviewEntry(decisions[i], verdicts[i], who));
+    for (std::size_t i : r.rest)
+        section.rest.push_back(reviewEntry(decisions[i], verdicts[i], who));
+    return section;
+}
+
+QString entryText(const ui::ReviewEntry& e)
+{
+    return e.reason.isEmpty() ? e.line : e.line + QStringLiteral(". ") + e.reason;
+}
+
+QStringList plainSection(const ui::ReviewSection& section)
+{
+    QStringList lines{section.summary};
+    if (!section.first.empty())
+        lines << QStringLiteral("  ") + section.firstHeading;
+    for (std::size_t k = 0; k < section.first.size(); ++k)
+        lines << QStringLiteral("  %1. %2").arg(QString::number(k + 1), entryText(section.first[k]));
+    if (!section.rest.empty())
+        lines << QStringLiteral("  ") + section.restHeading;
+    for (const ui::ReviewEntry& e : section.rest)
+        lines << QStringLiteral("    ") + entryText(e);
+    return lines;
+}
+
+QString whenPhrase(int turnsDone)
+{
+    return turnsDone == 0 ? kBeforeFirstTurn.toString() : kAfterTurn.arg(QString::number(turnsDone));
+}
+
+// One player's line of the chart's description: where the line starts, its lowest point,
+// where it ends, and where the costliest choices were.
+QString chartDescription(const QString& name, const rules::PlayerReview& r, std::span<const rules::Decision> decisions,
+                         std::span<const rules::Verdict> verdicts)
+{
+    const auto lowest = std::min_element(r.course.begin(), r.course.end(), [](const auto& a, const auto& b) {
+        return a.expectedFinal < b.expectedFinal;
+    });
+    QString text
+        = kChartPlayer.arg(name, pointsDecimal(r.course.front().expectedFinal), whenPhrase(r.course.front().turnsDone),
+                           pointsDecimal(lowest->expectedFinal), whenPhrase(lowest->turnsDone),
+                           pointsDecimal(r.course.back().expectedFinal), whenPhrase(r.course.back().turnsDone));
+    QStringList losses;
+    for (std::size_t i : r.lessons)
+        losses << kChartLoss.arg(QString::number(decisions[i].turn()), lossFigure(verdicts[i].lost));
+    if (!losses.isEmpty())
+        text += u' ' + kChartLosses.arg(losses.join(QStringLiteral(", ")));
+    return text;
+}
+
+} // namespace
+
+ui::ChartContent reviewChart(const GameState& state, const rules::DecisionLog& log, bool reviewed)
+{
+    ui::ChartContent chart;
+    chart.name = kChartName.toString();
+    chart.xTitle = kChartXTitle.toString();
+    chart.yTitle = kChartYTitle.toString();
+    chart.lastX = GameState::kCategories;
+    chart.note = reviewed ? kReviewNotYet.toString() : kReviewWorking.toString();
+    if (!reviewed)
+        return chart;
+    const auto decisions = log.decisions();
+    const auto verdicts = log.verdicts();
+    QStringList description;
+    if (!std::isnan(log.perfectScore())) {
+        chart.reference = log.perfectScore();
+        chart.referenceLabel = kChartReference.arg(pointsDecimal(chart.reference));
+        description << kChartIntro.arg(pointsDecimal(chart.reference));
+    }
+    bool anyPoint = false;
+    for (int p = 1; p <= state.NumPlayers; ++p) {
+        const QString& name = state.Names[std::size_t(p)];
+        const rules::PlayerReview r = rules::reviewOf(p, decisions, verdicts);
+        ui::ChartSeries series{name, {}};
+        for (const rules::CoursePoint& point : r.course)
+            series.points.emplace_back(point.turnsDone, point.expectedFinal);
+        chart.series.push_back(std::move(series));
+        if (r.course.empty())
+            continue;
+        anyPoint = true;
+        description << chartDescription(name, r, decisions, verdicts);
+        // One ring a turn with costly choices, on the line where that turn ends (or, while
+        // it goes on, where it began). Labelled with what its costliest choices lost, as the
+        // lessons show them: with more than two lines, only a player's costliest of all.
+        const std::size_t labelled = state.NumPlayers <= kChartPlayersFullyLabelled ? r.lessons.size() : 1;
+        // By turn: what its labelled choices lost, and whether it has any.
+        std::map<int, std::pair<double, bool>> turns;
+        for (std::size_t i : r.costlyOnes)
+            turns.try_emplace(decisions[i].turn(), 0.0, false);
+        for (std::size_t k = 0; k < std::min(labelled, r.lessons.size()); ++k) {
+            auto& [lost, lesson] = turns[decisions[r.lessons[k]].turn()];
+            lost += verdicts[r.lessons[k]].lost;
+            lesson = true;
+        }
+        for (const auto& [turn, loss] : turns) {
+            const rules::CoursePoint* at = nullptr;
+            for (const rules::CoursePoint& point : r.course)
+                if (point.turnsDone <= turn)
+                    at = &point;
+            if (at)
+                chart.marks.push_back({std::size_t(p - 1), QPointF(at->turnsDone, at->expectedFinal),
+                                       loss.second ? lossFigure(loss.first) : QString()});
+        }
+    }
+    if (!anyPoint)
+        chart.series.clear();
+    chart.description = description.join(u' ');
+    return chart;
+}
+
+QStringList spokenLessons(const GameState& state, const rules::DecisionLog& log, bool reviewed, const Seats& computers,
+                          int player)
+{
+    const auto decisions = log.decisions();
+    const auto verdicts = log.verdicts();
+    const bool over = rules::gameOver(state);
+    QStringList spoken;
+    bool anyTurnDone = false;
+    for (int p = 1; p <= state.NumPlayers; ++p) {
+        if (player != 0 && p != player)
+            continue;
+        const QString& name = state.Names[std::size_t(p)];
+        const rules::PlayerReview r = rules::reviewOf(p, decisions, verdicts);
+        anyTurnDone = anyTurnDone || r.turnsDone > 0;
+        spoken << summaryOf(name, r, over);
+        const QStringView who = computers[std::size_t(p)] ? QStringView(name) : QStringView();
+        for (std::size_t k = 0; k < r.lessons.size(); ++k) {
+            const std::size_t i = r.lessons[k];
+            spoken << kSpokenLesson.arg(name, QString::number(k + 1), QString::number(r.lessons.size()),
+                                        entryText(reviewEntry(decisions[i], verdicts[i], who)));
+        }
+    }
+    if (!anyTurnDone)
+        return {kReviewNotYet.toString()};
+    if (!reviewed)
+        return {kReviewWorking.toString()};
+    return spoken;
+}
+
+QString reasonLine(const rules::Decision& decision, const rules::Verdict& verdict, QStringView computerName)
+{
+    switch (verdict.reason.kind) {
+    case rules::Reason::Kind::None:
+        return {};
+    case rules::Reason::Kind::Play:
+        return playReason(decision, verdict, computerName.isEmpty() ? kYou : computerName);
+    default:
+        return writeReason(verdict.reason, computerName.isEmpty() ? kYouObject : computerName);
+    }
 }
 
 QString playerSheet(const GameState& state, int player)
@@ -165,7 +473,7 @@ ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& 
     else
         content.status = kNoGameYet.toString();
 
-    QStringList review;
+    std::vector<ui::ReviewSection> sections;
     bool anyTurnDone = false;
     const auto decisions = log.decisions();
     const auto verdicts = log.verdicts();
@@ -202,15 +510,8 @@ ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& 
 
         const rules::PlayerReview r = rules::reviewOf(p, decisions, verdicts);
         anyTurnDone = anyTurnDone || r.turnsDone > 0;
-        if (r.turnsDone == 0) {
-            review << kReviewNoTurn.arg(column.name);
-        } else {
-            review << (over ? kReviewPlayerDone : kReviewPlayer)
-                          .arg(column.name, pointsDecimal(r.lost), costlyPhrase(r.costly));
-            const QStringView who = computers[std::size_t(p)] ? QStringView(column.name) : QStringView();
-            for (std::size_t i : r.costlyOnes)
-                review << QStringLiteral("  ") + decisionLine(decisions[i], verdicts[i], who);
-        }
+        const QStringView who = computers[std::size_t(p)] ? QStringView(column.name) : QStringView();
+        sections.push_back(reviewSection(column.name, r, over, decisions, verdicts, who));
         if (over && reviewed)
             column.cells.push_back({lossFigure(r.lost), kReviewCell.arg(pointsDecimal(r.lost), costlyPhrase(r.costly)),
                                     ui::SheetCell::Look::Sum});
@@ -218,12 +519,18 @@ ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& 
     }
 
     content.reviewHeading = kReviewHeading.toString();
-    if (state.NumPlayers == 0 || !anyTurnDone)
+    if (state.NumPlayers == 0 || !anyTurnDone) {
         content.review = kReviewNotYet.toString();
-    else if (!reviewed)
+    } else if (!reviewed) {
         content.review = kReviewWorking.toString();
-    else
-        content.review = review.join(QLatin1Char('\n'));
+    } else {
+        QStringList lines;
+        for (const ui::ReviewSection& section : sections)
+            lines << plainSection(section);
+        content.review = lines.join(QLatin1Char('\n'));
+        content.reviewSections = std::move(sections);
+    }
+    content.chart = reviewChart(state, log, reviewed);
     return content;
 }
 

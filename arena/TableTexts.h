@@ -2,13 +2,15 @@
 #pragma once
 #include <bitset>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include "rules/DecisionLog.h"
 
 namespace ui {
+struct ChartContent;
 struct SheetContent;
-}
+} // namespace ui
 
 // The texts of the score-sheet window "Protokoll" and its game review.
 namespace texts {
@@ -68,6 +70,22 @@ inline constexpr QStringView kReviewCostlyNone = u"inget val kostade mer än 1 p
 inline constexpr QStringView kReviewCostlyOne = u"ett val kostade mer än 1 poäng";
 inline constexpr QStringView kReviewCostlyMany = u"%1 val kostade mer än 1 poäng";
 inline constexpr QStringView kReviewCell = u"%1 poäng förlorade mot bästa spel, %2";
+inline constexpr QStringView kLessonsHeading = u"Det som kostade mest:";
+inline constexpr QStringView kRestHeading = u"Övriga val som kostade mer än 1 poäng, i den ordning de gjordes:";
+inline constexpr QStringView kSpokenLesson = u"%1, lärdom %2 av %3: %4";
+
+inline constexpr QStringView kChartName = u"Väntat slutresultat tur för tur";
+inline constexpr QStringView kChartXTitle = u"Tur";
+inline constexpr QStringView kChartYTitle = u"Väntat slutresultat";
+inline constexpr QStringView kChartReference = u"Perfekt spel %1";
+inline constexpr QStringView kChartIntro
+    = u"Varje spelares väntade slutresultat efter varje tur, med perfekt spel därifrån. Perfekt spel från början "
+      u"väntar %1 poäng.";
+inline constexpr QStringView kChartPlayer = u"%1: %2 %3, lägst %4 %5, senast %6 %7.";
+inline constexpr QStringView kChartLosses = u"Största förluster: %1.";
+inline constexpr QStringView kChartLoss = u"tur %1 (%2)";
+inline constexpr QStringView kBeforeFirstTurn = u"före första turen";
+inline constexpr QStringView kAfterTurn = u"efter tur %1";
 
 // How many dice, in words: "ingen", "en", … "fem".
 inline constexpr QStringView kCountWords[] = {u"ingen", u"en", u"två", u"tre", u"fyra", u"fem"};
@@ -82,6 +100,9 @@ QString costlyPhrase(int costly);
 // hålla 6 6 6 4 och kasta om en, 235,6 (−4,2 poäng)". A computer's choice is told of it by
 // name ("Datorn 1 höll …"), a person's to them.
 QString decisionLine(const rules::Decision& decision, const rules::Verdict& verdict, QStringView computerName = {});
+// Why a costly choice cost what it did, in one sentence from the verdict's reason: "Femmor
+// hade fört dig till 58 av 63 mot bonusen; Fyrtal kan fyllas senare." Empty without one.
+QString reasonLine(const rules::Decision& decision, const rules::Verdict& verdict, QStringView computerName = {});
 
 // A category on a player's sheet: the one written last, marked until the next roll.
 struct SheetPlace {
@@ -100,5 +121,16 @@ QString playerSheet(const GameState& state, int player);
 using Seats = std::bitset<GameState::kMaxPlayers + 1>;
 ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& log, bool reviewed,
                               SheetPlace justWritten = {}, const Seats& computers = {});
+
+// Every player's expected final score after each turn, the costly choices ringed where they
+// fell (the costliest labelled with what they cost), perfect play's score across; and all of
+// it in words for a screen reader. Without the solver's table (reviewed false) only a note.
+ui::ChartContent reviewChart(const GameState& state, const rules::DecisionLog& log, bool reviewed);
+
+// The review as a screen reader hears it, one utterance at a time: for the player (0: every
+// player) the summary, then each of the costliest choices with its reason ("Anna, lärdom 1
+// av 3: Tur 4, …"). While there is no review yet, the note that says so.
+QStringList spokenLessons(const GameState& state, const rules::DecisionLog& log, bool reviewed, const Seats& computers,
+                          int player);
 
 } // namespace texts

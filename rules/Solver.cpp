@@ -475,6 +475,59 @@ double TurnPlan::expectedFinal() const
     return position_.points + table_->expectedRemaining(position_.used, upper_);
 }
 
+TurnPlan::Chances TurnPlan::endChances(const Dice& dice, std::uint8_t kept, int rollsLeft) const
+{
+    Chances chance{};
+    if (!valid_ || !validDice(dice) || position_.used == kAllCategories || rollsLeft < 0 || rollsLeft > 2)
+        return chance;
+    const Layout& l = layout();
+    // weight[m]: the chance of holding multiset m before the next roll, or of ending on
+    // outcome m. A roll moves every hold's weight to the holds with one die more, a sixth
+    // each, until all of it lies on outcomes.
+    std::array<double, kMultisets> weight{};
+    const auto roll = [&l, &weight] {
+        for (int k = 0; k < kFirstOutcome; ++k) {
+            for (const std::int16_t more : l.withOneMore[std::size_t(k)])
+                weight[std::size_t(more)] += weight[std::size_t(k)] / kFaces;
+            weight[std::size_t(k)] = 0;
+        }
+    };
+    const int start = l.indexOf(countsOf(dice, rollsLeft > 0 ? kept : 0x1f));
+    weight[std::size_t(start)] = 1;
+    // Keeping all five is stopping now.
+    for (int left = start >= kFirstOutcome ? 0 : rollsLeft; left > 0; --left) {
+        roll();
+        if (left == 1)
+            break;
+        // With one roll to come each outcome keeps its best hold; a hold only as good as
+        // stopping does not displace it.
+        std::array<double, kMultisets> next{};
+        for (int o = kFirstOutcome; o < kMultisets; ++o) {
+            if (weight[std::size_t(o)] == 0)
+                continue;
+            Dice faces{};
+            int die = 0;
+            for (int f = 0; f < kFaces; ++f)
+                for (int k = 0; k < l.counts[std::size_t(o)][std::size_t(f)]; ++k)
+                    faces[std::size_t(die++)] = f + 1;
+            int best = o;
+            for (int pattern = 0; pattern < (1 << GameState::kDice); ++pattern) {
+                const int hold = l.indexOf(countsOf(faces, std::uint8_t(pattern)));
+                if (oneRollLeft_[std::size_t(hold)] > oneRollLeft_[std::size_t(best)])
+                    best = hold;
+            }
+            next[std::size_t(best)] += weight[std::size_t(o)];
+        }
+        weight = next;
+    }
+    for (int o = 0; o < kOutcomes; ++o) {
+        const int category = lastRollCategory_[std::size_t(o)];
+        if (l.score[std::size_t(o)][std::size_t(category)] > 0)
+            chance[std::size_t(category)] += weight[std::size_t(kFirstOutcome + o)];
+    }
+    return chance;
+}
+
 std::vector<HoldChoice> TurnPlan::rankHolds(const Dice& dice, int rollsLeft) const
 {
     std::vector<HoldChoice> ranked;

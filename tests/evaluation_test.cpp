@@ -7,6 +7,7 @@
 #include <future>
 #include <limits>
 #include <map>
+#include <numeric>
 #include <random>
 
 #include <fcntl.h>
@@ -655,23 +656,86 @@ private slots:
         QCOMPARE(rules::reviewOf(1, log.decisions(), std::vector{verdict}).judged, 0);
     }
 
-    // Every choice that cost more than a point, in the order made.
+    // Every choice that cost more than a point, in the order made; the review leads with the
+    // costliest three of them, then the others in the order made. Another player's never count.
+    void reviewListsEveryCostlyChoice_data()
+    {
+        QTest::addColumn<QList<double>>("losses");
+        QTest::addColumn<QList<int>>("lessons");
+        QTest::addColumn<QList<int>>("rest");
+        QTest::newRow("1.0 is not more than a point")
+            << QList<double>{0.5, 3.0, 0.0, 1.5, 7.25, 1.0} << QList<int>{4, 1, 3} << QList<int>{};
+        QTest::newRow("costliest first, the rest in order")
+            << QList<double>{1.1, 7.0, 2.0, 9.1, 1.2, 6.3, 0.4, 1.9} << QList<int>{3, 1, 5} << QList<int>{0, 2, 4, 7};
+        QTest::newRow("equal losses: the earlier first")
+            << QList<double>{2.5, 4.0, 2.5, 2.5} << QList<int>{1, 0, 2} << QList<int>{3};
+        QTest::newRow("none costly") << QList<double>{0.2, 1.0} << QList<int>{} << QList<int>{};
+    }
     void reviewListsEveryCostlyChoice()
     {
-        const std::vector<double> losses{0.5, 3.0, 0.0, 1.5, 7.25, 1.0};
+        QFETCH(QList<double>, losses);
+        QFETCH(QList<int>, lessons);
+        QFETCH(QList<int>, rest);
         std::vector<rules::Verdict> verdicts;
         rules::DecisionLog log;
         for (double lost : losses) {
-            log.addCategory(1, {}, {1, 2, 3, 4, 5}, 15, 0);
-            rules::Verdict v;
-            v.judged = true;
-            v.lost = lost;
-            verdicts.push_back(v);
+            for (int player : {1, 2}) {
+                log.addCategory(player, {}, {1, 2, 3, 4, 5}, 15, 0);
+                rules::Verdict& v = verdicts.emplace_back();
+                v.judged = true;
+                v.lost = player == 1 ? lost : 20.0;
+            }
         }
+        const auto mine = [](const QList<int>& list) {
+            std::vector<std::size_t> out;
+            for (int i : list)
+                out.push_back(std::size_t(2 * i));
+            return out;
+        };
         const rules::PlayerReview review = rules::reviewOf(1, log.decisions(), verdicts);
-        QCOMPARE(review.lost, 13.25);
-        QCOMPARE(review.costly, 3); // 1.0 is not more than one point
-        QCOMPARE(review.costlyOnes, (std::vector<std::size_t>{1, 3, 4}));
+        QCOMPARE(review.lost, std::accumulate(losses.begin(), losses.end(), 0.0));
+        QCOMPARE(review.lessons, mine(lessons));
+        QCOMPARE(review.rest, mine(rest));
+        std::vector<std::size_t> all = mine(lessons + rest);
+        std::sort(all.begin(), all.end());
+        QCOMPARE(review.costlyOnes, all);
+        QCOMPARE(review.costly, int(all.size()));
+    }
+
+    // The chance that a turn ends writing a category for points, played perfectly from a hold.
+    void endChancesFollowPerfectPlay_data()
+    {
+        QTest::addColumn<QList<int>>("free");
+        QTest::addColumn<Dice>("dice");
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<int>("rollsLeft");
+        QTest::addColumn<int>("category");
+        QTest::addColumn<double>("chance");
+        QTest::newRow("four sixes, one roll, Kolvo")
+            << QList<int>{14} << Dice{6, 6, 6, 6, 2} << 0b01111 << 1 << 14 << 1.0 / 6;
+        QTest::newRow("four sixes, two rolls, Kolvo")
+            << QList<int>{14} << Dice{6, 6, 6, 6, 2} << 0b01111 << 2 << 14 << 11.0 / 36;
+        QTest::newRow("all five kept: written now")
+            << QList<int>{7, 14} << Dice{6, 6, 6, 6, 2} << 0b11111 << 2 << 7 << 1.0;
+        QTest::newRow("no roll left: written now") << QList<int>{11, 15} << Dice{1, 2, 3, 4, 5} << 0 << 0 << 11 << 1.0;
+        // 2 3 4 5 kept, one roll: a 1 or a 6 makes a straight; Storan alone is free.
+        QTest::newRow("an open-ended straight")
+            << QList<int>{12} << Dice{2, 3, 4, 5, 5} << 0b01111 << 1 << 12 << 1.0 / 6;
+    }
+    void endChancesFollowPerfectPlay()
+    {
+        QFETCH(QList<int>, free);
+        QFETCH(Dice, dice);
+        QFETCH(int, kept);
+        QFETCH(int, rollsLeft);
+        QFETCH(int, category);
+        QFETCH(double, chance);
+        const rules::CategoryMask used = usedAllBut(free);
+        const auto table = rules::SolverTable::solve(used);
+        const rules::TurnPlan plan(*table, {used, 20, 100});
+        const auto chances = plan.endChances(dice, std::uint8_t(kept), rollsLeft);
+        QVERIFY(std::abs(chances[std::size_t(category)] - chance) < 1e-12);
+        QVERIFY(std::accumulate(chances.begin(), chances.end(), 0.0) <= 1 + 1e-12);
     }
 
     void cacheTrustsOnlyAnIntactFile_data()

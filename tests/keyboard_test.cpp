@@ -3,7 +3,9 @@
 #include <QAccessible>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
+#include <QTextEdit>
 
 #include <QDialog>
 
@@ -463,6 +465,50 @@ private slots:
         f.a().move(f.a().pos() + QPoint(100, 60));
         QTRY_COMPARE(coach->pos() - f.a().pos(), coachFromMain);
         QCOMPARE(sheet->pos(), sheetMoved ? putAt : f.a().pos() + sheetFromMain);
+    }
+
+    // A sheet of six players stands beside the main window on a screen 1024 wide: the main
+    // window is some 440 wide, which leaves the sheet 560. Every figure a box can hold is read
+    // whole without a scroll bar, a long name is elided with the whole of it in its tip, and
+    // the review's long lines wrap in its own tab, under the chart.
+    void sixPlayerSheetFitsBesideTheMainWindow()
+    {
+        ui::SheetContent content;
+        content.rows = {QStringLiteral("Övre summa"), QStringLiteral("Spelanalys")};
+        for (int p = 1; p <= 6; ++p)
+            content.columns.push_back({p == 3 ? QStringLiteral("Maximiliana Långnamnsdotter") : QStringLiteral("Bo"),
+                                       {},
+                                       p == 2,
+                                       {{QStringLiteral("105/63"), {}, ui::SheetCell::Look::Sum},
+                                        {QStringLiteral("\u2212188,8"), {}, ui::SheetCell::Look::Marked}}});
+        content.reviewHeading = QStringLiteral("Spelanalys");
+        const QString line = QStringLiteral("Tur 11, efter kast 1: du höll 5 4 3 2 och kastade om en. ").repeated(5);
+        content.reviewSections = {{QStringLiteral("Bo: 58,6 poäng förlorade"), {}, {{line, line}}, {}, {{line, {}}}}};
+        content.review = line;
+        ui::ScoreTable sheet(QStringLiteral("Protokoll"));
+        sheet.setContent(content);
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+        QVERIFY2(sheet.frameGeometry().width() <= 560, qPrintable(QString::number(sheet.frameGeometry().width())));
+        const QTableWidget* table = sheet.table();
+        QTRY_VERIFY(!table->horizontalScrollBar()->isVisible());
+        for (int c = 0; c < table->columnCount(); ++c)
+            for (const QTableWidgetItem* item : {table->item(0, c), table->item(1, c)})
+                QVERIFY(QFontMetrics(item->font()).horizontalAdvance(item->text()) < table->columnWidth(c) - 4);
+        const QTableWidgetItem* longName = table->horizontalHeaderItem(2);
+        QCOMPARE(longName->toolTip(), content.columns[2].name);
+        QCOMPARE(longName->data(Qt::AccessibleTextRole).toString(), content.columns[2].name);
+        QVERIFY(longName->text().endsWith(u'…'));
+        QVERIFY(QFontMetrics(longName->font()).horizontalAdvance(longName->text()) < table->columnWidth(2));
+
+        QCOMPARE(sheet.tabs()->tabText(1), QStringLiteral("Spelanalys"));
+        sheet.tabs()->setCurrentIndex(1);
+        const QTextEdit* review = sheet.reviewText();
+        QTRY_VERIFY(review->isVisible());
+        QVERIFY(review->toPlainText().contains(line.trimmed()));
+        QVERIFY(!review->horizontalScrollBar()->isVisible());
+        QVERIFY(review->document()->size().width() <= review->viewport()->width());
+        QVERIFY(sheet.reviewChart()->geometry().bottom() < review->geometry().top());
     }
 
     // Screens with no room beside a main window that stays where it is: the dice and Kasta stay

@@ -5,16 +5,23 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTabWidget>
 #include <QTableWidget>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace ui {
 
 namespace {
 
-constexpr int kColumnWidth = 84; // a heading longer than this is elided
+// A column is as wide as the widest figure a cell can hold and a computer's name, in bold; a
+// longer heading is elided. Six of them leave the window narrow enough to stand beside the
+// main window on a screen 1024 wide.
+constexpr QStringView kWidestCell = u"\u2212888,8";
+constexpr QStringView kWidestHeading = u"Datorn 6";
+constexpr int kHeadingSlack = 4; // between a heading's text and the lines either side
 constexpr int kReviewLines = 6;
 constexpr int kReviewColumns = 40;
 constexpr QRgb kMarkedBackground = qRgb(255, 246, 190);
@@ -104,6 +111,36 @@ private:
     bool rowsCut_ = false;
 };
 
+QString reviewEntries(const std::vector<ReviewEntry>& entries, bool small)
+{
+    QString html;
+    for (const ReviewEntry& e : entries) {
+        QString item = e.line.toHtmlEscaped();
+        if (!e.reason.isEmpty())
+            item += QStringLiteral("<br><i>%1</i>").arg(e.reason.toHtmlEscaped());
+        html
+            += small ? QStringLiteral("<li><small>%1</small></li>").arg(item) : QStringLiteral("<li>%1</li>").arg(item);
+    }
+    return html;
+}
+
+// Each player's summary in bold, the entries that matter most numbered, the others after
+// them in a smaller type.
+QString reviewHtml(const std::vector<ReviewSection>& sections)
+{
+    QString html;
+    for (const ReviewSection& s : sections) {
+        html += QStringLiteral("<p><b>%1</b></p>").arg(s.summary.toHtmlEscaped());
+        if (!s.first.empty())
+            html += QStringLiteral("<p>%1</p><ol>%2</ol>")
+                        .arg(s.firstHeading.toHtmlEscaped(), reviewEntries(s.first, false));
+        if (!s.rest.empty())
+            html += QStringLiteral("<p><small>%1</small></p><ul>%2</ul>")
+                        .arg(s.restHeading.toHtmlEscaped(), reviewEntries(s.rest, true));
+    }
+    return html;
+}
+
 } // namespace
 
 ScoreTable::ScoreTable(const QString& title, QWidget* parent) : QWidget(parent, Qt::Window)
@@ -113,13 +150,19 @@ ScoreTable::ScoreTable(const QString& title, QWidget* parent) : QWidget(parent, 
     // A view beside the game: it never takes the focus from the main window by showing.
     setAttribute(Qt::WA_ShowWithoutActivating);
 
-    status_ = new QLabel(this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("tabs"));
+    tabs_->setDocumentMode(true);
+    auto* sheetPage = new QWidget(tabs_);
+    auto* reviewPage = new QWidget(tabs_);
+
+    status_ = new QLabel(sheetPage);
     status_->setObjectName(QStringLiteral("status"));
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
     status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // the table sets the width
 
-    table_ = new SheetView(this);
+    table_ = new SheetView(sheetPage);
     table_->setObjectName(QStringLiteral("sheet"));
     table_->setAccessibleName(title);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -128,37 +171,61 @@ ScoreTable::ScoreTable(const QString& title, QWidget* parent) : QWidget(parent, 
     table_->setTabKeyNavigation(false); // arrows move within the sheet, Tab leaves it
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
-    table_->horizontalHeader()->setTextElideMode(Qt::ElideRight);
+    QFont bold = table_->font();
+    bold.setBold(true);
+    const QFontMetrics boldMetrics(bold);
+    const int headingMargins = 2 * table_->style()->pixelMetric(QStyle::PM_HeaderMargin) + kHeadingSlack;
+    table_->horizontalHeader()->setDefaultSectionSize(
+        std::max(boldMetrics.horizontalAdvance(kWidestCell.toString()) + 2 * table_->fontMetrics().averageCharWidth(),
+                 boldMetrics.horizontalAdvance(kWidestHeading.toString()) + headingMargins));
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    reviewHeading_ = new QLabel(this);
-    reviewHeading_->setTextFormat(Qt::PlainText);
-    review_ = new QPlainTextEdit(this);
+    chart_ = new ReviewChart(reviewPage);
+    review_ = new QTextEdit(reviewPage);
     review_->setObjectName(QStringLiteral("review"));
     review_->setReadOnly(true);
     review_->setTabChangesFocus(true);
     review_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    // The lines wrap: a review is read down, never sideways.
+    review_->setLineWrapMode(QTextEdit::WidgetWidth);
+    review_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    review_->document()->setIndentWidth(review_->fontMetrics().horizontalAdvance(QStringLiteral("000")));
     review_->setMinimumHeight(review_->fontMetrics().lineSpacing() * kReviewLines);
     review_->setMinimumWidth(review_->fontMetrics().averageCharWidth() * kReviewColumns);
-    reviewHeading_->setBuddy(review_);
+
+    auto* sheetLayout = new QVBoxLayout(sheetPage);
+    sheetLayout->setContentsMargins(0, 6, 0, 0);
+    sheetLayout->addWidget(status_);
+    // Never wider than its columns: where the review's tab asks for more room, the table
+    // stands in the middle of it.
+    table_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Expanding);
+    sheetLayout->addWidget(table_, 1, Qt::AlignHCenter);
+    auto* reviewLayout = new QVBoxLayout(reviewPage);
+    reviewLayout->setContentsMargins(0, 6, 0, 0);
+    reviewLayout->addWidget(chart_, 1);
+    reviewLayout->addWidget(review_, 1);
+    tabs_->addTab(sheetPage, title);
+    tabs_->addTab(reviewPage, QString());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(status_);
-    layout->addWidget(table_, 1);
-    layout->addWidget(reviewHeading_);
-    layout->addWidget(review_);
+    layout->addWidget(tabs_);
 }
 
 void ScoreTable::setContent(const SheetContent& content)
 {
     status_->setText(content.status);
     status_->setAccessibleName(content.status);
-    reviewHeading_->setText(content.reviewHeading);
+    tabs_->setTabText(1, content.reviewHeading);
     review_->setAccessibleName(content.reviewHeading);
-    if (review_->toPlainText() != content.review)
-        review_->setPlainText(content.review);
+    chart_->setContent(content.chart);
+    if (reviewShown_ != content.review) {
+        reviewShown_ = content.review;
+        if (content.reviewSections.empty())
+            review_->setPlainText(content.review);
+        else
+            review_->setHtml(reviewHtml(content.reviewSections));
+    }
 
     const int rows = int(content.rows.size());
     const int columns = int(content.columns.size());
@@ -187,12 +254,17 @@ void ScoreTable::setContent(const SheetContent& content)
         const SheetColumn& column = content.columns[std::size_t(c)];
         QTableWidgetItem* heading = headerItem(
             *table_, c, Qt::Horizontal, [](QTableWidget& t, int s, auto* i) { t.setHorizontalHeaderItem(s, i); });
-        heading->setText(column.name);
-        heading->setToolTip(column.name);
-        heading->setData(Qt::AccessibleDescriptionRole, column.description);
         QFont font = heading->font();
         font.setBold(column.marked);
         heading->setFont(font);
+        // Elided here: the header only clips a centred text at both ends. A screen reader and
+        // the tip have the whole name.
+        const int room
+            = table_->columnWidth(c) - 2 * table_->style()->pixelMetric(QStyle::PM_HeaderMargin) - kHeadingSlack;
+        heading->setText(QFontMetrics(font).elidedText(column.name, Qt::ElideRight, room));
+        heading->setData(Qt::AccessibleTextRole, column.name);
+        heading->setToolTip(column.name);
+        heading->setData(Qt::AccessibleDescriptionRole, column.description);
         if (column.marked)
             heading->setBackground(QColor(kMarkedBackground));
         else

@@ -101,6 +101,12 @@ public:
     std::vector<CategoryChoice> rankCategories(const Dice& dice) const;
     // The expected final score at the start of the turn.
     double expectedFinal() const;
+    // The chance that the turn ends writing each category for points ([0] unused), played
+    // perfectly from keeping `kept` of the dice with rollsLeft rolls to come (0..2). Keeping
+    // all five, or no roll left, writes the best category for these dice now. All 0 where
+    // the rankings are empty.
+    using Chances = std::array<double, GameState::kCategories + 1>;
+    Chances endChances(const Dice& dice, std::uint8_t kept, int rollsLeft) const;
 
 private:
     const SolverTable* table_ = nullptr;
