@@ -24,7 +24,7 @@ std::optional<SeatPlan> askComputerGame(Dialogs& dialogs, ComputerGameChoice& la
     QStringList strengths, paces;
     for (std::size_t i = 0; i < std::size(texts::kStrengthNames); ++i)
         strengths << texts::kStrengthChoice.arg(texts::kStrengthNames[i], texts::strengthSummary(i));
-    for (QStringView name : texts::kPaceNames)
+    for (const Text& name : texts::kPaceNames)
         paces << name.toString();
     const std::vector<ChoiceField> fields{
         {texts::kComputerPeople.toString(), counts(), last.people - 1},

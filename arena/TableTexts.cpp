@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <functional>
 #include <vector>
-#include <QLocale>
 #include <QStringList>
 
 #include "arena/ArenaDesign.h"
 #include "arena/ArenaTexts.h"
+#include "platform/Language.h"
 #include "rules/Evaluation.h"
 #include "rules/GameFlow.h"
 #include "rules/ScoreSheet.h"
@@ -18,18 +18,19 @@ namespace texts {
 
 namespace {
 
-constexpr QStringView kTurn = u"Tur %1, efter kast %2: %3, väntat slutresultat %4; %5, %6 (%7 poäng)";
+constexpr Text kTurn{
+    "Review", QT_TRANSLATE_NOOP("Review", "Tur %1, efter kast %2: %3, väntat slutresultat %4; %5, %6 (%7 poäng)")};
 // Who chose: a person is spoken to, a computer spoken of.
-constexpr QStringView kYou = u"du";
-constexpr QStringView kHeld = u"%1 höll %2 och kastade om %3";
-constexpr QStringView kRerolledAll = u"%1 kastade om alla fem";
-constexpr QStringView kHeldAll = u"%1 höll alla fem och kastade ändå";
-constexpr QStringView kWrote = u"%1 skrev %2 (%3 poäng)";
-constexpr QStringView kGaveUp = u"%1 strök %2";
-constexpr QStringView kBestHold = u"bäst var att hålla %1 och kasta om %2";
-constexpr QStringView kBestRerollAll = u"bäst var att kasta om alla fem";
-constexpr QStringView kBestWrite = u"bäst var att skriva %1 (%2 poäng)";
-constexpr QStringView kBestGiveUp = u"bäst var att stryka %1";
+constexpr Text kYou{"Review", QT_TRANSLATE_NOOP("Review", "du")};
+constexpr Text kHeld{"Review", QT_TRANSLATE_NOOP("Review", "%1 höll %2 och kastade om %3")};
+constexpr Text kRerolledAll{"Review", QT_TRANSLATE_NOOP("Review", "%1 kastade om alla fem")};
+constexpr Text kHeldAll{"Review", QT_TRANSLATE_NOOP("Review", "%1 höll alla fem och kastade ändå")};
+constexpr Text kWrote{"Review", QT_TRANSLATE_NOOP("Review", "%1 skrev %2 (%3 poäng)")};
+constexpr Text kGaveUp{"Review", QT_TRANSLATE_NOOP("Review", "%1 strök %2")};
+constexpr Text kBestHold{"Review", QT_TRANSLATE_NOOP("Review", "bäst var att hålla %1 och kasta om %2")};
+constexpr Text kBestRerollAll{"Review", QT_TRANSLATE_NOOP("Review", "bäst var att kasta om alla fem")};
+constexpr Text kBestWrite{"Review", QT_TRANSLATE_NOOP("Review", "bäst var att skriva %1 (%2 poäng)")};
+constexpr Text kBestGiveUp{"Review", QT_TRANSLATE_NOOP("Review", "bäst var att stryka %1")};
 constexpr QChar kMinus = QChar(0x2212);
 
 // The kept faces, highest first, as a player reads a hand.
@@ -57,7 +58,7 @@ int countOf(std::uint8_t kept)
 QString chosenPhrase(const rules::Decision& d, const rules::Verdict& v, QStringView who)
 {
     if (d.kind == rules::Decision::Kind::Category) {
-        const QStringView name = categoryCaption(d.category);
+        const Text name = categoryCaption(d.category);
         return v.chosenPoints > 0 ? kWrote.arg(who, name, QString::number(v.chosenPoints)) : kGaveUp.arg(who, name);
     }
     const int kept = countOf(d.kept);
@@ -75,25 +76,20 @@ QString bestPhrase(const rules::Decision& d, const rules::Verdict& v)
             return kBestRerollAll.toString();
         return kBestHold.arg(keptFaces(d.dice, v.bestKept), kCountWords[GameState::kDice - v.bestKeptCount]);
     }
-    const QStringView name = categoryCaption(v.bestCategory);
+    const Text name = categoryCaption(v.bestCategory);
     return v.bestPoints > 0 ? kBestWrite.arg(name, QString::number(v.bestPoints)) : kBestGiveUp.arg(name);
 }
 
 } // namespace
 
-QStringView categoryCaption(int category)
+Text categoryCaption(int category)
 {
-    for (const auto& row : arena::kCategoryRows)
-        if (row.index == category)
-            return row.caption;
-    return {};
+    return category >= 1 && category < int(std::size(kCategoryNames)) ? kCategoryNames[category] : Text();
 }
 
 QString pointsDecimal(double value)
 {
-    QLocale swedish(QLocale::Swedish, QLocale::Sweden);
-    swedish.setNumberOptions(QLocale::OmitGroupSeparator);
-    return swedish.toString(value, 'f', 1);
+    return language::locale().toString(value, 'f', 1);
 }
 
 QString lossFigure(double lost)
@@ -113,7 +109,7 @@ QString costlyPhrase(int costly)
 
 QString decisionLine(const rules::Decision& decision, const rules::Verdict& verdict, QStringView computerName)
 {
-    const QStringView who = computerName.isEmpty() ? kYou : computerName;
+    const QString who = computerName.isEmpty() ? kYou.toString() : computerName.toString();
     return kTurn.arg(QString::number(decision.turn()), QString::number(rules::kRollsPerTurn - decision.rollsLeft),
                      chosenPhrase(decision, verdict, who), pointsDecimal(verdict.chosenFinal),
                      bestPhrase(decision, verdict), pointsDecimal(verdict.bestFinal), lossFigure(verdict.lost));
@@ -127,7 +123,7 @@ QString playerSheet(const GameState& state, int player)
     for (const auto& row : arena::kCategoryRows) {
         const std::int16_t points = state.Points[std::size_t(player)][std::size_t(row.index)];
         if (points != GameState::kFree)
-            lines << kSheetRow.arg(row.caption, QString::number(points));
+            lines << kSheetRow.arg(categoryCaption(row.index), QString::number(points));
     }
     lines << kSheetUpper.arg(QString::number(rules::upperSum(state, player)), QString::number(rules::kBonusThreshold))
           << kSheetBonus.arg(QString::number(state.Points[std::size_t(player)][GameState::kBonusRow]))
@@ -145,7 +141,7 @@ ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& 
     const bool diceShown = state.NumPlayers > 0 && !over && state.HasRolled && !state.Rolling;
 
     for (const auto& row : arena::kCategoryRows) {
-        content.rows.push_back(row.caption.toString());
+        content.rows.push_back(categoryCaption(row.index).toString());
         content.rowToolTips.push_back(kCategoryExplained[row.index].toString());
     }
     content.rows.insert(content.rows.end(), {kUpperRow.toString(), kBonusRow.toString(), kTotalRow.toString()});
