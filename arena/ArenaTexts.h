@@ -59,24 +59,24 @@ inline constexpr Text kHelp{
 inline constexpr Text kHelpTitle{"Board", QT_TRANSLATE_NOOP("Board", "Kolvo Hjälp")};
 
 // Score hints: the category's hint name, then the candidate. "Två Par" has a capital
-// P here, unlike its box.
+// P here, unlike its box. A hint has room for a name a box has not.
 inline constexpr Text kHint{"Board", QT_TRANSLATE_NOOP("Board", "%1 = %2")};
 inline constexpr Text kHintNames[] = {{},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Ettor")},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Tvåor")},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Treor")},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Fyror")},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Femmor")},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Sexor")},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Par")},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Två Par")},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Triss")},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Fyrtal")},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Lillan")},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Storan")},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Kåk")},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Kolvo")},
-                                      {"Board", QT_TRANSLATE_NOOP("Board", "Chans")}};
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Ettor")},
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Tvåor")},
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Treor")},
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Fyror")},
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Femmor")},
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Sexor")},
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Par")},
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Två Par")},
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Triss")},
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Fyrtal")},
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Lillan")},
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Storan")},
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Kåk")},
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Kolvo")},
+                                      {"Hint", QT_TRANSLATE_NOOP("Hint", "Chans")}};
 
 // Each player's sheet, in the tool tip of the player's name and total.
 inline constexpr Text kSheetRow{"Board", QT_TRANSLATE_NOOP("Board", "%1 %2")};

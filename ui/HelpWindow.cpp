@@ -47,13 +47,11 @@ QString html(std::span<const HelpRow> rows)
 HelpWindow::HelpWindow(const QString& title, std::span<const HelpRow> rows, QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(title);
     setModal(false);
     view_ = new QTextBrowser(this);
     view_->setObjectName(QStringLiteral("helpText"));
-    view_->setAccessibleName(title);
     view_->setOpenLinks(false);
-    view_->setHtml(html(rows));
+    setContent(title, rows);
     const QFontMetrics metrics(view_->font());
     view_->setMinimumSize(metrics.averageCharWidth() * kWidthInCharacters, metrics.lineSpacing() * kHeightInLines);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -62,6 +60,13 @@ HelpWindow::HelpWindow(const QString& title, std::span<const HelpRow> rows, QWid
     layout->addWidget(view_);
     layout->addWidget(buttons);
     view_->setFocus();
+}
+
+void HelpWindow::setContent(const QString& title, std::span<const HelpRow> rows)
+{
+    setWindowTitle(title);
+    view_->setAccessibleName(title);
+    view_->setHtml(html(rows));
 }
 
 QString HelpWindow::text() const
