@@ -172,7 +172,8 @@ private slots:
             f.a().toggleCoachPanel();
             f.a().showScoreTable(true);
             f.a().findChild<QAction*>(texts::kKeysMenuName.toString())->trigger();
-            QTRY_VERIFY(f.a().coachPanel()->advice().contains(QStringLiteral(": ")));
+            // Its rows, each ending in a figure with a decimal comma.
+            QTRY_VERIFY(f.a().coachPanel()->advice().contains(QRegularExpression(QStringLiteral(": \\d+,\\d$"))));
         } else if (scene == "board between turns") {
             f.newGame({"Ada", "Bo"});
             f.roll({2, 3, 3, 5, 6});
