@@ -19,6 +19,7 @@
 #include "ui/Intro.h"
 #include "ui/KolvoRul.h"
 #include "ui/LanguageMenu.h"
+#include "ui/PictureBox.h"
 #include "ui/ScoreTable.h"
 
 // The player's language: every window worded anew at a change, the game untouched, the choice
@@ -304,6 +305,32 @@ private slots:
         QCOMPARE(texts::lossFigure(4.2), loss);
         QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
         QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), cancel);
+    }
+
+    // The pictures with words, the intro's title and the set-up window's sign, are drawn in
+    // English too, and shown in the language chosen.
+    void picturesWithWordsFollowTheLanguage()
+    {
+        FakeServices s;
+        Intro intro(s.services());
+        KolvoRul setup(s.services());
+        const QRect rules(232, 0, 280, 216); // the title's rules, clear of the button
+        const auto picture = [](const char* path, const QRect& part) {
+            return QImage(QString::fromLatin1(path)).convertToFormat(QImage::Format_RGB32).copy(part);
+        };
+        const auto shown = [&] {
+            return std::pair{intro.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(rules),
+                             setup.Forward->storedImage().convertToFormat(QImage::Format_RGB32)};
+        };
+        const QRect sign(0, 0, 73, 20);
+        QCOMPARE(shown(), std::pair(picture(":/images/title.png", rules), picture(":/images/forward.png", sign)));
+        language::choose(s.settings, kApplication, u"en");
+        QTRY_COMPARE(intro.windowTitle(), QStringLiteral("    Kolvo Introduction"));
+        QCOMPARE(shown(), std::pair(picture(":/images/title_en.png", rules), picture(":/images/forward_en.png", sign)));
+        QCOMPARE(setup.Forward->size(), QSize(rul::kForward.size()));
+        language::choose(s.settings, kApplication, language::kSwedish);
+        QTRY_COMPARE(intro.windowTitle(), QStringLiteral("    Kolvo Introduktion"));
+        QCOMPARE(shown(), std::pair(picture(":/images/title.png", rules), picture(":/images/forward.png", sign)));
     }
 
     // In Swedish the sheet, the review and the spoken game name each category as its box does.

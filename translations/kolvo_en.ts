@@ -773,7 +773,7 @@ Tip! If you get 3 of each of the numbers 1-6 you can earn a bonus of 50 points.<
     </message>
     <message>
         <source>Vidare</source>
-        <translation>Continue</translation>
+        <translation>Next</translation>
     </message>
     <message>
         <source>Tryck här när all inmatning är klar. Mellanslag eller Enter går vidare till spelet.</source>

@@ -42,8 +42,11 @@ void Intro::showTexts()
 void Intro::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
-        showTexts();
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    showTexts();
+    picture_ = QImage(); // its words are the language's too
+    update();
 }
 
 void Intro::loadPicture()

@@ -63,7 +63,6 @@ void KolvoRul::buildControls()
     place(Forward, rul::kForwardName, rul::kForward);
     Forward->setBorder(true);
     Forward->setAutoSize(true);
-    Forward->setPicture(ui::loadPicture(rul::kForwardPicture, scale));
     Forward->setCursor(Qt::PointingHandCursor);
     Forward->setFocusPolicy(Qt::StrongFocus);
     Forward->hide();
@@ -88,6 +87,8 @@ void KolvoRul::showTexts()
         DiceStyle[i]->setAccessibleName(rul::kStyleButtonName.toString().arg(i + 1));
         DiceStyle[i]->setAccessibleDescription(rul::kStyleButtonDescription.toString().arg(i + 1));
     }
+    // The sign's words are the language's too.
+    Forward->setPicture(ui::loadPicture(rul::kForwardPicture, ui::artScale(devicePixelRatioF())));
     Forward->setToolTip(rul::kForwardToolTip.toString());
     Forward->setAccessibleName(rul::kForwardAccessibleName.toString());
     Forward->setAccessibleDescription(rul::kForwardDescription.toString());

@@ -334,8 +334,8 @@ def english_then_swedish(session, program, problems, shots):
     left = swedish_left(run.app)
     run.check(not left, f"the set-up window: Swedish left: {left}")
     session.key("space")
-    wait_for(lambda: any(ax.name(d) == "Continue" and ax.has(d, ax.FOCUSED) for d in ax.descendants(frame)), 5,
-             "the sign Continue to take the focus")
+    wait_for(lambda: any(ax.name(d) == "Next" and ax.has(d, ax.FOCUSED) for d in ax.descendants(frame)), 5,
+             "the sign Next to take the focus")
     session.key("Return")
     board = Board(run)
     left = swedish_left(run.app)
