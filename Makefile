@@ -36,7 +36,7 @@ test: build
 
 BENCHMARKS = game_bench game_memory_bench sound_bench solver_bench strength_bench windows_bench
 
-# The tree keeps the benchmarks until the next `make run` configures it without them.
+# The benchmarks stay in the tree once built.
 bench:
 	@bash tools/install-deps.sh test
 	@cmake --preset dev -DKOLVO_BUILD_BENCH=ON >/dev/null

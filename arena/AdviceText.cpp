@@ -79,7 +79,7 @@ Advice coachAdvice(const rules::TableProvider& tables, const GameState& state)
         return {heading, (tables.solving() ? kCoachSolving : kCoachLoading).toString(), {}};
     if (state.Rolling)
         return {heading, kCoachRolling.toString(), {}};
-    Advice advice = adviceText(*tables.table(), state, player, rules::rollsDoneOf(state));
+    Advice advice = adviceText(*tables.table(), state, player, rules::rollsLeft(state));
     advice.heading = heading;
     return advice;
 }
@@ -89,16 +89,16 @@ QString widestAdvice()
     return kHoldSome.arg(u"4 4 5 5", kSeveralDice.arg(kLastOfList.arg(u"1, 2, 3", u"4")), kCountWords[1]);
 }
 
-Advice adviceText(const rules::SolverTable& table, const GameState& state, int player, int rollsDone)
+Advice adviceText(const rules::SolverTable& table, const GameState& state, int player, int rollsLeft)
 {
     const rules::SheetPosition position = rules::sheetPositionOf(state, player);
     if (position.used == rules::kAllCategories)
         return {{}, kSheetFull.toString(), {}};
     const rules::Dice dice = rules::diceOf(state);
-    if (rollsDone <= 0 || !validDice(dice))
+    if (rollsLeft >= rules::kRollsPerTurn || !validDice(dice))
         return {{}, kRollFirst.toString(), {}};
     const rules::TurnPlan plan(table, position);
-    const rules::Choices choices = rules::choicesFor(plan, dice, rules::kRollsPerTurn - rollsDone);
+    const rules::Choices choices = rules::choicesFor(plan, dice, rollsLeft);
     Advice advice;
     if (choices.holds.empty()) {
         const auto& ranked = choices.categories;

@@ -21,8 +21,8 @@ struct Advice {
     QList<CoachPanel::Row> rows;
 };
 
-// rollsDone 0..3 (see rules::rollsDoneOf).
-Advice adviceText(const rules::SolverTable& table, const GameState& state, int player, int rollsDone);
+// rollsLeft 0..3 (see rules::rollsLeft); 3: not rolled yet.
+Advice adviceText(const rules::SolverTable& table, const GameState& state, int player, int rollsLeft);
 
 // The advice for the player in turn, their own sheet taken as a game of one, or why there is
 // none yet (no game, the table still read or worked out, the dice rolling).

@@ -122,6 +122,8 @@ inline constexpr QRect kFrames[] = {
     QRect(QPoint(126, 278), QPoint(323, 315)), // dice
 };
 inline constexpr QRect kDiceFrame = kFrames[4];
+// What a window beside the board never covers: the category boxes, the dice and Kasta.
+inline constexpr QRect kCategoryFrame = kFrames[0];
 
 // Menu tree. Spelarnummer(i) starts a game for i players.
 inline constexpr QStringView kFileMenuName = u"mnuFile";

@@ -34,6 +34,11 @@ inline constexpr Text kDieHeld{"Board", QT_TRANSLATE_NOOP("Board", "Tärningen h
 inline constexpr Text kRollCount{"Board", QT_TRANSLATE_NOOP("Board", "Kast %1 av 3")};
 inline constexpr Text kRollerNewGame{"Board", QT_TRANSLATE_NOOP("Board", "Kasta")};
 inline constexpr Text kRollerNextTurn{"Board", QT_TRANSLATE_NOOP("Board", "Tryck")};
+// A player's total as its label shows it: empty until a category has scored.
+inline QString sumCaption(int total)
+{
+    return total > 0 ? QString::number(total) : QString();
+}
 
 inline constexpr Text kNamePrompt{"Board", QT_TRANSLATE_NOOP("Board", "Vad heter spelare nr %1 ?")};
 
@@ -84,6 +89,12 @@ inline constexpr Text kSheetUpper{"Board", QT_TRANSLATE_NOOP("Board", "Övre %1/
 inline constexpr Text kSheetBonus{"Board", QT_TRANSLATE_NOOP("Board", "Bonus %1")};
 inline constexpr Text kSheetTotal{"Board", QT_TRANSLATE_NOOP("Board", "Summa %1")};
 
+// The roll button before any game: how to begin.
+inline constexpr Text kHowToBegin{
+    "Board",
+    QT_TRANSLATE_NOOP("Board",
+                      "Välj Nytt spel och antalet spelare för att börja, eller Nytt spel, Mot datorn för "
+                      "ett spel mot datorn.")};
 // The keys, told to screen readers by the roll button.
 inline constexpr Text kKeys{
     "Board",
@@ -170,6 +181,11 @@ inline constexpr Text kComputerPace{"Computer", QT_TRANSLATE_NOOP("Computer", "&
 inline constexpr Text kPaceNames[] = {{"Computer", QT_TRANSLATE_NOOP("Computer", "Snabb")},
                                       {"Computer", QT_TRANSLATE_NOOP("Computer", "Normal")},
                                       {"Computer", QT_TRANSLATE_NOOP("Computer", "Långsam")}};
+inline constexpr Text kPaceMeanings[] = {
+    {"Computer", QT_TRANSLATE_NOOP("Computer", "en tur på ett par sekunder")},
+    {"Computer", QT_TRANSLATE_NOOP("Computer", "en halv sekund mellan dragen")},
+    {"Computer", QT_TRANSLATE_NOOP("Computer", "en sekund mellan dragen, lätt att följa")},
+};
 // The computer players' names, numbered among the computers.
 inline constexpr Text kComputerName{"Computer", QT_TRANSLATE_NOOP("Computer", "Datorn %1")};
 // On the roll button, for the mouse and screen readers, while a computer waits for its table.

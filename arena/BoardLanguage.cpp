@@ -8,21 +8,16 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTableWidget>
 
-#include "arena/AdviceText.h"
 #include "arena/ArenaDesign.h"
 #include "arena/ArenaTexts.h"
-#include "arena/HelpTexts.h"
 #include "arena/KolvoArena.h"
+#include "arena/SideWindowHost.h"
 #include "arena/TableTexts.h"
 #include "platform/PlainText.h"
 #include "rules/GameFlow.h"
-#include "ui/CoachPanel.h"
-#include "ui/HelpWindow.h"
 #include "ui/LanguageMenu.h"
 #include "ui/PictureBox.h"
-#include "ui/ScoreTable.h"
 
 namespace arena {
 
@@ -65,12 +60,8 @@ void retranslateMenus(KolvoArena& board)
         board.Spelarnummer[std::size_t(n)]->setText(kPlayerCountCaptions[n - 1].toString());
     board.mnuComputer->setText(texts::kComputerMenu.toString());
     board.mnuHelp->setText(kHelpCaption.toString());
-    board.mnuTips->setText(texts::kCoachMenuCaption.toString());
-    board.mnuScoreTable->setText(texts::kTableMenuCaption.toString());
     if (auto* sound = namedChild<QAction>(board, texts::kSoundMenuName))
         sound->setText(texts::kSoundMenuCaption.toString());
-    if (auto* keys = namedChild<QAction>(board, texts::kKeysMenuName))
-        keys->setText(texts::kKeysMenuCaption.toString());
 }
 
 void retranslateLabels(KolvoArena& board)
@@ -82,13 +73,10 @@ void retranslateLabels(KolvoArena& board)
     board.lblSpelareTur->setToolTip(kSpelareTur.toolTip.toString());
     board.RekordHållareNamn->setToolTip(kRekordHållareNamn.toolTip.toString());
     board.Rekordhållare->setToolTip(kRekordhållare.toolTip.toString());
-    const GameState& state = board.state;
-    if (rules::gameOver(state))
+    if (board.table().ended())
         board.lblSpelareTur->setText(texts::kGameOver.toString());
-    if (state.NumPlayers == 0)
-        return;
     for (int p = 1; p <= GameState::kMaxPlayers; ++p) {
-        const QString sheet = texts::playerSheet(state, p);
+        const QString sheet = texts::playerSheet(board.table().state(), p);
         for (QLabel* label : {board.lblPlayer[std::size_t(p)], board.lblSum[std::size_t(p)]}) {
             label->setToolTip(sheet);
             label->setAccessibleDescription(sheet);
@@ -100,7 +88,7 @@ void retranslateBoxes(KolvoArena& board)
 {
     for (const CategoryRow& row : kCategoryRows)
         board.ScoreVal[std::size_t(row.index)]->setText(row.caption.toString());
-    if (board.state.HasRolled) {
+    if (board.table().state().HasRolled) {
         board.ShowScoreHints();
         return;
     }
@@ -119,14 +107,12 @@ void retranslateBoxes(KolvoArena& board)
 
 void retranslateDice(KolvoArena& board)
 {
-    const GameState& state = board.state;
+    const GameState& state = board.table().state();
+    const bool inGame = state.NumPlayers > 0;
     for (int i = 0; i < GameState::kDice; ++i) {
         PictureBox* die = board.DicePic[std::size_t(i)];
         const bool held = die->hasBorder();
-        die->setToolTip((state.NumPlayers == 0 ? kDiceDesignToolTip
-                             : held            ? texts::kDieHeld
-                                               : texts::kDieFree)
-                            .toString());
+        die->setToolTip((inGame ? held ? texts::kDieHeld : texts::kDieFree : kDiceDesignToolTip).toString());
         die->setAccessibleName(texts::dieName(i + 1, state.DiceValue[std::size_t(i)], held, state.Rolling));
     }
     board.setAccessibleDescription(state.Rolling ? texts::kCoachRolling.toString() : QString());
@@ -134,34 +120,28 @@ void retranslateDice(KolvoArena& board)
 
 void retranslateRoller(KolvoArena& board)
 {
-    const GameState& state = board.state;
+    const GameTable& table = board.table();
+    const GameState& state = table.state();
     QPushButton& roller = *board.Roller;
     const int rolls = rules::rollsMade(state);
-    roller.setText(rolls > 0                     ? texts::kRollCount.arg(QString::number(rolls))
-                       : state.NumPlayers == 0   ? kRollerCaption.toString()
-                       : rules::firstTurn(state) ? texts::kRollerNewGame.toString()
-                                                 : texts::kRollerNextTurn.toString());
-    const int p = state.CurrentPlayer + 1;
+    const bool inGame = state.NumPlayers > 0;
+    if (rolls > 0 || table.naming())
+        roller.setText(texts::kRollCount.arg(QString::number(rolls)));
+    else
+        roller.setText(
+            (!inGame || rules::firstTurn(state) ? texts::kRollerNewGame : texts::kRollerNextTurn).toString());
+    if (!inGame) {
+        roller.setToolTip(texts::kHowToBegin.toString());
+        roller.setAccessibleDescription(texts::kHowToBegin.toString() + u' ' + texts::kKeys.toString());
+        return;
+    }
+    const int p = table.playerInTurn();
     const bool thinking = !roller.toolTip().isEmpty(); // a computer waits for its table
     if (thinking)
         roller.setToolTip(texts::kComputerThinking.toString());
-    roller.setAccessibleDescription(state.NumPlayers == 0     ? texts::kKeys.toString()
-                                        : thinking            ? texts::kComputerThinking.toString()
-                                        : board.isComputer(p) ? texts::kComputerInTurn.arg(state.Names[std::size_t(p)])
+    roller.setAccessibleDescription(thinking                  ? texts::kComputerThinking.toString()
+                                        : table.isComputer(p) ? texts::kComputerInTurn.arg(state.Names[std::size_t(p)])
                                                               : QString());
-}
-
-void retranslateSideWindows(KolvoArena& board)
-{
-    if (CoachPanel* coach = board.coachPanel())
-        coach->setHeaders(texts::kCoachTitle.toString(), texts::kCoachMoveHeader.toString(),
-                          texts::kCoachValueHeader.toString(), texts::widestAdvice());
-    if (ui::ScoreTable* sheet = board.scoreTable()) {
-        sheet->setWindowTitle(texts::kTableTitle.toString());
-        sheet->table()->setAccessibleName(texts::kTableTitle.toString());
-    }
-    if (auto* keys = board.findChild<ui::HelpWindow*>())
-        keys->setContent(texts::kKeysTitle.toString(), texts::keysAndAdditions());
 }
 
 } // namespace
@@ -181,9 +161,7 @@ void retranslateBoard(KolvoArena& board)
     retranslateBoxes(board);
     retranslateDice(board);
     retranslateRoller(board);
-    retranslateSideWindows(board);
-    // The coach's advice and the score sheet are worded from the game as they follow it.
-    emit board.gameChanged();
+    board.sideWindows().retranslate();
 }
 
 } // namespace arena

@@ -12,10 +12,10 @@ namespace arena {
 void addLanguageMenu(KolvoArena& board, SettingsStore& settings);
 
 // Every text of the board worded anew in the language shown now, from the design's tables and
-// the game's state: the menus, the labels' captions and tool tips, the category boxes and their
-// hints, the dice, the roll button, each player's sheet in its tool tip, and the windows beside
-// the board (the coach, the score sheet, the keys). The game and its state are left as they
-// are; what the players typed (their names) stays as typed.
+// the table's state: the menus, the labels' captions and tool tips, the category boxes and
+// their hints, the dice, the roll button, each player's sheet in its tool tip, and the windows
+// beside the board (SideWindowHost::retranslate). The game is left as it is; what the players
+// typed (their names) stays as typed.
 void retranslateBoard(KolvoArena& board);
 
 } // namespace arena

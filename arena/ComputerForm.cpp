@@ -24,8 +24,8 @@ std::optional<SeatPlan> askComputerGame(Dialogs& dialogs, ComputerGameChoice& la
     QStringList strengths, paces;
     for (std::size_t i = 0; i < std::size(texts::kStrengthNames); ++i)
         strengths << texts::kStrengthChoice.arg(texts::kStrengthNames[i], texts::strengthSummary(i));
-    for (const Text& name : texts::kPaceNames)
-        paces << name.toString();
+    for (std::size_t i = 0; i < std::size(texts::kPaceNames); ++i)
+        paces << texts::kStrengthChoice.arg(texts::kPaceNames[i], texts::kPaceMeanings[i]);
     const std::vector<ChoiceField> fields{
         {texts::kComputerPeople.toString(), counts(), last.people - 1},
         {texts::kComputerComputers.toString(), counts(), last.computers - 1},

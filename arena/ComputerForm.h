@@ -2,7 +2,7 @@
 #pragma once
 #include <optional>
 
-#include "arena/ComputerSeats.h"
+#include "arena/SeatPlan.h"
 
 class Dialogs;
 

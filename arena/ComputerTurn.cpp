@@ -3,64 +3,69 @@
 
 #include <QApplication>
 
-#include "arena/KolvoArena.h"
+#include "arena/GameTable.h"
 #include "platform/Random.h"
 #include "rules/GameFlow.h"
 #include "rules/Solver.h"
 #include "rules/SolverCache.h"
 
-ComputerTurn::ComputerTurn(KolvoArena& seat, rules::TableProvider& tables, RandomSource& random,
+ComputerTurn::ComputerTurn(GameTable& table, rules::TableProvider& solver, RandomSource& random,
                            rules::Strength strength, Pace pace)
-    : QObject(&seat), seat_(seat), tables_(tables), random_(random), strength_(strength), pace_(pace),
-      gameId_(seat.gameId())
+    : QObject(&table), table_(table), solver_(solver), random_(random), strength_(strength), pace_(pace),
+      gameId_(table.gameId())
 {
     pause_.setSingleShot(true);
-    pause_.setInterval(pauseMs(pace));
+    pause_.setTimerType(Qt::PreciseTimer); // a write is seen for its whole second, never less
     connect(&pause_, &QTimer::timeout, this, &ComputerTurn::step);
-    connect(&seat_, &KolvoArena::gameChanged, this, &ComputerTurn::boardChanged);
-    connect(&seat_, &GameWindow::exitRequested, this, [this] {
-        dropped_ = true;
-        boardChanged();
-    });
-    connect(&tables_, &rules::TableProvider::tableReady, this, [this] {
+    connect(&table_, &GameTable::changed, this, &ComputerTurn::boardChanged);
+    connect(&solver_, &rules::TableProvider::tableReady, this, [this] {
         if (!std::exchange(waitingForTable_, false))
             return;
         emit thinking(false);
-        boardChanged();
+        boardChanged({});
     });
-    tables_.request(); // while the people take their first turns
+    solver_.request(); // while the people take their first turns
 }
 
 bool ComputerTurn::stale() const
 {
-    return dropped_ || seat_.gameId() != gameId_;
+    return table_.gameId() != gameId_;
 }
 
 bool ComputerTurn::inTurn() const
 {
-    const GameState& s = seat_.state;
-    return s.NumPlayers > 0 && seat_.isComputer(s.CurrentPlayer + 1) && !rules::gameOver(s);
+    const GameState& s = table_.state();
+    return s.NumPlayers > 0 && table_.isComputer(table_.playerInTurn()) && !rules::gameOver(s);
 }
 
-void ComputerTurn::boardChanged()
+void ComputerTurn::wait(int ms)
+{
+    pause_.setInterval(ms);
+    pause_.start();
+}
+
+void ComputerTurn::boardChanged(GameTable::Changes what)
 {
     if (stale()) {
         pause_.stop();
         if (std::exchange(waitingForTable_, false))
             emit thinking(false);
-        deleteLater();
         return;
     }
-    // A roll in progress ends in one more change; the pause starts from there.
-    if (!inTurn() || seat_.diceRolling() || waitingForTable_)
+    // A roll in progress ends in one more change; the pause starts from there. A written
+    // category is seen for longer before the turn passes.
+    if (what.testFlag(GameTable::Written) && table_.isComputer(table_.playerInTurn()))
+        wait(writtenShownMs(pace_)); // from the moment it is written
+    else if (!inTurn() || table_.rolling() || waitingForTable_)
         pause_.stop();
     else if (!pause_.isActive())
-        pause_.start();
+        wait(pauseMs(pace_));
 }
 
 void ComputerTurn::step()
 {
-    if (stale() || !inTurn() || seat_.diceRolling())
+    const Mover me = Mover::computerOf(gameId_);
+    if (stale() || table_.rolling())
         return;
     if (QApplication::activeModalWidget()) {
         // A box waits for a person's answer (the help, or whether to give the game up): the
@@ -68,18 +73,24 @@ void ComputerTurn::step()
         pause_.start();
         return;
     }
-    const GameState& s = seat_.state;
+    if (table_.turnWritten()) {
+        table_.passTurn(me);
+        return;
+    }
+    if (!inTurn())
+        return;
+    const GameState& s = table_.state();
     if (!s.HasRolled) {
         decision_.reset();
         marked_ = false;
-        seat_.rollAsPlayer();
+        table_.roll(me);
         return;
     }
-    if (!tables_.ready()) {
+    if (!solver_.ready()) {
         // The window goes on; the move is made when the table is there.
         waitingForTable_ = true;
         emit thinking(true);
-        tables_.request();
+        solver_.request();
         return;
     }
     if (std::exchange(waitingForTable_, false)) // ready before its announcement came
@@ -90,35 +101,34 @@ void ComputerTurn::step()
         const int category = decision_->category;
         if (!std::exchange(marked_, true)) {
             // Its choice stays in sight for a pause before it is written.
-            seat_.markChoice(category);
+            table_.mark(me, category);
             pause_.start();
             return;
         }
         decision_.reset();
         marked_ = false;
-        seat_.writeAsPlayer(category);
+        table_.write(me, category);
         return;
     }
     for (int i = 0; i < GameState::kDice; ++i) {
         const bool want = decision_->kept & (1u << i);
         if (want == s.DiceFree[std::size_t(i)]) { // held when free is false
-            seat_.holdAsPlayer(i);
+            table_.hold(me, i);
             return; // one die a move, so each hold can be seen
         }
     }
     decision_.reset();
-    seat_.rollAsPlayer();
+    table_.roll(me);
 }
 
 void ComputerTurn::decide()
 {
-    const GameState& s = seat_.state;
-    const int player = s.CurrentPlayer + 1;
-    const rules::TurnPlan plan(*tables_.table(), rules::sheetPositionOf(s, player));
-    const int rollsLeft = rules::kRollsPerTurn - rules::rollsDoneOf(s);
+    const GameState& s = table_.state();
+    const int player = table_.playerInTurn();
+    const rules::TurnPlan plan(*solver_.table(), rules::sheetPositionOf(s, player));
     // Perfect play draws nothing, so it leaves the dice's sequence alone.
-    decision_ = rules::chooseMove(rules::choicesFor(plan, rules::diceOf(s), rollsLeft), rules::temperatureOf(strength_),
-                                  [this] { return double(random_.next()); });
+    decision_ = rules::chooseMove(rules::choicesFor(plan, rules::diceOf(s), rules::rollsLeft(s)),
+                                  rules::temperatureOf(strength_), [this] { return double(random_.next()); });
     if (decision_->write && decision_->category == 0) {
         // Only a sheet no game can make has no values; the first free row ends the turn.
         int free = 1;

@@ -15,21 +15,17 @@
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
 #include "arena/SpokenTexts.h"
-#include "arena/HelpTexts.h"
 #include "sound/SoundChoice.h"
 #include "ui/Announcer.h"
-#include "ui/CoachPanel.h"
-#include "ui/HelpWindow.h"
 #include "ui/HintTips.h"
-#include "ui/KeyRepeat.h"
+#include "ui/KeyGuard.h"
 #include "ui/PictureBox.h"
-#include "ui/ScoreTable.h"
 #include "platform/Media.h"
 #include "ui/ToggleAccessible.h"
 #include "platform/PlainText.h"
 #include "arena/ArenaDesign.h"
 #include "ui/ElidedLabel.h"
-#include "ui/SideWindows.h"
+#include "arena/SideWindowHost.h"
 #include "ui/FocusRing.h"
 #include "ui/Pictures.h"
 #include "ui/DesignLook.h"
@@ -48,7 +44,13 @@ KolvoArena::KolvoArena(const Services& services, FacePictureSource facePicture, 
     }
     setWindowIcon(QIcon(arena::kBlankDie.toString()));
     announcer_ = new Announcer(this);
+    table_ = new GameTable(*services_.media, *services_.random, this);
+    Timer1 = table_->timer();
+    connect(table_, &GameTable::changed, this, &KolvoArena::tableChanged);
+    connect(table_, &GameTable::told, announcer_, &Announcer::announce);
     buildControls();
+    sideWindows_ = new SideWindowHost(*this, *Backdrop, *table_, services_.cacheDirectory());
+    connect(sideWindows_, &SideWindowHost::told, announcer_, &Announcer::announce);
     buildMenus();
     ui::installFocusRing(*this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &KolvoArena::sessionEnding);
@@ -58,12 +60,13 @@ KolvoArena::KolvoArena(const Services& services, FacePictureSource facePicture, 
 
 KolvoArena::~KolvoArena()
 {
-    // The windows beside this one are its children, hidden as QWidget's destructor deletes
-    // them: by then this is no KolvoArena any more, and must hear nothing from them.
-    if (scoreTable_)
-        scoreTable_->disconnect(this);
-    if (coachPanel_)
-        coachPanel_->disconnect(this);
+    // The table goes with the window's children, after this is no KolvoArena any more.
+    table_->disconnect(this);
+}
+
+const GameState& KolvoArena::state() const
+{
+    return table_->state();
 }
 
 void KolvoArena::buildControls()
@@ -83,23 +86,16 @@ void KolvoArena::buildControls()
 
     // Roller is made first so it comes first in the focus order.
     Roller = arena::makeRoller(Backdrop);
-    Roller->setAccessibleDescription(texts::kKeys.toString());
-    connect(Roller, &QPushButton::clicked, this, [this] {
-        if (!personLocked())
-            Roller_Click();
-    });
+    // Before any game it says how to begin, and what its keys do.
+    Roller->setToolTip(texts::kHowToBegin.toString());
+    Roller->setAccessibleDescription(texts::kHowToBegin.toString() + u' ' + texts::kKeys.toString());
+    connect(Roller, &QPushButton::clicked, this, &KolvoArena::Roller_Click);
 
     for (const auto& row : arena::kCategoryRows) {
         QCheckBox* box = ScoreVal[row.index] = arena::makeCategoryBox(Backdrop, row);
         const auto index = static_cast<std::int16_t>(row.index);
-        // A tick changed by the program notifies like a click, at once; that is what the
-        // category handler expects.
-        connect(box, &QCheckBox::toggled, this, [this, index] {
-            if (!personLocked())
-                ScoreVal_Click(index);
-        });
-        // After a player's own click: a tick that was not taken as a choice goes back.
-        connect(box, &QCheckBox::clicked, this, [this, index] { putBackUntakenTick(index); });
+        // A player's click only: the ticks the board paints report nothing.
+        connect(box, &QCheckBox::clicked, this, [this, index] { ScoreVal_Click(index); });
         hints->watch(box);
         Score[row.index] = arena::makeScoreLabel(Backdrop, row);
     }
@@ -117,13 +113,9 @@ void KolvoArena::buildControls()
     for (int i = 0; i < GameState::kDice; ++i) {
         DicePic[i] = arena::makeDie(Backdrop, i);
         const auto index = static_cast<std::int16_t>(i);
-        connect(DicePic[i], &PictureBox::clicked, this, [this, index] {
-            if (!personLocked())
-                DicePic_Click(index);
-        });
+        connect(DicePic[i], &PictureBox::clicked, this, [this, index] { DicePic_Click(index); });
         describeDie(i);
     }
-    buildTimer();
 }
 
 void KolvoArena::buildMenus()
@@ -153,49 +145,17 @@ void KolvoArena::buildMenus()
     mnuHelp = bar->addAction(arena::kHelpCaption.toString());
     mnuHelp->setObjectName(arena::kHelpName.toString());
     connect(mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
-    buildScoreTableMenu();
 
     // Beside the design's items, in "Fil": the bar keeps the design's three.
-    mnuTips = new QAction(texts::kCoachMenuCaption.toString(), this);
-    mnuTips->setObjectName(texts::kCoachMenuName.toString());
-    mnuTips->setShortcut(QKeySequence(Qt::Key_F2));
-    mnuTips->setAutoRepeat(false);
-    mnuTips->setCheckable(true);
-    mnuFile->insertAction(mnuScoreTable, mnuTips);
-    connect(mnuTips, &QAction::triggered, this, [this] {
-        toggleCoachPanel();
-        mnuTips->setChecked(coachPanel_->isVisible());
-    });
-    // The coach's window can also be closed by its frame.
-    connect(mnuFile, &QMenu::aboutToShow, this,
-            [this] { mnuTips->setChecked(coachPanel_ && coachPanel_->isVisible()); });
-
+    QAction* keys = sideWindows_->addMenuItems(*mnuFile, mnuExit);
     auto* mnuSound = new QAction(texts::kSoundMenuCaption.toString(), this);
     mnuSound->setObjectName(texts::kSoundMenuName.toString());
     mnuSound->setCheckable(true);
     mnuSound->setChecked(services_.media->soundOn());
-    mnuFile->insertAction(mnuExit, mnuSound);
+    mnuFile->insertAction(keys, mnuSound);
     connect(mnuSound, &QAction::triggered, this, [this](bool on) {
         sound::chooseSound(*services_.media, *services_.settings, texts::kStoreApplication, on);
     });
-
-    auto* mnuKeys = new QAction(texts::kKeysMenuCaption.toString(), this);
-    mnuKeys->setObjectName(texts::kKeysMenuName.toString());
-    mnuFile->insertAction(mnuExit, mnuKeys);
-    connect(mnuKeys, &QAction::triggered, this, [this, window = QPointer<ui::HelpWindow>()]() mutable {
-        if (!window) {
-            window = new ui::HelpWindow(texts::kKeysTitle.toString(), texts::keysAndAdditions(), this);
-            window->adjustSize();
-        }
-        ui::showSideWindow(*this, *window, *centralWidget(), {arena::kDiceFrame, arena::kRoller});
-    });
-}
-
-void KolvoArena::setDieHeld(int i, bool held)
-{
-    DicePic[i]->setBorder(held);
-    DicePic[i]->setToolTip((held ? texts::kDieHeld : texts::kDieFree).toString());
-    describeDie(i);
 }
 
 void KolvoArena::describeDie(int i)
@@ -203,8 +163,8 @@ void KolvoArena::describeDie(int i)
     // What a screen reader says of a die: its number, its face and whether it is held.
     // Each change is an event to the screen reader, and a flood of them makes it drop what
     // the game announces: only what changed is told.
-    const bool rolling = state.Rolling;
-    const QString name = texts::dieName(i + 1, state.DiceValue[i], DicePic[i]->hasBorder(), rolling);
+    const bool rolling = state().Rolling;
+    const QString name = texts::dieName(i + 1, state().DiceValue[i], DicePic[i]->hasBorder(), rolling);
     if (DicePic[i]->accessibleName() != name)
         DicePic[i]->setAccessibleName(name);
     // Told by the window too, for a roll of held dice alone: no die says it then.
@@ -224,15 +184,14 @@ void KolvoArena::keyPressEvent(QKeyEvent* event)
     // menu item's shortcut.
     if (key >= Qt::Key_1 && key <= Qt::Key_5) {
         // The keys 1 to 5 hold and release the dice, by the same rules as a click.
-        if (!personLocked())
-            DicePic_Click(static_cast<std::int16_t>(key - Qt::Key_1));
+        DicePic_Click(static_cast<std::int16_t>(key - Qt::Key_1));
     } else if (key == Qt::Key_F1) {
         mnuHelp_Click();
-    } else if (key == Qt::Key_F5 && state.NumPlayers > 0) {
+    } else if (key == Qt::Key_F5 && state().NumPlayers > 0) {
         // For a player who cannot see the board: the dice and the roll, and the sheet.
-        announcer().announce(texts::diceNow(state));
-    } else if (key == Qt::Key_F6 && state.NumPlayers > 0) {
-        announcer().announce(texts::sheetNow(state, state.CurrentPlayer + 1));
+        announcer().announce(texts::diceNow(state()));
+    } else if (key == Qt::Key_F6 && state().NumPlayers > 0) {
+        announcer().announce(texts::sheetNow(state(), table_->playerInTurn()));
     } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !qobject_cast<QCheckBox*>(focusWidget())) {
         // Enter rolls, as the button would, unless a category box is where it points.
         if (Roller->isEnabled())
@@ -242,16 +201,91 @@ void KolvoArena::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void KolvoArena::showRollCount(int count)
-{
-    Roller->setText(texts::kRollCount.arg(QString::number(count)));
-}
-
 void KolvoArena::showEvent(QShowEvent* event)
 {
     GameWindow::showEvent(event);
     if (!placed_) {
         placed_ = true;
         arena::centreOnScreen(this);
+    }
+}
+
+void KolvoArena::tableChanged(GameTable::Changes what)
+{
+    if (what == GameTable::Tumbled) { // a tick of the tumble: only the free dice change
+        paintDice(true);
+        return;
+    }
+    if ((what & GameTable::RollBegan) && !table_->rollOpen() && Roller->hasFocus()) {
+        // A disabled button hands its focus on at once: to the first free box, whose hint
+        // would then be read for dice that still tumble. The window holds the focus until
+        // they settle.
+        setFocus(Qt::OtherFocusReason);
+    }
+    if (what & GameTable::Passed)
+        paintDice(false); // the next turn's dice show no faces yet
+    else if (what & GameTable::Tumbled)
+        paintDice(true);
+    paintBoard();
+    if (what & GameTable::Settled) {
+        ShowScoreHints();
+        const bool personsTurn = !table_->isComputer(table_->playerInTurn());
+        if (focusWidget() == this && personsTurn) // the person chooses a category now
+            focusNextChild();
+    }
+    if (what & (GameTable::Seated | GameTable::Passed)) {
+        describeTurn();
+        Roller->setFocus(); // every turn starts at the roll button
+    }
+    // A computer's turn passes once its write has been seen; then the end may have come.
+    if ((what & GameTable::Passed) && table_->isComputer(table_->justWritten().player))
+        GameFinish();
+}
+
+void KolvoArena::paintDice(bool faces)
+{
+    for (int i = 0; i < GameState::kDice; ++i) {
+        if (!faces)
+            DicePic[i]->setPicture(blankDie());
+        else if (state().DiceFree[i] && state().DiceValue[i] > 0) // a held die keeps its picture
+            DicePic[i]->setPicture(facePicture_(state().DiceValue[i]));
+        describeDie(i);
+    }
+}
+
+void KolvoArena::paintBoard()
+{
+    // Everything on the board but the dice's faces, from the table's state alone.
+    const GameState& s = state();
+    const bool inGame = s.NumPlayers > 0;
+    const int rolls = rules::rollsMade(s);
+    Roller->setEnabled(table_->rollOpen());
+    if (rolls > 0 || table_->naming()) // the count shows 0 while the names are asked for
+        Roller->setText(texts::kRollCount.arg(QString::number(rolls)));
+    else
+        Roller->setText((!inGame || rules::firstTurn(s) ? texts::kRollerNewGame : texts::kRollerNextTurn).toString());
+    for (int p = 1; p <= GameState::kMaxPlayers; ++p) {
+        lblPlayer[p]->setText(s.Names[p]);
+        lblSum[p]->setText(texts::sumCaption(s.Points[p][GameState::kTotalRow]));
+        describePlayerSheet(p);
+    }
+    if (table_->ended())
+        lblSpelareTur->setText(texts::kGameOver.toString());
+    else if (inGame && !table_->naming()) // the caption stays as it was until the names are in
+        lblSpelareTur->setText(s.Names[std::size_t(table_->playerInTurn())]);
+    ShowPlayerSheet();
+    // The box a computer is about to write, or has just written while its turn is seen.
+    const bool computersWrite = table_->turnWritten() && table_->isComputer(table_->playerInTurn());
+    if (const int marked = table_->marked() ? table_->marked() : computersWrite ? table_->justWritten().category : 0)
+        ui::markWithRing(ScoreVal[marked]);
+    else
+        ui::clearRingMark(Backdrop);
+    // Before any game the dice are neither free nor held: their looks come back as designed.
+    for (int i = 0; i < GameState::kDice; ++i) {
+        const bool held = inGame && !s.DiceFree[i];
+        DicePic[i]->setBorder(held);
+        DicePic[i]->setToolTip(
+            (inGame ? held ? texts::kDieHeld : texts::kDieFree : arena::kDiceDesignToolTip).toString());
+        describeDie(i);
     }
 }

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QLabel>
-#include <QPushButton>
 
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
@@ -13,26 +12,29 @@
 
 void KolvoArena::GameFinish()
 {
-    if (rules::gameOver(state))
+    if (rules::gameOver(state()))
         EndGame();
 }
 
 void KolvoArena::EndGame()
 {
-    const int winner = rules::winner(state);
+    if (table_->ended())
+        return;
+    const int winner = rules::winner(state());
+    const QString name = state().Names[std::size_t(winner)];
+    // The sum as its label shows it: empty for a player who wrote nothing but give-ups.
+    const QString total = texts::sumCaption(state().Points[std::size_t(winner)][GameState::kTotalRow]);
     // The comparison is with the record on screen, not the store. The record is the people's:
     // a computer's win would put perfect play's totals out of a person's reach.
-    const bool record = !isComputer(winner)
-        && rules::leadingNumber(Rekordhållare->text()) < rules::leadingNumber(lblSum[winner]->text());
+    const bool record
+        = !table_->isComputer(winner) && rules::leadingNumber(Rekordhållare->text()) < rules::leadingNumber(total);
     PlaySound(AppDir + texts::kGameOverSound.toString());
-    announcer().announce(texts::gameEnds(state, record)); // heard once the boxes are answered
-    // The sum as its label shows it: empty for a player who wrote nothing but give-ups.
-    services_.dialogs->message(texts::kWinner.arg(state.Names[winner], lblSum[winner]->text()), DialogButtons::Ok,
-                               texts::kWinnerTitle.toString());
-    lblSpelareTur->setText(texts::kGameOver.toString());
+    announcer().announce(texts::gameEnds(state(), record)); // heard once the boxes are answered
+    services_.dialogs->message(texts::kWinner.arg(name, total), DialogButtons::Ok, texts::kWinnerTitle.toString());
+    table_->endGame(); // "Spelet är slut", and the roll button disabled
 
     if (record) {
-        const SettingsStore::SaveResult saved = saveRecord(lblSum[winner]->text(), lblPlayer[winner]->text());
+        const SettingsStore::SaveResult saved = saveRecord(total, name);
         LoadHighScore();
         PlaySound(AppDir + texts::kRecordSound.toString());
         services_.dialogs->message(texts::kNewRecord.toString(), DialogButtons::Ok, texts::kNewRecordTitle.toString());
@@ -40,8 +42,6 @@ void KolvoArena::EndGame()
             services_.dialogs->message(texts::kRecordNotSaved.arg(saved.reason), DialogButtons::Ok,
                                        texts::kNewRecordTitle.toString());
     }
-    Roller->setEnabled(false);
-    emit gameChanged();
 }
 
 SettingsStore::SaveResult KolvoArena::saveRecord(const QString& total, const QString& name)

@@ -14,6 +14,7 @@
 void KolvoArena::Form_Load()
 {
     AppDir = services_.programDirectory(); // ends in exactly one "/"
+    table_->setSoundDirectory(AppDir);
     services_.random->seed(secondsSinceMidnight());
     const QImage& blank = blankDie();
     for (PictureBox* die : DicePic)
@@ -35,9 +36,10 @@ void KolvoArena::Form_Load()
 
 void KolvoArena::mnuExit_Click()
 {
-    if (rules::gameRunning(state) && !discardConfirmed(texts::kDiscardForExit))
+    if (rules::gameRunning(state()) && !discardConfirmed(texts::kDiscardForExit))
         return;
     closeUnasked_ = true;
+    table_->close();
     emit exitRequested();
 }
 

@@ -2,115 +2,76 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QToolTip>
 
 #include "arena/ArenaTexts.h"
 #include "arena/ComputerTurn.h"
 #include "arena/KolvoArena.h"
 #include "arena/SpokenTexts.h"
-#include "ui/Announcer.h"
 #include "platform/Dialogs.h"
 #include "rules/GameFlow.h"
-#include "ui/FocusRing.h"
-#include "ui/PictureBox.h"
 
 void KolvoArena::SpelarNummer_Click(std::int16_t Index, const SeatPlan& seats)
 {
     if (Index < 1 || Index > GameState::kMaxPlayers)
         return;
-    if (rules::gameRunning(state) && !seats.discardConfirmed && !discardConfirmed(texts::kDiscardForNewGame))
+    if (rules::gameRunning(state()) && !seats.discardConfirmed && !discardConfirmed(texts::kDiscardForNewGame))
         return;
     // Avbryt in a name prompt cancels the new game: the table is put back as it was.
-    const Snapshot before{state, decisionLog, gameId_, TickCount};
-    state.NumPlayers = Index;
+    const GameTable::Snapshot before = table_->snapshot();
+    table_->newGame(Index, seats.computer);
     ResetGame();
-    for (int i = 1; i <= state.NumPlayers; ++i) {
+    for (int i = 1; i <= Index; ++i) {
         const std::optional<QString> name = seats.names[std::size_t(i)]
             ? seats.names[std::size_t(i)]
             : services_.dialogs->askText(texts::kNamePrompt.arg(QString::number(i)), texts::kTitle.toString());
         if (!name) {
-            restore(before);
+            table_->restore(before);
             if (computer_)
                 computer_->resume(); // its pause may have run out while the prompt was open
             return;
         }
-        state.Names[std::size_t(i)] = *name;
-        lblPlayer[i]->setText(*name);
+        table_->setName(i, *name);
     }
-    lblSpelareTur->setText(state.Names[1]);
-    Roller->setText(texts::kRollerNewGame.toString());
-    for (int p = 1; p <= GameState::kMaxPlayers; ++p)
-        describePlayerSheet(p);
     seatComputers(seats);
-    describeTurn();
-    Roller->setFocus(); // every turn starts at the roll button
-    announcer().announce(texts::gameStarts(state, !std::exchange(howToTold_, true)));
-    emit gameChanged();
+    table_->seat(!std::exchange(howToTold_, true));
 }
 
 void KolvoArena::ResetGame()
 {
-    stopRolling();
-    // HasRolled is false from here on, so none of the box changes below is taken as a choice.
-    rules::startGame(state, state.NumPlayers);
-    for (int p = 1; p <= GameState::kMaxPlayers; ++p) {
-        lblSum[p]->setText(QString());
-        lblPlayer[p]->setText(QString());
-        for (int c = 1; c <= GameState::kCategories; ++c) {
-            Score[c]->setText(QString());
-            ScoreVal[c]->setEnabled(true);
-            ScoreVal[c]->setChecked(false);
-        }
-    }
-    Roller->setEnabled(true);
-    for (int i = 0; i < GameState::kDice; ++i)
-        setDieHeld(i, false);
-    showRollCount(0); // shows while the name prompts are open
-    ui::clearRingMark(Backdrop);
-    decisionLog.clear();
-    lastWritten_ = {};
-    ++gameId_;
+    // The table has begun the new game: every sheet, name and die of the board is painted
+    // from it while the names are asked for.
+    paintBoard();
 }
 
 void KolvoArena::NextPlayer()
 {
-    stopRolling();
-    rules::passTurn(state);
-    Roller->setEnabled(true);
-    const QImage& blank = blankDie();
-    for (int i = 0; i < GameState::kDice; ++i) {
-        setDieHeld(i, false);
-        DicePic[i]->setPicture(blank);
-    }
-    lblSpelareTur->setText(state.Names[std::size_t(state.CurrentPlayer + 1)]);
-    Roller->setText(texts::kRollerNextTurn.toString());
-    ShowPlayerSheet();
-    describeTurn();
-    Roller->setFocus();
-    emit gameChanged();
+    table_->passTurn(Mover::person());
 }
 
 void KolvoArena::describeTurn()
 {
     // The keys were told once, as the game began; at the roll button a screen reader hears
     // only whose turn it is when it is not the person's own.
-    QToolTip::hideText(); // a hint that is up belongs to the turn it was asked for in
-    const int p = state.CurrentPlayer + 1;
-    Roller->setAccessibleDescription(isComputer(p) ? texts::kComputerInTurn.arg(state.Names[std::size_t(p)])
-                                                   : QString());
+    QToolTip::hideText();          // a hint that is up belongs to the turn it was asked for in
+    Roller->setToolTip(QString()); // how to begin, or what a computer was thinking
+    const int p = table_->playerInTurn();
+    Roller->setAccessibleDescription(table_->isComputer(p) ? texts::kComputerInTurn.arg(state().Names[std::size_t(p)])
+                                                           : QString());
 }
 
 void KolvoArena::ShowPlayerSheet()
 {
-    const int p = state.CurrentPlayer + 1;
+    // The sheet of the player in turn; before any game an empty one. Painting a tick is
+    // nobody's choice.
+    const GameState& s = state();
+    const int p = table_->playerInTurn();
     for (int c = 1; c <= GameState::kCategories; ++c) {
-        ScoreVal[c]->setEnabled(true);
-        ScoreVal[c]->setChecked(false);
-        Score[c]->setText(QString());
-        if (!rules::categoryFree(state, p, c)) {
-            Score[c]->setText(QString::number(state.Points[p][c]));
-            ScoreVal[c]->setChecked(true);
-            ScoreVal[c]->setEnabled(false);
-        }
+        const bool used = s.NumPlayers > 0 && !rules::categoryFree(s, p, c);
+        const QSignalBlocker quiet(ScoreVal[c]);
+        ScoreVal[c]->setChecked(used);
+        ScoreVal[c]->setEnabled(!used);
+        Score[c]->setText(used ? QString::number(s.Points[p][c]) : QString());
     }
 }

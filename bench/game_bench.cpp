@@ -63,7 +63,7 @@ void BM_AnimationTick(benchmark::State& st)
     arena.SpelarNummer_Click(1);
     for (auto _ : st) {
         arena.Timer1_Timer();
-        arena.TickCount = 0;
+        arena.table().tickCount() = 0;
     }
 }
 BENCHMARK(BM_AnimationTick)->Unit(benchmark::kMicrosecond);

@@ -112,15 +112,15 @@ public:
     void hold(KolvoArena& a)
     {
         std::array<int, 7> count{};
-        for (auto v : a.state.DiceValue)
+        for (auto v : a.table().state().DiceValue)
             ++count[v];
         int best = 6;
         for (int f = 6; f >= 1; --f)
             if (count[f] > count[best])
                 best = f;
         for (int i = 0; i < GameState::kDice; ++i) {
-            const bool keep = count[best] >= 2 && a.state.DiceValue[i] == best;
-            if (keep == a.state.DiceFree[i])
+            const bool keep = count[best] >= 2 && a.table().state().DiceValue[i] == best;
+            if (keep == a.table().state().DiceFree[i])
                 run("DicePic_Click", [&] { a.DicePic_Click(static_cast<std::int16_t>(i)); });
         }
     }
@@ -132,7 +132,7 @@ public:
         a.Timer1->stop();
         do
             run("Timer1_Timer", [&] { a.Timer1_Timer(); });
-        while (a.TickCount != 0);
+        while (a.table().tickCount() != 0);
     }
 
     static std::int16_t candidate(const GameState& s, int n)
@@ -151,11 +151,11 @@ public:
             hold(a);
             roll(a);
         }
-        const int p = a.state.CurrentPlayer + 1;
+        const int p = a.table().state().CurrentPlayer + 1;
         int best = 0;
         for (int c = 1; c <= GameState::kCategories; ++c)
-            if (a.state.Points[p][c] == GameState::kFree
-                && (best == 0 || candidate(a.state, c) > candidate(a.state, best)))
+            if (a.table().state().Points[p][c] == GameState::kFree
+                && (best == 0 || candidate(a.table().state(), c) > candidate(a.table().state(), best)))
                 best = c;
         // The click the player makes: toggled -> ScoreVal_Click -> RecordScore -> NextPlayer -> GameFinish.
         run("ScoreVal click", [&] { a.ScoreVal[best]->click(); });

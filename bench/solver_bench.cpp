@@ -87,7 +87,7 @@ void BM_AdviceText(benchmark::State& st)
     const GameState s = midGame();
     const auto& table = wholeTable();
     for (auto _ : st)
-        benchmark::DoNotOptimize(texts::adviceText(table, s, 1, 1).rows.size());
+        benchmark::DoNotOptimize(texts::adviceText(table, s, 1, 2).rows.size());
 }
 BENCHMARK(BM_AdviceText)->Unit(benchmark::kMicrosecond);
 

@@ -92,6 +92,11 @@ bool mayRoll(const GameState& state)
     return state.NumPlayers > 0 && !gameOver(state) && rollsMade(state) < kRollsPerTurn;
 }
 
+int rollsLeft(const GameState& state)
+{
+    return kRollsPerTurn - rollsDoneOf(state);
+}
+
 RollBegun beginRoll(GameState& state)
 {
     RollBegun begun;

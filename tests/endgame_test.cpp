@@ -111,7 +111,7 @@ private slots:
             f.a().LoadHighScore();
         }
         finishedSheets(f, {total});
-        f.a().lblPlayer[1]->setText(QStringLiteral("Ny"));
+        f.s().Names[1] = QStringLiteral("Ny");
         f.a().GameFinish();
         const bool congratulated = std::count(f.media.commands.begin(), f.media.commands.end(),
                                               QByteArray("Play /opt/kolvo/Congratulations.mid"))
@@ -147,7 +147,7 @@ private slots:
 
         ArenaFixture g;
         finishedSheets(g, {"120"});
-        g.a().lblPlayer[1]->setText(QStringLiteral("Ny"));
+        g.s().Names[1] = QStringLiteral("Ny");
         g.settings.values.insert("Kolvo/KolvoHighscore/Score", "130");
         g.settings.values.insert("Kolvo/KolvoHighscore/Name", "Snabbare");
         g.a().GameFinish();
@@ -164,7 +164,7 @@ private slots:
         const QString name = QStringLiteral("Karl-Johan Andersson ") + QString(179, QLatin1Char('x'));
         QCOMPARE(name.size(), 200);
         finishedSheets(f, {"77"});
-        f.a().lblPlayer[1]->setText(name);
+        f.s().Names[1] = name;
         f.a().GameFinish();
         QCOMPARE(f.settings.values.value("Kolvo/KolvoHighscore/Name"), name);
         for (QLabel* shown : {f.a().lblPlayer[1], f.a().RekordHållareNamn, f.a().lblSpelareTur}) {

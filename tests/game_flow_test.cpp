@@ -78,8 +78,8 @@ void computerGame(ArenaFixture& f, QStringList people, int computers, rules::Str
     for (const QString& n : people)
         f.dialogs.inputs.push_back(n);
     f.a().mnuComputer_Click();
-    QSignalSpy ready(&f.a().tableProvider(), &rules::TableProvider::tableReady);
-    QVERIFY(!tableSaved || f.a().tableProvider().ready() || ready.wait(30000));
+    QSignalSpy ready(&f.a().sideWindows().solverTable(), &rules::TableProvider::tableReady);
+    QVERIFY(!tableSaved || f.a().sideWindows().solverTable().ready() || ready.wait(30000));
 }
 
 // The computer's next move, now, every die it rolls showing face; its animation run out.
@@ -323,9 +323,9 @@ private slots:
         setUp(f, moment);
         const GameState before = f.s();
         const QStringList seen = tableSeen(f.a());
-        const int game = f.a().gameId();
-        const std::size_t logged = f.a().decisionLog.size(); // the review keeps the game's decisions
-        QSignalSpy changed(&f.a(), &KolvoArena::gameChanged);
+        const int game = f.a().table().gameId();
+        const std::size_t logged = f.a().table().decisions().size(); // the review keeps the game's decisions
+        QSignalSpy changed(&f.a().table(), &GameTable::changed);
         f.dialogs.answers = {cancelAt == 0 ? DialogAnswer::Cancel : DialogAnswer::Ok};
         f.dialogs.inputs = {QStringLiteral("Cilla"), QStringLiteral("Dan")};
         if (cancelAt > 0)
@@ -334,9 +334,11 @@ private slots:
         QCOMPARE(questionsAsked(f.dialogs, texts::kDiscardForNewGame), asked ? 1 : 0);
         QVERIFY(f.s() == before);
         QCOMPARE(tableSeen(f.a()), seen);
-        QCOMPARE(f.a().gameId(), game);
-        QCOMPARE(f.a().decisionLog.size(), logged);
-        QCOMPARE(changed.count(), 0);
+        QCOMPARE(f.a().table().gameId(), game);
+        QCOMPARE(f.a().table().decisions().size(), logged);
+        // The views hear of nothing, or are told the table is back as it was.
+        QVERIFY(cancelAt == 0 ? changed.isEmpty()
+                              : changed.last().first().value<GameTable::Changes>() == GameTable::Restored);
     }
 
     // A running game is thrown away only after an OK; nothing is asked when no roll has
@@ -437,7 +439,9 @@ private slots:
         QCOMPARE(offered, offeredAgain ? form : first);
         QCOMPARE(f.dialogs.forms[1][2].options[1],
                  QStringLiteral("Medel: spelar bra men inte felfritt, cirka 222 poäng i snitt"));
-        QCOMPARE(f.dialogs.forms[1][3].options, QStringList({"Snabb", "Normal", "Långsam"}));
+        QCOMPARE(f.dialogs.forms[1][3].options,
+                 QStringList({"Snabb: en tur på ett par sekunder", "Normal: en halv sekund mellan dragen",
+                              "Långsam: en sekund mellan dragen, lätt att följa"}));
         if (!started)
             return;
         QCOMPARE(int(f.s().NumPlayers), 5);
@@ -445,14 +449,14 @@ private slots:
         const QStringList players{"Ann", "Bo", "Datorn 1", "Datorn 2", "Datorn 3"};
         for (int i = 1; i <= 5; ++i) {
             QCOMPARE(f.a().lblPlayer[i]->text(), players[i - 1]);
-            QCOMPARE(f.a().isComputer(i), i > 2);
+            QCOMPARE(f.a().table().isComputer(i), i > 2);
         }
         // After Kim's prompt, the question whether to give Kim's game up, and the form.
         QCOMPARE(f.dialogs.shown[1].text, texts::kDiscardForNewGame.toString());
         QCOMPARE(f.dialogs.shown[3].text, QStringLiteral("Vad heter spelare nr 1 ?"));
         QCOMPARE(f.dialogs.shown[5].kind, FakeDialogs::Shown::Choice); // two prompts, none for a computer
         f.newGame({"Kim", "Lo"});                                      // an ordinary game after it has no computer
-        QVERIFY(!f.a().isComputer(2) && !f.a().computer());
+        QVERIFY(!f.a().table().isComputer(2) && !f.a().computer());
     }
 
     // What a computer does not do: it is never asked to give a category up, and the bonus
@@ -489,6 +493,7 @@ private slots:
         connect(&f.a().announcer(), &Announcer::announced, this, [&heard](const QString& s) { heard << s; });
         for (int guard = 0; guard < 20 && !rules::allCategoriesUsed(f.s()); ++guard)
             computerMoves(f, face);
+        QTRY_VERIFY(f.a().table().ended()); // its last write is seen, then the turn passes and the game ends
         // Heard in the words a person's write is heard in.
         const QString wrote = free == 6 ? QStringLiteral("Datorn 1 skrev Sexor: 30 poäng. Bonus: 50 poäng.")
                                         : QStringLiteral("Datorn 1 strök Storan.");
@@ -552,8 +557,8 @@ private slots:
         QVERIFY(!f.a().Roller->accessibleDescription().contains("tänker")); // thinking no more
         QSignalSpy gone(computer.data(), &QObject::destroyed);
         QVERIFY(action == "exit" || computer.isNull() || gone.wait(5000));
-        QSignalSpy table(&f.a().tableProvider(), &rules::TableProvider::tableReady);
-        QVERIFY(phase != "table" || f.a().tableProvider().ready() || table.wait(60000));
+        QSignalSpy table(&f.a().sideWindows().solverTable(), &rules::TableProvider::tableReady);
+        QVERIFY(phase != "table" || f.a().sideWindows().solverTable().ready() || table.wait(60000));
         QCoreApplication::processEvents();          // the table's arrival moves nothing either
         if (action != "exit" || phase != "rolling") // at the exit the window goes, its animation with it
             QCOMPARE(boardOf(f), after);
@@ -593,6 +598,92 @@ private slots:
         QCOMPARE(f.settings.values.value("Kolvo/KolvoHighscore/Name"), name);
         QCOMPARE(f.a().RekordHållareNamn->text(), name);
         QCOMPARE(f.a().RekordHållareNamn->textFormat(), Qt::PlainText);
+    }
+
+    // Fault guarded: the boxes answered every change of their tick, so the board's own
+    // painting was taken for a choice and a dance of flags told the two apart. Only a
+    // person's click writes; whatever the board paints writes nothing, and a click that
+    // writes nothing leaves no tick behind.
+    void aPaintedTickIsNoChoice_data()
+    {
+        QTest::addColumn<QString>("moment");
+        QTest::newRow("the program ticks a box") << "program";
+        QTest::newRow("a click before the roll") << "before roll";
+        QTest::newRow("a click on a used box") << "used";
+        QTest::newRow("a click in a computer's turn") << "computer";
+        QTest::newRow("a click while a computer's write is seen") << "computer wrote";
+    }
+    void aPaintedTickIsNoChoice()
+    {
+        QFETCH(QString, moment);
+        ArenaFixture f;
+        if (moment.startsWith(u"computer")) {
+            computerGame(f, {"Ann"}, 1, rules::Strength::Perfect);
+            f.roll({1, 2, 3, 4, 6});
+            f.pick(15);
+            computerMoves(f);
+            while (moment == u"computer wrote" && !f.a().table().turnWritten())
+                computerMoves(f);
+        } else {
+            f.newGame({"Ann"});
+            if (moment != u"before roll")
+                f.roll({3, 3, 3, 1, 2});
+            if (moment == u"used") {
+                f.pick(3);
+                f.roll({3, 3, 3, 1, 2});
+            }
+        }
+        const QString before = boardOf(f);
+        const bool computerWrote = f.a().table().turnWritten();
+        QCheckBox* box = f.a().ScoreVal[moment == u"used" ? 3 : 9];
+        const bool ticked = box->isChecked();
+        if (moment == u"program") {
+            box->setChecked(true);                               // as a painter would
+            QTest::mouseClick(f.a().DicePic[0], Qt::LeftButton); // and a change that repaints
+            QTest::mouseClick(f.a().DicePic[0], Qt::LeftButton);
+        } else {
+            box->click();
+        }
+        QCOMPARE(boardOf(f), before);
+        QCOMPARE(box->isChecked(), ticked);
+        QCOMPARE(f.a().table().turnWritten(), computerWrote);
+        QVERIFY(!f.a().IgnoreScoreClick);
+    }
+
+    // Fault guarded: a computer's write was marked for one short pause and its tick never
+    // shown: the board turned to the next player's sheet at once. Its column, the new tick
+    // and points, and the box marked stay for at least a second at every pace.
+    void computersWriteIsSeen_data()
+    {
+        QTest::addColumn<int>("pace");
+        QTest::newRow("Snabb") << int(Pace::Fast);
+        QTest::newRow("Normal") << int(Pace::Normal);
+    }
+    void computersWriteIsSeen()
+    {
+        QFETCH(int, pace);
+        ArenaFixture f;
+        computerGame(f, {"Ann"}, 1, rules::Strength::Perfect); // and again at the pace of the row
+        f.dialogs.choices.push_back(Choices{0, 0, int(rules::Strength::Perfect), pace});
+        f.dialogs.inputs.push_back(QStringLiteral("Ann"));
+        f.a().mnuComputer_Click();
+        f.roll({1, 2, 3, 4, 6});
+        f.pick(15);
+        while (!f.a().table().turnWritten())
+            computerMoves(f, 5);
+        QElapsedTimer seen;
+        seen.start();
+        const int category = f.a().table().justWritten().category;
+        QCheckBox* box = f.a().ScoreVal[category];
+        const auto* ring = f.a().Backdrop->findChild<QWidget*>(QStringLiteral("choiceMark"));
+        QCOMPARE(f.a().lblSpelareTur->text(), QStringLiteral("Datorn 1"));
+        QVERIFY(box->isChecked() && !box->isEnabled());
+        QCOMPARE(f.a().Score[category]->text(), QString::number(f.s().Points[2][category]));
+        QVERIFY(ring && ring->isVisibleTo(f.a().Backdrop) && ring->geometry().contains(box->geometry()));
+        QTRY_COMPARE_WITH_TIMEOUT(f.a().table().playerInTurn(), 1, 5000);
+        QVERIFY(seen.elapsed() >= 1000); // written a moment before the clock started
+        QVERIFY(!ring->isVisibleTo(f.a().Backdrop));
+        QVERIFY(!box->isChecked() || category == 15);
     }
 };
 

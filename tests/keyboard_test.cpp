@@ -13,7 +13,7 @@
 #include "arena/AdviceText.h"
 #include "ui/Announcer.h"
 #include "ui/CoachPanel.h"
-#include "ui/KeyRepeat.h"
+#include "ui/KeyGuard.h"
 #include "ui/PictureBox.h"
 #include "ui/ScoreTable.h"
 #include "ui/SideWindows.h"
@@ -79,7 +79,11 @@ private slots:
         ArenaFixture f;
         f.a().show();
         QVERIFY(QTest::qWaitForWindowActive(&f.a()));
+        // Before any game the roll button says how to begin, to the eye and to the ear.
+        QVERIFY(f.a().Roller->toolTip().startsWith(QStringLiteral("Välj Nytt spel")));
+        QVERIFY(f.a().Roller->accessibleDescription().startsWith(f.a().Roller->toolTip()));
         f.newGame({"Anna", "Bo"});
+        QVERIFY(f.a().Roller->toolTip().isEmpty());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.a().Roller));
         f.random.queueFaces({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 6, 6, 6, 6, 2});
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -127,7 +131,7 @@ private slots:
         f.a().ShowPlayerSheet();
 
         QTest::keyClick(&f.a(), Qt::Key_F2);
-        CoachPanel* panel = f.a().coachPanel();
+        CoachPanel* panel = f.a().sideWindows().coachPanel();
         QVERIFY(panel && panel->isVisible());
         QVERIFY(!panel->frameGeometry().intersects(f.a().frameGeometry())); // beside, not over
         // The offscreen platform activates every window it shows; the real one is told not to.
@@ -156,9 +160,10 @@ private slots:
         g.cache.remove();
         QVERIFY(QDir().mkpath(g.cache.path()));
         QVERIFY(QFile::copy(rules::tableFilePath(f.cache.path()), rules::tableFilePath(g.cache.path())));
-        g.a().toggleCoachPanel();
-        QTRY_COMPARE(g.a().coachPanel()->advice(), QStringLiteral("Välj antalet spelare i menyn Nytt spel först."));
-        QVERIFY(!g.a().coachPanel()->advice().contains(QStringLiteral("Tipsen räknas fram")));
+        g.a().sideWindows().toggleCoach();
+        QTRY_COMPARE(g.a().sideWindows().coachPanel()->advice(),
+                     QStringLiteral("Välj antalet spelare i menyn Nytt spel först."));
+        QVERIFY(!g.a().sideWindows().coachPanel()->advice().contains(QStringLiteral("Tipsen räknas fram")));
     }
 
     // The coach's window and the score sheet, opened in either order: on a screen with room
@@ -202,11 +207,11 @@ private slots:
         newGame(players);
         const auto open = [&f](bool sheet) -> QWidget* {
             if (!sheet) {
-                f.a().toggleCoachPanel();
-                return f.a().coachPanel();
+                f.a().sideWindows().toggleCoach();
+                return f.a().sideWindows().coachPanel();
             }
-            f.a().showScoreTable(true);
-            return f.a().scoreTable();
+            f.a().sideWindows().showScoreSheet(true);
+            return f.a().sideWindows().scoreSheet();
         };
         QWidget* first = open(sheetFirst);
         const QRect firstAt = first->frameGeometry();
@@ -231,7 +236,7 @@ private slots:
                 QVERIFY(i == 0
                         || !windows[i].intersects(QRect(f.a().centralWidget()->mapToGlobal(k.topLeft()), k.size())));
         }
-        const QTableWidget* sheet = f.a().scoreTable()->table();
+        const QTableWidget* sheet = f.a().sideWindows().scoreSheet()->table();
         QCOMPARE(sheet->columnCount(), nextGame ? nextGame : players);
         QVERIFY(!sheet->horizontalScrollBar()->isVisible());
         QCOMPARE(sheet->viewport()->width(), sheet->horizontalHeader()->length());
@@ -322,7 +327,7 @@ private slots:
         }
         QWidget* box = QApplication::focusWidget();
         QVERIFY(qobject_cast<QCheckBox*>(box));
-        QTest::qWait(100);
+        QCoreApplication::processEvents(); // a hint shows once the focus has moved
         QCOMPARE(tip() != nullptr, shown);
         if (shown) {
             QCOMPARE(tip()->text(), box->toolTip());
@@ -386,14 +391,15 @@ private slots:
             send(QEvent::KeyPress, time);
         }
         send(QEvent::KeyRelease, time + 25);
-        QTest::qWait(3 * ui::KeyGuard::kReleaseHoldMs);
+        const auto* guard = f.a().findChild<ui::KeyGuard*>();
+        QTRY_VERIFY(!guard->holdingRelease()); // the last release, let go
         QCOMPARE(int(f.s().RollCount), rolls);
         QCOMPARE(!f.s().DiceFree[1], dieHeld);
         QCOMPARE(int(std::count_if(f.dialogs.shown.begin(), f.dialogs.shown.end(),
                                    [](const auto& box) { return box.title == u"Kolvo Hjälp"; })),
                  helps);
-        QCOMPARE(f.a().coachPanel() && f.a().coachPanel()->isVisible(), coach);
-        QCOMPARE(f.a().mnuTips->isChecked(), coach);
+        QCOMPARE(f.a().sideWindows().coachPanel() && f.a().sideWindows().coachPanel()->isVisible(), coach);
+        QCOMPARE(f.a().sideWindows().coachItem()->isChecked(), coach);
     }
 
     void keysDoNothingBeforeARoll()
@@ -591,30 +597,30 @@ private slots:
     // Player 2 has used everything but "Sexor" and has 45 in the upper section, 230 in all.
     void adviceText_data()
     {
-        QTest::addColumn<int>("rollsDone");
+        QTest::addColumn<int>("rollsLeft");
         QTest::addColumn<rules::Dice>("dice");
         QTest::addColumn<QString>("best");
         QTest::addColumn<int>("rows");
-        QTest::newRow("first roll") << 1 << rules::Dice{6, 2, 6, 5, 6}
+        QTest::newRow("first roll") << 2 << rules::Dice{6, 2, 6, 5, 6}
                                     << QStringLiteral("Håll 6 6 6 (tärningarna 1, 3 och 5), kasta om två: 301,7") << 3;
-        QTest::newRow("second roll") << 2 << rules::Dice{6, 2, 6, 5, 6}
+        QTest::newRow("second roll") << 1 << rules::Dice{6, 2, 6, 5, 6}
                                      << QStringLiteral("Håll 6 6 6 (tärningarna 1, 3 och 5), kasta om två: 300,0") << 3;
-        QTest::newRow("one die") << 2 << rules::Dice{1, 2, 3, 6, 4}
+        QTest::newRow("one die") << 1 << rules::Dice{1, 2, 3, 6, 4}
                                  << QStringLiteral("Håll 6 (tärning 4), kasta om fyra: 246,6") << 3;
         QTest::newRow("nothing worth keeping")
-            << 2 << rules::Dice{1, 2, 3, 4, 5} << QStringLiteral("Kasta om alla fem: 236,8") << 3;
-        QTest::newRow("five sixes") << 1 << rules::Dice{6, 6, 6, 6, 6}
+            << 1 << rules::Dice{1, 2, 3, 4, 5} << QStringLiteral("Kasta om alla fem: 236,8") << 3;
+        QTest::newRow("five sixes") << 2 << rules::Dice{6, 6, 6, 6, 6}
                                     << QStringLiteral("Behåll alla, välj Sexor (30 poäng): 310,0") << 3;
-        QTest::newRow("last roll") << 3 << rules::Dice{6, 2, 6, 5, 6} << QStringLiteral("Välj Sexor (18 poäng): 298,0")
+        QTest::newRow("last roll") << 0 << rules::Dice{6, 2, 6, 5, 6} << QStringLiteral("Välj Sexor (18 poäng): 298,0")
                                    << 1;
-        QTest::newRow("nothing to take") << 3 << rules::Dice{1, 2, 3, 4, 5} << QStringLiteral("Offra Sexor: 230,0")
+        QTest::newRow("nothing to take") << 0 << rules::Dice{1, 2, 3, 4, 5} << QStringLiteral("Offra Sexor: 230,0")
                                          << 1;
-        QTest::newRow("not rolled yet") << 0 << rules::Dice{0, 0, 0, 0, 0} << QStringLiteral("Kasta tärningarna först.")
+        QTest::newRow("not rolled yet") << 3 << rules::Dice{0, 0, 0, 0, 0} << QStringLiteral("Kasta tärningarna först.")
                                         << 0;
     }
     void adviceText()
     {
-        QFETCH(int, rollsDone);
+        QFETCH(int, rollsLeft);
         QFETCH(rules::Dice, dice);
         QFETCH(QString, best);
         QFETCH(int, rows);
@@ -624,7 +630,7 @@ private slots:
         for (int i = 0; i < 5; ++i)
             s.DiceValue[i] = std::int16_t(dice[i]);
         const auto table = rules::SolverTable::solve(rules::kAllCategories & ~rules::CategoryMask(1u << 5));
-        const texts::Advice advice = texts::adviceText(*table, s, 2, rollsDone);
+        const texts::Advice advice = texts::adviceText(*table, s, 2, rollsLeft);
         QCOMPARE(advice.rows.size(), rows);
         QCOMPARE(rows ? advice.rows.front().move + QStringLiteral(": ") + advice.rows.front().value : advice.note,
                  best);

@@ -10,6 +10,7 @@
 #include "arena/ArenaDesign.h"
 #include "arena/ArenaTexts.h"
 #include "arena/BoardLanguage.h"
+#include "arena/SideWindowHost.h"
 #include "arena/TableTexts.h"
 #include "platform/Language.h"
 #include "rules/GameFlow.h"
@@ -170,11 +171,12 @@ private slots:
             f.newGame({"Ada", "Bo"});
             f.roll({2, 3, 3, 5, 6});
             f.a().DicePic_Click(1);
-            f.a().toggleCoachPanel();
-            f.a().showScoreTable(true);
+            f.a().sideWindows().toggleCoach();
+            f.a().sideWindows().showScoreSheet(true);
             f.a().findChild<QAction*>(texts::kKeysMenuName.toString())->trigger();
             // Its rows, each ending in a figure with a decimal comma.
-            QTRY_VERIFY(f.a().coachPanel()->advice().contains(QRegularExpression(QStringLiteral(": \\d+,\\d$"))));
+            QTRY_VERIFY(
+                f.a().sideWindows().coachPanel()->advice().contains(QRegularExpression(QStringLiteral(": \\d+,\\d$"))));
         } else if (scene == "board between turns") {
             f.newGame({"Ada", "Bo"});
             f.roll({2, 3, 3, 5, 6});
@@ -186,8 +188,9 @@ private slots:
                 f.pick(c);
             }
             QVERIFY(rules::gameOver(f.s()));
-            f.a().showScoreTable(true);
-            QTRY_VERIFY(f.a().scoreTable()->reviewText()->toPlainText().contains(QStringLiteral("Ada: ")));
+            f.a().sideWindows().showScoreSheet(true);
+            QTRY_VERIFY(
+                f.a().sideWindows().scoreSheet()->reviewText()->toPlainText().contains(QStringLiteral("Ada: ")));
         }
         const GameState before = f.s();
         const QStringList swedish = shownTexts(*window);
@@ -201,9 +204,10 @@ private slots:
         if (scene == "board in a turn") {
             QCOMPARE(f.a().Roller->text(), QStringLiteral("Roll 1 of 3"));
             QCOMPARE(f.a().ScoreVal[9]->text(), QStringLiteral("3 Alike"));
-            QVERIFY(f.a().coachPanel()->advice().startsWith(QStringLiteral("Tips for Ada\n")));
+            QVERIFY(f.a().sideWindows().coachPanel()->advice().startsWith(QStringLiteral("Tips for Ada\n")));
             // The decimal sign of English in the coach's figures.
-            QVERIFY(f.a().coachPanel()->advice().contains(QRegularExpression(QStringLiteral(": \\d+\\.\\d$"))));
+            QVERIFY(f.a().sideWindows().coachPanel()->advice().contains(
+                QRegularExpression(QStringLiteral(": \\d+\\.\\d$"))));
         }
 
         languageItem(f.a(), u"sv")->trigger();

@@ -19,12 +19,12 @@ private slots:
         f.random.queueFaces({1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 3, 3, 5, 5});
         for (int t = 1; t <= 3; ++t) {
             f.a().Timer1_Timer();
-            QCOMPARE(f.a().TickCount, t);
+            QCOMPARE(f.a().table().tickCount(), t);
             QVERIFY(f.a().Timer1->isActive());
         }
         f.a().Timer1_Timer();
         QVERIFY(!f.a().Timer1->isActive());
-        QCOMPARE(f.a().TickCount, 0);
+        QCOMPARE(f.a().table().tickCount(), 0);
         QVERIFY(f.s().HasRolled);
         QCOMPARE(int(f.s().valKak), 19);
         QCOMPARE(f.a().ScoreVal[8]->toolTip(), QStringLiteral("Två Par = 16"));
@@ -92,7 +92,7 @@ private slots:
         f.a().Timer1_Timer();
         f.a().Roller_Click(); // third press while the second roll still tumbles
         QCOMPARE(f.a().Roller->text(), QStringLiteral("Kast 3 av 3"));
-        QCOMPARE(f.a().TickCount, 2);
+        QCOMPARE(f.a().table().tickCount(), 2);
         f.a().Timer1_Timer();
         f.a().Timer1_Timer();
         QVERIFY(!f.a().Timer1->isActive()); // four ticks from the first of the two presses
@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(int(f.s().Points[1][13]), 19);
         QCOMPARE(int(f.s().CurrentPlayer), 1);
         QVERIFY(!f.a().Timer1->isActive());
-        QCOMPARE(f.a().TickCount, 0);
+        QCOMPARE(f.a().table().tickCount(), 0);
         QVERIFY(!f.s().HasRolled);
         QCOMPARE(int(f.s().RollCount), 0);
         QVERIFY(f.s().DiceValue == (std::array<std::int16_t, 5>{}));
@@ -229,7 +229,7 @@ private slots:
         f.a().Timer1_Timer();
         f.newGame({"Bo"});
         QVERIFY(!f.a().Timer1->isActive());
-        QCOMPARE(f.a().TickCount, 0);
+        QCOMPARE(f.a().table().tickCount(), 0);
         QVERIFY(!f.s().HasRolled);
         QCOMPARE(f.a().Roller->text(), QStringLiteral("Kasta"));
     }

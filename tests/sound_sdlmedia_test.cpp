@@ -715,7 +715,7 @@ private slots:
             arena.Timer1->stop();
             do
                 arena.Timer1_Timer();
-            while (arena.TickCount != 0);
+            while (arena.table().tickCount() != 0);
             settle(media);
             watch.check();
             closeFailureBoxes(); // so that the next failure may show

@@ -263,6 +263,10 @@ Tip! If you get 3 of each of the numbers 1-6 you can earn a bonus of 50 points.<
         <source>Kolvo Tangenter och tillägg</source>
         <translation>Kolvo Keys and extras</translation>
     </message>
+    <message>
+        <source>Välj Nytt spel och antalet spelare för att börja, eller Nytt spel, Mot datorn för ett spel mot datorn.</source>
+        <translation>Choose New game and the number of players to begin, or New game, Against the computer for a game against the computer.</translation>
+    </message>
 </context>
 <context>
     <name>Coach</name>
@@ -440,6 +444,18 @@ Tip! If you get 3 of each of the numbers 1-6 you can earn a bonus of 50 points.<
     <message>
         <source>Datorn tänker: dess drag räknas fram, det tar några sekunder första gången.</source>
         <translation>The computer is thinking: its move is being worked out, which takes a few seconds the first time.</translation>
+    </message>
+    <message>
+        <source>en tur på ett par sekunder</source>
+        <translation>a turn in a couple of seconds</translation>
+    </message>
+    <message>
+        <source>en halv sekund mellan dragen</source>
+        <translation>half a second between moves</translation>
+    </message>
+    <message>
+        <source>en sekund mellan dragen, lätt att följa</source>
+        <translation>a second between moves, easy to follow</translation>
     </message>
 </context>
 <context>

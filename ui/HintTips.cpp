@@ -6,7 +6,7 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "ui/KeyRepeat.h"
+#include "ui/KeyGuard.h"
 
 namespace ui {
 

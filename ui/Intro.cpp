@@ -7,7 +7,7 @@
 
 #include "platform/Random.h"
 #include "ui/FocusRing.h"
-#include "ui/KeyRepeat.h"
+#include "ui/KeyGuard.h"
 #include "ui/IntroDesign.h"
 #include "ui/DesignLook.h"
 #include "ui/Pictures.h"

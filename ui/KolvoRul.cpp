@@ -9,7 +9,7 @@
 #include "sound/PlaySound.h"
 #include "ui/DesignLook.h"
 #include "ui/FocusRing.h"
-#include "ui/KeyRepeat.h"
+#include "ui/KeyGuard.h"
 #include "ui/Pictures.h"
 
 KolvoRul::KolvoRul(const Services& services, QWidget* parent) : QWidget(parent), services_(services)

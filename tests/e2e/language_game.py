@@ -246,7 +246,8 @@ def against_the_computer(run, board, home):
     for key in ("Tab", "Tab", "Tab", "f"):  # the pace: Fast
         session.key(key)
     lists = [ax.name(c) for c in ax.by_role(form, "combo box")]
-    run.check(lists == ["1", "1", "Medium: plays well but not flawlessly, about 222 points on average", "Fast"],
+    run.check(lists == ["1", "1", "Medium: plays well but not flawlessly, about 222 points on average",
+                       "Fast: a turn in a couple of seconds"],
               f"the form shows {lists}")
     left = swedish_left(run.app)
     run.check(not left, f"the form: Swedish left: {left[:6]}")

@@ -8,6 +8,7 @@
 
 #include "fakes/FakeServices.h"
 #include "arena/KolvoArena.h"
+#include "arena/SideWindowHost.h"
 
 // A main window on scripted services. Face v is a 32 x 32 picture filled with a grey
 // that encodes v, so a test can tell which face a die shows.
@@ -29,7 +30,7 @@ struct ArenaFixture : FakeServices {
     }
 
     KolvoArena& a() { return *arena; }
-    GameState& s() { return arena->state; }
+    GameState& s() { return arena->table().arrange(); }
 
     // Starts a game with the given names.
     void newGame(QStringList names)
@@ -61,7 +62,7 @@ struct ArenaFixture : FakeServices {
     int freeDice() const
     {
         int n = 0;
-        for (bool f : arena->state.DiceFree)
+        for (bool f : arena->table().arrange().DiceFree)
             n += f ? 1 : 0;
         return n;
     }

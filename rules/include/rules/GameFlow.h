@@ -28,6 +28,9 @@ int winner(const GameState& state);
 int rollsMade(const GameState& state);
 // The turn's rolls are not spent, and the game is on.
 bool mayRoll(const GameState& state);
+// Rolls the player in turn may still make on the dice lying still, 0..3: the advice, the
+// computer and the review judge the dice with this many rolls left.
+int rollsLeft(const GameState& state);
 
 // A press of the roll button. Counts the roll; the third one spends the turn's rolls. The
 // dice tumble from the first press on; a press while they tumble counts a roll but does

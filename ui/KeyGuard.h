@@ -51,6 +51,8 @@ public:
 
     // True while a press of Tab, Shift+Tab or an arrow key in the window is being handled.
     bool movingFocus() const { return movingFocus_; }
+    // A release of Space is held back, waiting to see whether a repeat's press follows.
+    bool holdingRelease() const { return held_.has_value(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

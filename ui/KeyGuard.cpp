@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/KeyRepeat.h"
+#include "ui/KeyGuard.h"
 
 #include <utility>
 #include <QAbstractButton>
