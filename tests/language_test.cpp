@@ -337,6 +337,31 @@ private slots:
         QCOMPARE(shown(), std::pair(picture(":/images/title.png", rules), picture(":/images/forward.png", sign)));
     }
 
+    // The board's rectangles are the design's: in English too every caption fits its control,
+    // the longest the roll button and the turn's label will show included.
+    void englishCaptionsFitTheBoard()
+    {
+        ArenaFixture f;
+        language::apply(u"en");
+        QCoreApplication::processEvents();
+        arena::retranslateBoard(f.a());
+        f.a().Roller->setText(texts::kRollCount.arg(QString::number(3)));
+        f.a().lblSpelareTur->setText(texts::kGameOver.toString());
+        QList<QWidget*> controls{f.a().Roller, f.a().lblSpelareTur, f.a().lblHighscoreHolder};
+        for (const arena::LabelDesign& design : arena::kPlainLabels)
+            controls << f.a().findChild<QLabel*>(design.name.toString());
+        for (int c = 1; c <= GameState::kCategories; ++c)
+            controls << f.a().ScoreVal[c];
+        for (QWidget* w : controls) {
+            const auto* button = qobject_cast<QAbstractButton*>(w);
+            const auto* label = qobject_cast<QLabel*>(w);
+            const QString text = button ? button->text() : label->text();
+            const int needs = button ? button->sizeHint().width() : QFontMetrics(w->font()).horizontalAdvance(text);
+            QVERIFY2(needs <= w->width(),
+                     qPrintable(QStringLiteral("%1 needs %2 px, has %3").arg(text).arg(needs).arg(w->width())));
+        }
+    }
+
     // In Swedish the sheet, the review and the spoken game name each category as its box does.
     void swedishNamesTheCategoriesAsTheirBoxes()
     {
