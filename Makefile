@@ -7,10 +7,11 @@
 # adds the benchmarks and the asset generators), build-asan/ for the Qt Test suites and
 # one whole game under AddressSanitizer and UndefinedBehaviorSanitizer. `make test`
 # after `make run` builds only what is missing. `make bench` runs the benchmarks and
-# `make assets` makes the committed pictures and sounds anew.
+# `make assets` makes the committed pictures and sounds anew; `make translations` brings
+# the translations up to date with the texts in the code.
 BUILD = build
 
-.PHONY: build-play build run test bench assets package clean
+.PHONY: build-play build run test bench assets translations package clean
 
 build-play:
 	@bash tools/install-deps.sh play
@@ -53,6 +54,14 @@ assets:
 	@cmake --build --preset dev --target kolvo-artgen kolvo-soundgen
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/artgen/kolvo-artgen assets/images
 	$(BUILD)/tools/soundgen/kolvo-soundgen assets/sounds
+
+# translations/kolvo_<code>.ts brought up to date with the texts in the code (lupdate): new
+# texts come in unfinished for the translator, gone ones are marked vanished; `git diff`
+# shows what changed. The game builds its catalogues from these files by itself.
+translations:
+	@bash tools/install-deps.sh play
+	@cmake --preset dev >/dev/null
+	@cmake --build --preset dev --target translations
 
 # $(BUILD)/kolvo_<version>_<arch>.deb; the README tells how to install it.
 package:

@@ -4,9 +4,10 @@
 #include <QApplication>
 
 #include "app/KolvoApp.h"
-#include "app/Translations.h"
 #include "arena/ArenaTexts.h"
+#include "arena/BoardLanguage.h"
 #include "arena/KolvoArena.h"
+#include "platform/Language.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
@@ -28,12 +29,13 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(texts::kTitle.toString());
     // Docks match the window to the installed desktop entry, and its icon, by this name.
     QApplication::setDesktopFileName(QStringLiteral("io.github.kolvo.kolvo"));
-    installSwedishTranslations(app);
 
     // The services outlive the windows, which the chain deletes when it goes.
     QtDialogs dialogs;
     StdRandom random;
     QtSettingsStore settings;
+    // Every window is made in the language the player chose, Swedish unless another was.
+    language::restore(settings, texts::kStoreApplication);
     // Sound failures are the media back-end's to word and the dialogs' to show.
     SdlMedia media([&dialogs](const MediaFailure& failure) { dialogs.showFailure(failure.text()); });
     sound::restoreSoundChoice(media, settings, texts::kStoreApplication);
@@ -44,8 +46,11 @@ int main(int argc, char** argv)
                             .programDirectory = executableDirectory,
                             .cacheDirectory = userCacheDirectory};
 
-    KolvoApp kolvo(services,
-                   [](const Services& s, FacePictureSource faces) { return new KolvoArena(s, std::move(faces)); });
+    KolvoApp kolvo(services, [](const Services& s, FacePictureSource faces) {
+        auto* board = new KolvoArena(s, std::move(faces));
+        arena::addLanguageMenu(*board, *s.settings); // "Fil → Språk / Language"
+        return board;
+    });
     kolvo.start();
     return app.exec();
 }

@@ -15,21 +15,21 @@ namespace texts {
 namespace {
 
 constexpr int kRanked = 3;
-constexpr QStringView kRollFirst = u"Kasta tärningarna först.";
-constexpr QStringView kSheetFull = u"Alla kategorier är redan använda.";
-constexpr QStringView kHoldSome = u"Håll %1 (%2), kasta om %3";
-constexpr QStringView kHoldNone = u"Kasta om alla fem";
-constexpr QStringView kHoldAll = u"Behåll alla, välj %1 (%2 poäng)";
-constexpr QStringView kHoldAllScratch = u"Behåll alla, offra %1";
-constexpr QStringView kCategoryNow = u"Välj %1 (%2 poäng)";
-constexpr QStringView kScratchNow = u"Offra %1";
-constexpr QStringView kOneDie = u"tärning %1";
-constexpr QStringView kSeveralDice = u"tärningarna %1";
-constexpr QStringView kLastOfList = u"%1 och %2";
-constexpr QStringView kListSeparator = u", ";
+constexpr Text kRollFirst{"Coach", QT_TRANSLATE_NOOP("Coach", "Kasta tärningarna först.")};
+constexpr Text kSheetFull{"Coach", QT_TRANSLATE_NOOP("Coach", "Alla kategorier är redan använda.")};
+constexpr Text kHoldSome{"Coach", QT_TRANSLATE_NOOP("Coach", "Håll %1 (%2), kasta om %3")};
+constexpr Text kHoldNone{"Coach", QT_TRANSLATE_NOOP("Coach", "Kasta om alla fem")};
+constexpr Text kHoldAll{"Coach", QT_TRANSLATE_NOOP("Coach", "Behåll alla, välj %1 (%2 poäng)")};
+constexpr Text kHoldAllScratch{"Coach", QT_TRANSLATE_NOOP("Coach", "Behåll alla, offra %1")};
+constexpr Text kCategoryNow{"Coach", QT_TRANSLATE_NOOP("Coach", "Välj %1 (%2 poäng)")};
+constexpr Text kScratchNow{"Coach", QT_TRANSLATE_NOOP("Coach", "Offra %1")};
+constexpr Text kOneDie{"Coach", QT_TRANSLATE_NOOP("Coach", "tärning %1")};
+constexpr Text kSeveralDice{"Coach", QT_TRANSLATE_NOOP("Coach", "tärningarna %1")};
+constexpr Text kLastOfList{"Coach", QT_TRANSLATE_NOOP("Coach", "%1 och %2")};
+constexpr Text kListSeparator{"Coach", QT_TRANSLATE_NOOP("Coach", ", ")};
 
 // A category taken now; one worth nothing is given up, in the game's own word.
-QString categoryPhrase(QStringView forPoints, QStringView forNothing, int category, int points)
+QString categoryPhrase(const Text& forPoints, const Text& forNothing, int category, int points)
 {
     if (points == 0)
         return forNothing.arg(categoryCaption(category));
@@ -55,8 +55,9 @@ QString holdPhrase(const rules::Dice& dice, const rules::HoldChoice& c)
     for (int f : faces)
         shownFaces << QString::number(f);
     const QString last = positions.takeLast();
-    const QString where = positions.isEmpty() ? kOneDie.arg(last)
-                                              : kSeveralDice.arg(kLastOfList.arg(positions.join(kListSeparator), last));
+    const QString where = positions.isEmpty()
+        ? kOneDie.arg(last)
+        : kSeveralDice.arg(kLastOfList.arg(positions.join(kListSeparator.toString()), last));
     return kHoldSome.arg(shownFaces.join(u' '), where, kCountWords[GameState::kDice - c.keptCount]);
 }
 

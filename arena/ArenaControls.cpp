@@ -49,7 +49,7 @@ QLabel* makeLabel(QWidget* parent, QStringView name, QStringView caption, const 
 
 QLabel* makeLabel(QWidget* parent, const LabelDesign& design)
 {
-    QLabel* label = makeLabel(parent, design.name, design.caption, design.rect, design.align);
+    QLabel* label = makeLabel(parent, design.name, design.caption.toString(), design.rect, design.align);
     if (!design.toolTip.isEmpty())
         label->setToolTip(design.toolTip.toString());
     return label;

@@ -4,6 +4,8 @@
 #include <QRgb>
 #include <QStringView>
 
+#include "platform/Text.h"
+
 // The main window's design: every control's place, size, text and look, in pixels of
 // the client area (below the menu bar). Nothing else in the code repeats these numbers.
 namespace arena {
@@ -23,30 +25,43 @@ enum class Align { Left, Centre };
 
 struct LabelDesign {
     QStringView name;
-    QStringView caption;
+    Text caption;
     QRect rect;
     Align align = Align::Left;
-    QStringView toolTip; // empty: none
+    Text toolTip; // empty: none
 };
 
 // Labels that only show their caption.
 inline constexpr LabelDesign kPlainLabels[] = {
-    {u"Label2", u"Spelare", QRect(168, 8, 81, 17), Align::Left, u""},
-    {u"Label3", u"Poäng", QRect(336, 8, 61, 17), Align::Left, u""},
-    {u"Label1", u"Nu kastar", QRect(128, 208, 113, 25), Align::Centre, u""},
+    {u"Label2", {"Board", QT_TRANSLATE_NOOP("Board", "Spelare")}, QRect(168, 8, 81, 17), Align::Left, {}},
+    {u"Label3", {"Board", QT_TRANSLATE_NOOP("Board", "Poäng")}, QRect(336, 8, 61, 17), Align::Left, {}},
+    {u"Label1", {"Board", QT_TRANSLATE_NOOP("Board", "Nu kastar")}, QRect(128, 208, 113, 25), Align::Centre, {}},
 };
 // Labels the game writes to, each built from its own entry.
-inline constexpr LabelDesign kSpelareTur{u"lblSpelareTur", u"", QRect(128, 232, 113, 41), Align::Centre,
-                                         u"Visar vilken spelare som är i tur att kasta"};
-inline constexpr LabelDesign kHighscoreHolder{u"lblHighscoreHolder", u"Högsta poäng", QRect(256, 208, 137, 17),
-                                              Align::Centre, u""};
-inline constexpr LabelDesign kRekordHållareNamn{u"RekordHållareNamn", u"", QRect(256, 228, 105, 17), Align::Left,
-                                                u"Rekordhållarens namn"};
-inline constexpr LabelDesign kRekordhållare{u"Rekordhållare", u"", QRect(364, 228, 29, 17), Align::Centre,
-                                            u"Rekordhållarens poäng"};
+inline constexpr LabelDesign kSpelareTur{
+    u"lblSpelareTur",
+    {},
+    QRect(128, 232, 113, 41),
+    Align::Centre,
+    {"Board", QT_TRANSLATE_NOOP("Board", "Visar vilken spelare som är i tur att kasta")}};
+inline constexpr LabelDesign kHighscoreHolder{u"lblHighscoreHolder",
+                                              {"Board", QT_TRANSLATE_NOOP("Board", "Högsta poäng")},
+                                              QRect(256, 208, 137, 17),
+                                              Align::Centre,
+                                              {}};
+inline constexpr LabelDesign kRekordHållareNamn{u"RekordHållareNamn",
+                                                {},
+                                                QRect(256, 228, 105, 17),
+                                                Align::Left,
+                                                {"Board", QT_TRANSLATE_NOOP("Board", "Rekordhållarens namn")}};
+inline constexpr LabelDesign kRekordhållare{u"Rekordhållare",
+                                            {},
+                                            QRect(364, 228, 29, 17),
+                                            Align::Centre,
+                                            {"Board", QT_TRANSLATE_NOOP("Board", "Rekordhållarens poäng")}};
 
 inline constexpr QStringView kRollerName = u"Roller";
-inline constexpr QStringView kRollerCaption = u"Kasta";
+inline constexpr Text kRollerCaption{"Board", QT_TRANSLATE_NOOP("Board", "Kasta")};
 inline constexpr QRect kRoller(344, 280, 81, 33);
 
 inline constexpr QStringView kLineName = u"Line1";
@@ -59,13 +74,25 @@ inline constexpr int kTimerInterval = 100; // ms
 // is the category number; Chans (15) stands on the 14th row, above Kolvo (14).
 struct CategoryRow {
     int index = 0;
-    QStringView caption;
+    Text caption;
     int top = 0;
 };
 inline constexpr CategoryRow kCategoryRows[] = {
-    {1, u"Ettor", 8},     {2, u"Tvåor", 24},    {3, u"Treor", 40},    {4, u"Fyror", 56},   {5, u"Femmor", 72},
-    {6, u"Sexor", 88},    {7, u"Par", 104},     {8, u"Två par", 120}, {9, u"Triss", 136},  {10, u"Fyrtal", 152},
-    {11, u"Lillan", 168}, {12, u"Storan", 184}, {13, u"Kåk", 200},    {15, u"Chans", 216}, {14, u"Kolvo", 232},
+    {1, {"Board", QT_TRANSLATE_NOOP("Board", "Ettor")}, 8},
+    {2, {"Board", QT_TRANSLATE_NOOP("Board", "Tvåor")}, 24},
+    {3, {"Board", QT_TRANSLATE_NOOP("Board", "Treor")}, 40},
+    {4, {"Board", QT_TRANSLATE_NOOP("Board", "Fyror")}, 56},
+    {5, {"Board", QT_TRANSLATE_NOOP("Board", "Femmor")}, 72},
+    {6, {"Board", QT_TRANSLATE_NOOP("Board", "Sexor")}, 88},
+    {7, {"Board", QT_TRANSLATE_NOOP("Board", "Par")}, 104},
+    {8, {"Board", QT_TRANSLATE_NOOP("Board", "Två par")}, 120},
+    {9, {"Board", QT_TRANSLATE_NOOP("Board", "Triss")}, 136},
+    {10, {"Board", QT_TRANSLATE_NOOP("Board", "Fyrtal")}, 152},
+    {11, {"Board", QT_TRANSLATE_NOOP("Board", "Lillan")}, 168},
+    {12, {"Board", QT_TRANSLATE_NOOP("Board", "Storan")}, 184},
+    {13, {"Board", QT_TRANSLATE_NOOP("Board", "Kåk")}, 200},
+    {15, {"Board", QT_TRANSLATE_NOOP("Board", "Chans")}, 216},
+    {14, {"Board", QT_TRANSLATE_NOOP("Board", "Kolvo")}, 232},
 };
 inline constexpr int kScoreValLeft = 12;
 inline constexpr int kScoreValWidth = 70;
@@ -84,7 +111,7 @@ inline constexpr int kSumWidth = 61;
 inline constexpr int kDiceTop = 280;
 inline constexpr int kDiceLefts[] = {128, 168, 208, 248, 288};
 inline constexpr int kDiceDesignSize = 33;
-inline constexpr QStringView kDiceDesignToolTip = u"Håll/släpp med klick";
+inline constexpr Text kDiceDesignToolTip{"Board", QT_TRANSLATE_NOOP("Board", "Håll/släpp med klick")};
 
 // Yellow frames drawn on the background at load, by opposite corners (both inclusive).
 inline constexpr QRect kFrames[] = {
@@ -100,15 +127,16 @@ inline constexpr QRect kCategoryFrame = kFrames[0];
 
 // Menu tree. Spelarnummer(i) starts a game for i players.
 inline constexpr QStringView kFileMenuName = u"mnuFile";
-inline constexpr QStringView kFileMenuCaption = u"&Fil";
+inline constexpr Text kFileMenuCaption{"Board", QT_TRANSLATE_NOOP("Board", "&Fil")};
 inline constexpr QStringView kExitName = u"mnuExit";
-inline constexpr QStringView kExitCaption = u"&Exit";
+inline constexpr Text kExitCaption{"Board", QT_TRANSLATE_NOOP("Board", "&Exit")};
 inline constexpr QStringView kNewGameMenuName = u"mnuNewGame";
-inline constexpr QStringView kNewGameMenuCaption = u"&Nytt spel";
-inline constexpr QStringView kPlayerCountCaptions[] = {
-    u"&En spelare", u"&Två spelare", u"T&re spelare", u"&Fyra spelare", u"Fe&m spelare", u"Se&x spelare",
-};
+inline constexpr Text kNewGameMenuCaption{"Board", QT_TRANSLATE_NOOP("Board", "&Nytt spel")};
+inline constexpr Text kPlayerCountCaptions[]
+    = {{"Board", QT_TRANSLATE_NOOP("Board", "&En spelare")},  {"Board", QT_TRANSLATE_NOOP("Board", "&Två spelare")},
+       {"Board", QT_TRANSLATE_NOOP("Board", "T&re spelare")}, {"Board", QT_TRANSLATE_NOOP("Board", "&Fyra spelare")},
+       {"Board", QT_TRANSLATE_NOOP("Board", "Fe&m spelare")}, {"Board", QT_TRANSLATE_NOOP("Board", "Se&x spelare")}};
 inline constexpr QStringView kHelpName = u"mnuHelp";
-inline constexpr QStringView kHelpCaption = u"&Hjälp";
+inline constexpr Text kHelpCaption{"Board", QT_TRANSLATE_NOOP("Board", "&Hjälp")};
 
 } // namespace arena

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTableWidget>
 #include <QWidget>
 
 #include "arena/AdviceText.h"
@@ -71,12 +72,32 @@ QAction* SideWindowHost::addMenuItems(QMenu& file, QAction* before)
     sheetItem_->setCheckable(true);
     connect(sheetItem_, &QAction::triggered, this, [this](bool shown) { showScoreSheet(shown); });
 
-    auto* keysItem = new QAction(texts::kKeysMenuCaption.toString(), &board_);
-    keysItem->setObjectName(texts::kKeysMenuName.toString());
-    connect(keysItem, &QAction::triggered, this, &SideWindowHost::showKeys);
+    keysItem_ = new QAction(texts::kKeysMenuCaption.toString(), &board_);
+    keysItem_->setObjectName(texts::kKeysMenuName.toString());
+    connect(keysItem_, &QAction::triggered, this, &SideWindowHost::showKeys);
 
-    file.insertActions(before, {coachItem_, sheetItem_, keysItem});
-    return keysItem;
+    file.insertActions(before, {coachItem_, sheetItem_, keysItem_});
+    return keysItem_;
+}
+
+void SideWindowHost::retranslate()
+{
+    if (coachItem_) {
+        coachItem_->setText(texts::kCoachMenuCaption.toString());
+        sheetItem_->setText(texts::kTableMenuCaption.toString());
+        keysItem_->setText(texts::kKeysMenuCaption.toString());
+    }
+    if (coach_)
+        coach_->setHeaders(texts::kCoachTitle.toString(), texts::kCoachMoveHeader.toString(),
+                           texts::kCoachValueHeader.toString(), texts::widestAdvice());
+    if (sheet_) {
+        sheet_->setWindowTitle(texts::kTableTitle.toString());
+        sheet_->table()->setAccessibleName(texts::kTableTitle.toString());
+    }
+    if (keys_)
+        keys_->setContent(texts::kKeysTitle.toString(), texts::keysAndAdditions());
+    refreshCoach();
+    refreshSheet();
 }
 
 void SideWindowHost::toggleCoach()

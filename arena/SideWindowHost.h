@@ -43,6 +43,10 @@ public:
     void showScoreSheet(bool shown);
     void showKeys();
 
+    // Every window and menu item here worded anew in the language shown now, the coach's
+    // advice and the sheet refilled.
+    void retranslate();
+
     CoachPanel* coachPanel() const { return coach_; }
     ui::ScoreTable* scoreSheet() const { return sheet_; }
     QAction* coachItem() const { return coachItem_; }
@@ -68,4 +72,5 @@ private:
     QPointer<ui::HelpWindow> keys_;
     QAction* coachItem_ = nullptr;
     QAction* sheetItem_ = nullptr;
+    QAction* keysItem_ = nullptr;
 };

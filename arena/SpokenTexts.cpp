@@ -11,27 +11,29 @@ namespace texts {
 
 namespace {
 
-constexpr QStringView kStarts = u"Spelet börjar. Spelare: %1. %2 kastar först.";
-constexpr QStringView kHowTo
-    = u" Tryck Enter för att kasta, siffrorna 1 till 5 håller tärningar, pilarna väljer kategori.";
-constexpr QStringView kRoll = u"Kast %1 av 3: %2";
-constexpr QStringView kHeldDie = u"%1 hålls";
-constexpr QStringView kDieHeldNow = u"Tärning %1: %2, hålls";
-constexpr QStringView kDieFreeNow = u"Tärning %1: %2, släppt";
-constexpr QStringView kWrote = u"%1 skrev %2: %3 poäng.";
-constexpr QStringView kGaveUp = u"%1 strök %2.";
-constexpr QStringView kBonus = u" Bonus: %1 poäng.";
-constexpr QStringView kNowRolls = u" Nu kastar %1.";
-constexpr QStringView kEnds = u"Spelet är slut. %1 vann med %2 poäng.";
-constexpr QStringView kOtherTotal = u" %1 %2 poäng.";
-constexpr QStringView kRecord = u" Nytt rekord!";
-constexpr QStringView kRolling = u"Tärningarna rullar.";
-constexpr QStringView kNoRollYet = u"%1 kastar: inget kast ännu.";
-constexpr QStringView kSheet = u"%1: fria är %2. Övre summa %3 av %4. Summa %5.";
-constexpr QStringView kSheetFull = u"%1: alla kategorier är använda. Summa %2.";
-constexpr QStringView kAnd = u" och ";
-constexpr QStringView kComma = u", ";
-constexpr QStringView kNameless = u"Spelare %1";
+constexpr Text kStarts{"Spoken", QT_TRANSLATE_NOOP("Spoken", "Spelet börjar. Spelare: %1. %2 kastar först.")};
+constexpr Text kHowTo{
+    "Spoken",
+    QT_TRANSLATE_NOOP("Spoken",
+                      " Tryck Enter för att kasta, siffrorna 1 till 5 håller tärningar, pilarna väljer kategori.")};
+constexpr Text kRoll{"Spoken", QT_TRANSLATE_NOOP("Spoken", "Kast %1 av 3: %2")};
+constexpr Text kHeldDie{"Spoken", QT_TRANSLATE_NOOP("Spoken", "%1 hålls")};
+constexpr Text kDieHeldNow{"Spoken", QT_TRANSLATE_NOOP("Spoken", "Tärning %1: %2, hålls")};
+constexpr Text kDieFreeNow{"Spoken", QT_TRANSLATE_NOOP("Spoken", "Tärning %1: %2, släppt")};
+constexpr Text kWrote{"Spoken", QT_TRANSLATE_NOOP("Spoken", "%1 skrev %2: %3 poäng.")};
+constexpr Text kGaveUp{"Spoken", QT_TRANSLATE_NOOP("Spoken", "%1 strök %2.")};
+constexpr Text kBonus{"Spoken", QT_TRANSLATE_NOOP("Spoken", " Bonus: %1 poäng.")};
+constexpr Text kNowRolls{"Spoken", QT_TRANSLATE_NOOP("Spoken", " Nu kastar %1.")};
+constexpr Text kEnds{"Spoken", QT_TRANSLATE_NOOP("Spoken", "Spelet är slut. %1 vann med %2 poäng.")};
+constexpr Text kOtherTotal{"Spoken", QT_TRANSLATE_NOOP("Spoken", " %1 %2 poäng.")};
+constexpr Text kRecord{"Spoken", QT_TRANSLATE_NOOP("Spoken", " Nytt rekord!")};
+constexpr Text kRolling{"Spoken", QT_TRANSLATE_NOOP("Spoken", "Tärningarna rullar.")};
+constexpr Text kNoRollYet{"Spoken", QT_TRANSLATE_NOOP("Spoken", "%1 kastar: inget kast ännu.")};
+constexpr Text kSheet{"Spoken", QT_TRANSLATE_NOOP("Spoken", "%1: fria är %2. Övre summa %3 av %4. Summa %5.")};
+constexpr Text kSheetFull{"Spoken", QT_TRANSLATE_NOOP("Spoken", "%1: alla kategorier är använda. Summa %2.")};
+constexpr Text kAnd{"Spoken", QT_TRANSLATE_NOOP("Spoken", " och ")};
+constexpr Text kComma{"Spoken", QT_TRANSLATE_NOOP("Spoken", ", ")};
+constexpr Text kNameless{"Spoken", QT_TRANSLATE_NOOP("Spoken", "Spelare %1")};
 
 // A name to be heard: a player who gave none is called by their number.
 QString heardName(const GameState& state, int player)
@@ -45,7 +47,7 @@ QString listed(QStringList items)
     if (items.size() < 2)
         return items.join(QString());
     const QString last = items.takeLast();
-    return items.join(kComma) + kAnd.toString() + last;
+    return items.join(kComma.toString()) + kAnd.toString() + last;
 }
 
 QString dice(const GameState& state)
@@ -55,7 +57,7 @@ QString dice(const GameState& state)
         const QString face = QString::number(state.DiceValue[std::size_t(i)]);
         faces << (state.DiceFree[std::size_t(i)] ? face : kHeldDie.arg(face));
     }
-    return faces.join(kComma);
+    return faces.join(kComma.toString());
 }
 
 } // namespace

@@ -7,11 +7,11 @@
 #include <map>
 #include <span>
 #include <vector>
-#include <QLocale>
 #include <QStringList>
 
 #include "arena/ArenaDesign.h"
 #include "arena/ArenaTexts.h"
+#include "platform/Language.h"
 #include "rules/Evaluation.h"
 #include "rules/GameFlow.h"
 #include "rules/ScoreSheet.h"
@@ -21,58 +21,82 @@ namespace texts {
 
 namespace {
 
-constexpr QStringView kTurn = u"Tur %1, efter kast %2: %3, väntat slutresultat %4; %5, %6 (%7 poäng)";
+constexpr Text kTurn{
+    "Review", QT_TRANSLATE_NOOP("Review", "Tur %1, efter kast %2: %3, väntat slutresultat %4; %5, %6 (%7 poäng)")};
 // Who chose: a person is spoken to, a computer spoken of.
-constexpr QStringView kYou = u"du";
-constexpr QStringView kHeld = u"%1 höll %2 och kastade om %3";
-constexpr QStringView kRerolledAll = u"%1 kastade om alla fem";
-constexpr QStringView kHeldAll = u"%1 höll alla fem och kastade ändå";
-constexpr QStringView kWrote = u"%1 skrev %2 (%3 poäng)";
-constexpr QStringView kGaveUp = u"%1 strök %2";
-constexpr QStringView kBestHold = u"bäst var att hålla %1 och kasta om %2";
-constexpr QStringView kBestRerollAll = u"bäst var att kasta om alla fem";
-constexpr QStringView kBestWrite = u"bäst var att skriva %1 (%2 poäng)";
-constexpr QStringView kBestGiveUp = u"bäst var att stryka %1";
+constexpr Text kYou{"Review", QT_TRANSLATE_NOOP("Review", "du")};
+constexpr Text kHeld{"Review", QT_TRANSLATE_NOOP("Review", "%1 höll %2 och kastade om %3")};
+constexpr Text kRerolledAll{"Review", QT_TRANSLATE_NOOP("Review", "%1 kastade om alla fem")};
+constexpr Text kHeldAll{"Review", QT_TRANSLATE_NOOP("Review", "%1 höll alla fem och kastade ändå")};
+constexpr Text kWrote{"Review", QT_TRANSLATE_NOOP("Review", "%1 skrev %2 (%3 poäng)")};
+constexpr Text kGaveUp{"Review", QT_TRANSLATE_NOOP("Review", "%1 strök %2")};
+constexpr Text kBestHold{"Review", QT_TRANSLATE_NOOP("Review", "bäst var att hålla %1 och kasta om %2")};
+constexpr Text kBestRerollAll{"Review", QT_TRANSLATE_NOOP("Review", "bäst var att kasta om alla fem")};
+constexpr Text kBestWrite{"Review", QT_TRANSLATE_NOOP("Review", "bäst var att skriva %1 (%2 poäng)")};
+constexpr Text kBestGiveUp{"Review", QT_TRANSLATE_NOOP("Review", "bäst var att stryka %1")};
 constexpr QChar kMinus = QChar(0x2212);
 
 // Why a choice cost what it did. %1 and the like are categories unless told.
-constexpr QStringView kYouObject = u"dig";
-constexpr QStringView kBonusReach = u"%1 hade fört %2 till %3 av %4 mot bonusen; %5 kan fyllas senare."; // %2 whom
-constexpr QStringView kBonusEarn = u"%1 hade gett %2 bonusen på %3 poäng; %4 kan fyllas senare.";
-constexpr QStringView kBonusLost = u"Med %1 poäng i %2 kan bonusen inte längre nås; %3 hade hållit den inom räckhåll.";
-constexpr QStringView kBonusShort
-    = u"%1 gav %2 poäng, %3 av %4 mot bonusen; %1 var värd mer sparad till ett bättre kast.";
-constexpr QStringView kStraightGivenUp
-    = u"Att stryka %1 gav upp en kategori som ännu kunde slås: med %1 öppen väntades resten av spelet ge %2 poäng "
-      u"mer.";
-constexpr QStringView kStraightGivenUpShort = u"Att stryka %1 gav upp en kategori som ännu kunde slås.";
-constexpr QStringView kStraightAtHand = u"%1 gav %2 poäng på en gång; %3 kan fyllas senare.";
-constexpr QStringView kDumpUsed
-    = u"%1 var värd mer sparad till ett sämre kast: med %1 öppen väntades resten av spelet ge %2 poäng mer.";
-constexpr QStringView kDumpUsedShort = u"%1 var värd mer sparad till ett sämre kast.";
-constexpr QStringView kDumpAtHand
-    = u"%1 var rätt ställe för det här kastet: med %2 öppen väntades resten av spelet ge %3 poäng mer.";
+constexpr Text kYouObject{"Review", QT_TRANSLATE_NOOP("Review", "dig")};
+constexpr Text kBonusReach{
+    "Review",
+    QT_TRANSLATE_NOOP("Review", "%1 hade fört %2 till %3 av %4 mot bonusen; %5 kan fyllas senare.")}; // %2 whom
+constexpr Text kBonusEarn{"Review",
+                          QT_TRANSLATE_NOOP("Review", "%1 hade gett %2 bonusen på %3 poäng; %4 kan fyllas senare.")};
+constexpr Text kBonusLost{
+    "Review",
+    QT_TRANSLATE_NOOP("Review", "Med %1 poäng i %2 kan bonusen inte längre nås; %3 hade hållit den inom räckhåll.")};
+constexpr Text kBonusShort{
+    "Review",
+    QT_TRANSLATE_NOOP("Review", "%1 gav %2 poäng, %3 av %4 mot bonusen; %1 var värd mer sparad till ett bättre kast.")};
+constexpr Text kStraightGivenUp{
+    "Review",
+    QT_TRANSLATE_NOOP(
+        "Review",
+        "Att stryka %1 gav upp en kategori som ännu kunde slås: med %1 öppen väntades resten av spelet ge %2 poäng "
+        "mer.")};
+constexpr Text kStraightGivenUpShort{
+    "Review", QT_TRANSLATE_NOOP("Review", "Att stryka %1 gav upp en kategori som ännu kunde slås.")};
+constexpr Text kStraightAtHand{"Review",
+                               QT_TRANSLATE_NOOP("Review", "%1 gav %2 poäng på en gång; %3 kan fyllas senare.")};
+constexpr Text kDumpUsed{
+    "Review",
+    QT_TRANSLATE_NOOP(
+        "Review",
+        "%1 var värd mer sparad till ett sämre kast: med %1 öppen väntades resten av spelet ge %2 poäng mer.")};
+constexpr Text kDumpUsedShort{"Review", QT_TRANSLATE_NOOP("Review", "%1 var värd mer sparad till ett sämre kast.")};
+constexpr Text kDumpAtHand{
+    "Review",
+    QT_TRANSLATE_NOOP(
+        "Review", "%1 var rätt ställe för det här kastet: med %2 öppen väntades resten av spelet ge %3 poäng mer.")};
 // The choice kept the best's category open: that is what it saved for later.
-constexpr QStringView kMoreNow = u"%1 gav %2 poäng mer nu, mer än de %3 poäng det var värt att spara %1.";
-constexpr QStringView kMoreNowOnly = u"%1 gav %2 poäng mer nu.";
-constexpr QStringView kMoreNowAndLater = u"%1 gav %2 poäng mer nu och lämnade %3 poäng mer till resten av spelet.";
-constexpr QStringView kMoreLater = u"%1 gav %2 poäng mindre nu men lämnade %3 poäng mer till resten av spelet.";
-constexpr QStringView kSameNowMoreLater = u"%1 gav lika mycket nu och lämnade %2 poäng mer till resten av spelet.";
+constexpr Text kMoreNow{
+    "Review", QT_TRANSLATE_NOOP("Review", "%1 gav %2 poäng mer nu, mer än de %3 poäng det var värt att spara %1.")};
+constexpr Text kMoreNowOnly{"Review", QT_TRANSLATE_NOOP("Review", "%1 gav %2 poäng mer nu.")};
+constexpr Text kMoreNowAndLater{
+    "Review", QT_TRANSLATE_NOOP("Review", "%1 gav %2 poäng mer nu och lämnade %3 poäng mer till resten av spelet.")};
+constexpr Text kMoreLater{
+    "Review", QT_TRANSLATE_NOOP("Review", "%1 gav %2 poäng mindre nu men lämnade %3 poäng mer till resten av spelet.")};
+constexpr Text kSameNowMoreLater{
+    "Review", QT_TRANSLATE_NOOP("Review", "%1 gav lika mycket nu och lämnade %2 poäng mer till resten av spelet.")};
 // A choice with rolls left; %1 is the best play in words.
-constexpr QStringView kPlayAim = u"%1 gav %2 chans till %3, mot %4 %5.";
-constexpr QStringView kPlayAimOverWrite = u"%1 gav %2 chans till %3; att %4 nu gav %5 poäng.";
-constexpr QStringView kPlaySure = u"Att skriva %1 nu gav %2 poäng säkert; %3 var chansen till %1 bara %4.";
-constexpr QStringView kPlayMostly = u"%1 gav %2 chans till %3 och i snitt %4 poäng mer i slutresultat.";
-constexpr QStringView kPlayOnAverage = u"%1 gav i snitt %2 poäng mer i slutresultat.";
-constexpr QStringView kKeepAndRoll = u"Att hålla %1 och kasta om %2";
-constexpr QStringView kRollAllFive = u"Att kasta om alla fem";
-constexpr QStringView kWriteNow = u"Att skriva %1 nu";
-constexpr QStringView kGiveUpNow = u"Att stryka %1 nu";
-constexpr QStringView kWithYourHold = u"med det %1 höll"; // %1 who
-constexpr QStringView kWhenRolledAll = u"när %1 kastade om alla fem";
-constexpr QStringView kWrite = u"skriva %1";
-constexpr QStringView kGiveUp = u"stryka %1";
-constexpr QStringView kPercent = u"%1\u00a0%";
+constexpr Text kPlayAim{"Review", QT_TRANSLATE_NOOP("Review", "%1 gav %2 chans till %3, mot %4 %5.")};
+constexpr Text kPlayAimOverWrite{"Review",
+                                 QT_TRANSLATE_NOOP("Review", "%1 gav %2 chans till %3; att %4 nu gav %5 poäng.")};
+constexpr Text kPlaySure{
+    "Review", QT_TRANSLATE_NOOP("Review", "Att skriva %1 nu gav %2 poäng säkert; %3 var chansen till %1 bara %4.")};
+constexpr Text kPlayMostly{
+    "Review", QT_TRANSLATE_NOOP("Review", "%1 gav %2 chans till %3 och i snitt %4 poäng mer i slutresultat.")};
+constexpr Text kPlayOnAverage{"Review", QT_TRANSLATE_NOOP("Review", "%1 gav i snitt %2 poäng mer i slutresultat.")};
+constexpr Text kKeepAndRoll{"Review", QT_TRANSLATE_NOOP("Review", "Att hålla %1 och kasta om %2")};
+constexpr Text kRollAllFive{"Review", QT_TRANSLATE_NOOP("Review", "Att kasta om alla fem")};
+constexpr Text kWriteNow{"Review", QT_TRANSLATE_NOOP("Review", "Att skriva %1 nu")};
+constexpr Text kGiveUpNow{"Review", QT_TRANSLATE_NOOP("Review", "Att stryka %1 nu")};
+constexpr Text kWithYourHold{"Review", QT_TRANSLATE_NOOP("Review", "med det %1 höll")}; // %1 who
+constexpr Text kWhenRolledAll{"Review", QT_TRANSLATE_NOOP("Review", "när %1 kastade om alla fem")};
+constexpr Text kWrite{"Review", QT_TRANSLATE_NOOP("Review", "skriva %1")};
+constexpr Text kGiveUp{"Review", QT_TRANSLATE_NOOP("Review", "stryka %1")};
+constexpr Text kPercent{"Review", QT_TRANSLATE_NOOP("Review", "%1\u00a0%")};
 // With more players than this the chart labels only each player's costliest choice.
 constexpr int kChartPlayersFullyLabelled = 2;
 // A difference in expected points smaller than this is not worth a clause.
@@ -103,7 +127,7 @@ int countOf(std::uint8_t kept)
 QString chosenPhrase(const rules::Decision& d, const rules::Verdict& v, QStringView who)
 {
     if (d.kind == rules::Decision::Kind::Category) {
-        const QStringView name = categoryCaption(d.category);
+        const Text name = categoryCaption(d.category);
         return v.chosenPoints > 0 ? kWrote.arg(who, name, QString::number(v.chosenPoints)) : kGaveUp.arg(who, name);
     }
     const int kept = countOf(d.kept);
@@ -121,7 +145,7 @@ QString bestPhrase(const rules::Decision& d, const rules::Verdict& v)
             return kBestRerollAll.toString();
         return kBestHold.arg(keptFaces(d.dice, v.bestKept), kCountWords[GameState::kDice - v.bestKeptCount]);
     }
-    const QStringView name = categoryCaption(v.bestCategory);
+    const Text name = categoryCaption(v.bestCategory);
     return v.bestPoints > 0 ? kBestWrite.arg(name, QString::number(v.bestPoints)) : kBestGiveUp.arg(name);
 }
 
@@ -133,8 +157,8 @@ QString percent(double chance)
 QString writeReason(const rules::Reason& r, QStringView whom)
 {
     using Kind = rules::Reason::Kind;
-    const QStringView chosen = categoryCaption(r.chosen.category);
-    const QStringView best = categoryCaption(r.best.category);
+    const QString chosen = categoryCaption(r.chosen.category).toString();
+    const QString best = categoryCaption(r.best.category).toString();
     const QString threshold = QString::number(rules::kBonusThreshold);
     const double later = r.best.later - r.chosen.later;
     const int now = r.best.points + r.best.bonus - r.chosen.points - r.chosen.bonus;
@@ -213,19 +237,14 @@ QString playReason(const rules::Decision& d, const rules::Verdict& v, QStringVie
 
 } // namespace
 
-QStringView categoryCaption(int category)
+Text categoryCaption(int category)
 {
-    for (const auto& row : arena::kCategoryRows)
-        if (row.index == category)
-            return row.caption;
-    return {};
+    return category >= 1 && category < int(std::size(kCategoryNames)) ? kCategoryNames[category] : Text();
 }
 
 QString pointsDecimal(double value)
 {
-    QLocale swedish(QLocale::Swedish, QLocale::Sweden);
-    swedish.setNumberOptions(QLocale::OmitGroupSeparator);
-    return swedish.toString(value, 'f', 1);
+    return language::locale().toString(value, 'f', 1);
 }
 
 QString lossFigure(double lost)
@@ -245,7 +264,7 @@ QString costlyPhrase(int costly)
 
 QString decisionLine(const rules::Decision& decision, const rules::Verdict& verdict, QStringView computerName)
 {
-    const QStringView who = computerName.isEmpty() ? kYou : computerName;
+    const QString who = computerName.isEmpty() ? kYou.toString() : computerName.toString();
     return kTurn.arg(QString::number(decision.turn()), QString::number(rules::kRollsPerTurn - decision.rollsLeft),
                      chosenPhrase(decision, verdict, who), pointsDecimal(verdict.chosenFinal),
                      bestPhrase(decision, verdict), pointsDecimal(verdict.bestFinal), lossFigure(verdict.lost));
@@ -421,9 +440,9 @@ QString reasonLine(const rules::Decision& decision, const rules::Verdict& verdic
     case rules::Reason::Kind::None:
         return {};
     case rules::Reason::Kind::Play:
-        return playReason(decision, verdict, computerName.isEmpty() ? kYou : computerName);
+        return playReason(decision, verdict, computerName.isEmpty() ? kYou.toString() : computerName.toString());
     default:
-        return writeReason(verdict.reason, computerName.isEmpty() ? kYouObject : computerName);
+        return writeReason(verdict.reason, computerName.isEmpty() ? kYouObject.toString() : computerName.toString());
     }
 }
 
@@ -435,7 +454,7 @@ QString playerSheet(const GameState& state, int player)
     for (const auto& row : arena::kCategoryRows) {
         const std::int16_t points = state.Points[std::size_t(player)][std::size_t(row.index)];
         if (points != GameState::kFree)
-            lines << kSheetRow.arg(row.caption, QString::number(points));
+            lines << kSheetRow.arg(categoryCaption(row.index), QString::number(points));
     }
     lines << kSheetUpper.arg(QString::number(rules::upperSum(state, player)), QString::number(rules::kBonusThreshold))
           << kSheetBonus.arg(QString::number(state.Points[std::size_t(player)][GameState::kBonusRow]))
@@ -453,7 +472,7 @@ ui::SheetContent sheetContent(const GameState& state, const rules::DecisionLog& 
     const bool diceShown = state.NumPlayers > 0 && !over && state.HasRolled && !state.Rolling;
 
     for (const auto& row : arena::kCategoryRows) {
-        content.rows.push_back(row.caption.toString());
+        content.rows.push_back(categoryCaption(row.index).toString());
         content.rowToolTips.push_back(kCategoryExplained[row.index].toString());
     }
     content.rows.insert(content.rows.end(), {kUpperRow.toString(), kBonusRow.toString(), kTotalRow.toString()});

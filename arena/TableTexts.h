@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include "platform/Text.h"
 #include "rules/DecisionLog.h"
 
 namespace ui {
@@ -15,83 +16,124 @@ struct SheetContent;
 // The texts of the score-sheet window "Protokoll" and its game review.
 namespace texts {
 
-inline constexpr QStringView kTableTitle = u"Protokoll";
-inline constexpr QStringView kTableMenuCaption = u"&Protokoll";
+inline constexpr Text kTableTitle{"Sheet", QT_TRANSLATE_NOOP("Sheet", "Protokoll")};
+inline constexpr Text kTableMenuCaption{"Sheet", QT_TRANSLATE_NOOP("Sheet", "&Protokoll")};
 
-inline constexpr QStringView kUpperRow = u"Övre summa";
-inline constexpr QStringView kBonusRow = u"Bonus";
-inline constexpr QStringView kTotalRow = u"Summa";
-inline constexpr QStringView kReviewRow = u"Spelanalys";
+inline constexpr Text kUpperRow{"Sheet", QT_TRANSLATE_NOOP("Sheet", "Övre summa")};
+inline constexpr Text kBonusRow{"Sheet", QT_TRANSLATE_NOOP("Sheet", "Bonus")};
+inline constexpr Text kTotalRow{"Sheet", QT_TRANSLATE_NOOP("Sheet", "Summa")};
+inline constexpr Text kReviewRow{"Sheet", QT_TRANSLATE_NOOP("Sheet", "Spelanalys")};
 inline constexpr QStringView kUpperOf = u"%1/%2";
 
 // One sentence per category, by category number, for the rows of the sheet.
-inline constexpr QStringView kCategoryExplained[] = {
-    u"",
-    u"Ettor ger summan av alla tärningar som visar en etta.",
-    u"Tvåor ger summan av alla tärningar som visar en tvåa.",
-    u"Treor ger summan av alla tärningar som visar en trea.",
-    u"Fyror ger summan av alla tärningar som visar en fyra.",
-    u"Femmor ger summan av alla tärningar som visar en femma.",
-    u"Sexor ger summan av alla tärningar som visar en sexa.",
-    u"Par är två tärningar med samma värde och ger deras summa, det högsta paret räknas.",
-    u"Två par är två par med olika värden och ger summan av de fyra tärningarna.",
-    u"Triss är tre tärningar med samma värde och ger summan av de tre.",
-    u"Fyrtal är fyra tärningar med samma värde och ger summan av de fyra.",
-    u"Lillan är 1, 2, 3, 4 och 5 och ger alltid 15 poäng.",
-    u"Storan är 2, 3, 4, 5 och 6 och ger alltid 20 poäng.",
-    u"Kåk är tre lika och två lika av ett annat värde och ger summan av alla fem tärningarna.",
-    u"Kolvo är fem tärningar med samma värde och ger alltid 50 poäng.",
-    u"Chans tar vilka tärningar som helst och ger summan av alla fem.",
-};
-inline constexpr QStringView kUpperExplained = u"Summan av Ettor till Sexor; når den 63 får Du en bonus på 50 poäng.";
-inline constexpr QStringView kBonusExplained = u"50 poäng när Ettor till Sexor tillsammans ger minst 63.";
-inline constexpr QStringView kTotalExplained = u"Alla poäng på protokollet, bonusen medräknad.";
-inline constexpr QStringView kReviewExplained
-    = u"Hur många poäng spelarens val kostade mot det bästa spelet, räknat i förväntat slutresultat.";
+inline constexpr Text kCategoryExplained[] = {
+    {},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Ettor ger summan av alla tärningar som visar en etta.")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Tvåor ger summan av alla tärningar som visar en tvåa.")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Treor ger summan av alla tärningar som visar en trea.")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Fyror ger summan av alla tärningar som visar en fyra.")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Femmor ger summan av alla tärningar som visar en femma.")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Sexor ger summan av alla tärningar som visar en sexa.")},
+    {"Sheet",
+     QT_TRANSLATE_NOOP("Sheet", "Par är två tärningar med samma värde och ger deras summa, det högsta paret räknas.")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Två par är två par med olika värden och ger summan av de fyra tärningarna.")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Triss är tre tärningar med samma värde och ger summan av de tre.")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Fyrtal är fyra tärningar med samma värde och ger summan av de fyra.")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Lillan är 1, 2, 3, 4 och 5 och ger alltid 15 poäng.")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Storan är 2, 3, 4, 5 och 6 och ger alltid 20 poäng.")},
+    {"Sheet",
+     QT_TRANSLATE_NOOP("Sheet",
+                       "Kåk är tre lika och två lika av ett annat värde och ger summan av alla fem tärningarna.")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Kolvo är fem tärningar med samma värde och ger alltid 50 poäng.")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Chans tar vilka tärningar som helst och ger summan av alla fem.")}};
+inline constexpr Text kUpperExplained{
+    "Sheet", QT_TRANSLATE_NOOP("Sheet", "Summan av Ettor till Sexor; når den 63 får Du en bonus på 50 poäng.")};
+inline constexpr Text kBonusExplained{
+    "Sheet", QT_TRANSLATE_NOOP("Sheet", "50 poäng när Ettor till Sexor tillsammans ger minst 63.")};
+inline constexpr Text kTotalExplained{"Sheet",
+                                      QT_TRANSLATE_NOOP("Sheet", "Alla poäng på protokollet, bonusen medräknad.")};
+inline constexpr Text kReviewExplained{
+    "Sheet",
+    QT_TRANSLATE_NOOP("Sheet",
+                      "Hur många poäng spelarens val kostade mot det bästa spelet, räknat i förväntat slutresultat.")};
 
-inline constexpr QStringView kPossible = u"möjligt med tärningarna på bordet";
-inline constexpr QStringView kGivenUp = u"struken";
-inline constexpr QStringView kJustWritten = u"nyss skriven";
-inline constexpr QStringView kInTurn = u"i tur";
-inline constexpr QStringView kWinnerMark = u"vinnare";
+inline constexpr Text kPossible{"Sheet", QT_TRANSLATE_NOOP("Sheet", "möjligt med tärningarna på bordet")};
+inline constexpr Text kGivenUp{"Sheet", QT_TRANSLATE_NOOP("Sheet", "struken")};
+inline constexpr Text kJustWritten{"Sheet", QT_TRANSLATE_NOOP("Sheet", "nyss skriven")};
+inline constexpr Text kInTurn{"Sheet", QT_TRANSLATE_NOOP("Sheet", "i tur")};
+inline constexpr Text kWinnerMark{"Sheet", QT_TRANSLATE_NOOP("Sheet", "vinnare")};
 
-inline constexpr QStringView kNoGameYet = u"Inget spel ännu. Välj antalet spelare i menyn Nytt spel.";
-inline constexpr QStringView kNowRolling = u"Nu kastar: %1";
-inline constexpr QStringView kGameWon = u"Spelet är slut. Vinnare: %1 med %2 poäng.";
+inline constexpr Text kNoGameYet{
+    "Sheet", QT_TRANSLATE_NOOP("Sheet", "Inget spel ännu. Välj antalet spelare i menyn Nytt spel.")};
+inline constexpr Text kNowRolling{"Sheet", QT_TRANSLATE_NOOP("Sheet", "Nu kastar: %1")};
+inline constexpr Text kGameWon{"Sheet", QT_TRANSLATE_NOOP("Sheet", "Spelet är slut. Vinnare: %1 med %2 poäng.")};
 
-inline constexpr QStringView kReviewHeading = u"Spelanalys";
-inline constexpr QStringView kReviewWorking
-    = u"Spelanalysen räknas fram, det tar några sekunder första gången. Den visas här när den är klar.";
-inline constexpr QStringView kReviewNotYet = u"Spelanalysen visas när en spelare har spelat klart en tur.";
-inline constexpr QStringView kReviewNoTurn = u"%1: ingen tur spelad ännu.";
-inline constexpr QStringView kReviewPlayer = u"%1: %2 poäng förlorade mot bästa spel, %3.";
-inline constexpr QStringView kReviewPlayerDone = u"%1: %2 poäng förlorade mot bästa spel under spelet, %3.";
-inline constexpr QStringView kReviewCostlyNone = u"inget val kostade mer än 1 poäng";
-inline constexpr QStringView kReviewCostlyOne = u"ett val kostade mer än 1 poäng";
-inline constexpr QStringView kReviewCostlyMany = u"%1 val kostade mer än 1 poäng";
-inline constexpr QStringView kReviewCell = u"%1 poäng förlorade mot bästa spel, %2";
-inline constexpr QStringView kLessonsHeading = u"Det som kostade mest:";
-inline constexpr QStringView kRestHeading = u"Övriga val som kostade mer än 1 poäng, i den ordning de gjordes:";
-inline constexpr QStringView kSpokenLesson = u"%1, lärdom %2 av %3: %4";
+inline constexpr Text kReviewHeading{"Sheet", QT_TRANSLATE_NOOP("Sheet", "Spelanalys")};
+inline constexpr Text kReviewWorking{
+    "Sheet",
+    QT_TRANSLATE_NOOP(
+        "Sheet", "Spelanalysen räknas fram, det tar några sekunder första gången. Den visas här när den är klar.")};
+inline constexpr Text kReviewNotYet{
+    "Sheet", QT_TRANSLATE_NOOP("Sheet", "Spelanalysen visas när en spelare har spelat klart en tur.")};
+inline constexpr Text kReviewNoTurn{"Sheet", QT_TRANSLATE_NOOP("Sheet", "%1: ingen tur spelad ännu.")};
+inline constexpr Text kReviewPlayer{"Sheet", QT_TRANSLATE_NOOP("Sheet", "%1: %2 poäng förlorade mot bästa spel, %3.")};
+inline constexpr Text kReviewPlayerDone{
+    "Sheet", QT_TRANSLATE_NOOP("Sheet", "%1: %2 poäng förlorade mot bästa spel under spelet, %3.")};
+inline constexpr Text kReviewCostlyNone{"Sheet", QT_TRANSLATE_NOOP("Sheet", "inget val kostade mer än 1 poäng")};
+inline constexpr Text kReviewCostlyOne{"Sheet", QT_TRANSLATE_NOOP("Sheet", "ett val kostade mer än 1 poäng")};
+inline constexpr Text kReviewCostlyMany{"Sheet", QT_TRANSLATE_NOOP("Sheet", "%1 val kostade mer än 1 poäng")};
+inline constexpr Text kReviewCell{"Sheet", QT_TRANSLATE_NOOP("Sheet", "%1 poäng förlorade mot bästa spel, %2")};
+inline constexpr Text kLessonsHeading{"Sheet", QT_TRANSLATE_NOOP("Sheet", "Det som kostade mest:")};
+inline constexpr Text kRestHeading{
+    "Sheet", QT_TRANSLATE_NOOP("Sheet", "Övriga val som kostade mer än 1 poäng, i den ordning de gjordes:")};
+inline constexpr Text kSpokenLesson{"Sheet", QT_TRANSLATE_NOOP("Sheet", "%1, lärdom %2 av %3: %4")};
 
-inline constexpr QStringView kChartName = u"Väntat slutresultat tur för tur";
-inline constexpr QStringView kChartXTitle = u"Tur";
-inline constexpr QStringView kChartYTitle = u"Väntat slutresultat";
-inline constexpr QStringView kChartReference = u"Perfekt spel %1";
-inline constexpr QStringView kChartIntro
-    = u"Varje spelares väntade slutresultat efter varje tur, med perfekt spel därifrån. Perfekt spel från början "
-      u"väntar %1 poäng.";
-inline constexpr QStringView kChartPlayer = u"%1: %2 %3, lägst %4 %5, senast %6 %7.";
-inline constexpr QStringView kChartLosses = u"Största förluster: %1.";
-inline constexpr QStringView kChartLoss = u"tur %1 (%2)";
-inline constexpr QStringView kBeforeFirstTurn = u"före första turen";
-inline constexpr QStringView kAfterTurn = u"efter tur %1";
+inline constexpr Text kChartName{"Sheet", QT_TRANSLATE_NOOP("Sheet", "Väntat slutresultat tur för tur")};
+inline constexpr Text kChartXTitle{"Sheet", QT_TRANSLATE_NOOP("Sheet", "Tur")};
+inline constexpr Text kChartYTitle{"Sheet", QT_TRANSLATE_NOOP("Sheet", "Väntat slutresultat")};
+inline constexpr Text kChartReference{"Sheet", QT_TRANSLATE_NOOP("Sheet", "Perfekt spel %1")};
+inline constexpr Text kChartIntro{
+    "Sheet",
+    QT_TRANSLATE_NOOP(
+        "Sheet",
+        "Varje spelares väntade slutresultat efter varje tur, med perfekt spel därifrån. Perfekt spel från början "
+        "väntar %1 poäng.")};
+inline constexpr Text kChartPlayer{"Sheet", QT_TRANSLATE_NOOP("Sheet", "%1: %2 %3, lägst %4 %5, senast %6 %7.")};
+inline constexpr Text kChartLosses{"Sheet", QT_TRANSLATE_NOOP("Sheet", "Största förluster: %1.")};
+inline constexpr Text kChartLoss{"Sheet", QT_TRANSLATE_NOOP("Sheet", "tur %1 (%2)")};
+inline constexpr Text kBeforeFirstTurn{"Sheet", QT_TRANSLATE_NOOP("Sheet", "före första turen")};
+inline constexpr Text kAfterTurn{"Sheet", QT_TRANSLATE_NOOP("Sheet", "efter tur %1")};
 
 // How many dice, in words: "ingen", "en", … "fem".
-inline constexpr QStringView kCountWords[] = {u"ingen", u"en", u"två", u"tre", u"fyra", u"fem"};
-// A category's caption as its box shows it, by category number 1..15.
-QStringView categoryCaption(int category);
-// A number of points as the review shows it: one decimal, a decimal comma.
+inline constexpr Text kCountWords[]
+    = {{"Sheet", QT_TRANSLATE_NOOP("Sheet", "ingen")}, {"Sheet", QT_TRANSLATE_NOOP("Sheet", "en")},
+       {"Sheet", QT_TRANSLATE_NOOP("Sheet", "två")},   {"Sheet", QT_TRANSLATE_NOOP("Sheet", "tre")},
+       {"Sheet", QT_TRANSLATE_NOOP("Sheet", "fyra")},  {"Sheet", QT_TRANSLATE_NOOP("Sheet", "fem")}};
+// The categories by number, as the sheet, the review, the coach and the spoken game name
+// them: in Swedish as their boxes show them. A box has room for a short name only; another
+// language may name them in full here.
+inline constexpr Text kCategoryNames[] = {
+    {},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Ettor")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Tvåor")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Treor")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Fyror")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Femmor")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Sexor")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Par")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Två par")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Triss")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Fyrtal")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Lillan")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Storan")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Kåk")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Kolvo")},
+    {"Sheet", QT_TRANSLATE_NOOP("Sheet", "Chans")},
+};
+// A category's name, by category number 1..15.
+Text categoryCaption(int category);
+// A number of points as the review shows it: one decimal, the decimal sign of the language
+// shown (a comma in Swedish).
 QString pointsDecimal(double value);
 // "−4,2" for a loss, "0,0" for none.
 QString lossFigure(double lost);

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -51,8 +52,10 @@ QString read(const QSettings& settings, QStringView section, QStringView key, QS
 QString failureReason(const QString& file)
 {
     if (QFileInfo(file).isDir())
-        return QStringLiteral("I stället för filen %1 finns en mapp.").arg(QDir::toNativeSeparators(file));
-    return QStringLiteral("Filen %1 går inte att skriva till.").arg(QDir::toNativeSeparators(file));
+        return QCoreApplication::translate("SettingsStore", "I stället för filen %1 finns en mapp.")
+            .arg(QDir::toNativeSeparators(file));
+    return QCoreApplication::translate("SettingsStore", "Filen %1 går inte att skriva till.")
+        .arg(QDir::toNativeSeparators(file));
 }
 
 // QLockFile takes a lock file that names no owner for a live one until it is half a minute
@@ -170,9 +173,12 @@ SettingsStore::SaveResult QtSettingsStore::setValuesIf(QStringView application, 
     QLockFile lock(lockFile);
     if (!lockStore(lock, lockFile)) {
         if (lock.error() == QLockFile::LockFailedError)
-            return {Outcome::Failed, QStringLiteral("Ett annat Kolvo sparade samtidigt och blev inte klart.")};
+            return {
+                Outcome::Failed,
+                QCoreApplication::translate("SettingsStore", "Ett annat Kolvo sparade samtidigt och blev inte klart.")};
         return {Outcome::Failed,
-                QStringLiteral("Mappen %1 går inte att skriva i.").arg(QDir::toNativeSeparators(directory))};
+                QCoreApplication::translate("SettingsStore", "Mappen %1 går inte att skriva i.")
+                    .arg(QDir::toNativeSeparators(directory))};
     }
     // A store the user linked elsewhere is replaced where it lies.
     const QString file = QFileInfo::exists(name) ? QFileInfo(name).canonicalFilePath() : name;

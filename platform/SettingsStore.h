@@ -15,7 +15,7 @@ public:
     struct SaveResult {
         enum class Outcome { Written, Kept, Failed };
         Outcome outcome = Outcome::Failed;
-        QString reason; // with Failed: why, in plain Swedish words
+        QString reason; // with Failed: why, in plain words of the language shown
     };
 
     virtual ~SettingsStore() = default;

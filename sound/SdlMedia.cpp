@@ -109,8 +109,9 @@ private:
 
 QString MediaFailure::text() const
 {
-    const QString heading = kind == Kind::File ? QStringLiteral("Ljudfilen kunde inte spelas upp:")
-                                               : QStringLiteral("Mediekommandot kunde inte utföras:");
+    const QString heading = kind == Kind::File
+        ? QCoreApplication::translate("Sound", "Ljudfilen kunde inte spelas upp:")
+        : QCoreApplication::translate("Sound", "Mediekommandot kunde inte utföras:");
     return heading + u'\n' + subject + QStringLiteral("\n\n") + reason;
 }
 
@@ -234,7 +235,7 @@ struct SdlMedia::Worker {
                 else
                     playTune(job->path);
             } else {
-                fail(job->path, QStringLiteral("Ljudutgången kunde inte öppnas."));
+                fail(job->path, QCoreApplication::translate("Sound", "Ljudutgången kunde inte öppnas."));
             }
             countDevices();
             {
@@ -317,19 +318,19 @@ struct SdlMedia::Worker {
         struct stat info {};
         if (::stat(path.constData(), &info) != 0) {
             fail(path,
-                 errno == ENOENT || errno == ENOTDIR ? QStringLiteral("Filen finns inte.")
-                                                     : QStringLiteral("Filen kan inte läsas."));
+                 errno == ENOENT || errno == ENOTDIR ? QCoreApplication::translate("Sound", "Filen finns inte.")
+                                                     : QCoreApplication::translate("Sound", "Filen kan inte läsas."));
             return std::nullopt;
         }
         if (!S_ISREG(info.st_mode)) {
-            fail(path, QStringLiteral("Det är ingen vanlig fil."));
+            fail(path, QCoreApplication::translate("Sound", "Det är ingen vanlig fil."));
             return std::nullopt;
         }
         FILE* file = std::fopen(path.constData(), "rb");
         if (!file) {
             fail(path,
-                 errno == EACCES ? QStringLiteral("Behörighet saknas för att läsa filen.")
-                                 : QStringLiteral("Filen kan inte läsas."));
+                 errno == EACCES ? QCoreApplication::translate("Sound", "Behörighet saknas för att läsa filen.")
+                                 : QCoreApplication::translate("Sound", "Filen kan inte läsas."));
             return std::nullopt;
         }
         QByteArray data;
@@ -340,7 +341,7 @@ struct SdlMedia::Worker {
         const bool failed = std::ferror(file);
         std::fclose(file);
         if (failed) {
-            fail(path, QStringLiteral("Filen kan inte läsas."));
+            fail(path, QCoreApplication::translate("Sound", "Filen kan inte läsas."));
             return std::nullopt;
         }
         return data;
@@ -363,7 +364,7 @@ struct SdlMedia::Worker {
                 lib->SDL_RWclose(stream);
             }
             if (!chunk) {
-                fail(path, QStringLiteral("Filen är ingen WAV-ljudfil som kan spelas upp."));
+                fail(path, QCoreApplication::translate("Sound", "Filen är ingen WAV-ljudfil som kan spelas upp."));
                 return;
             }
             waves.emplace(key, chunk);
@@ -377,7 +378,7 @@ struct SdlMedia::Worker {
             }
         }
         if (channel < 0)
-            fail(path, QStringLiteral("Ljudet kunde inte startas."));
+            fail(path, QCoreApplication::translate("Sound", "Ljudet kunde inte startas."));
     }
 
     void playTune(const QByteArray& path)
@@ -388,7 +389,7 @@ struct SdlMedia::Worker {
         if (!midi)
             return;
         if (!midiReady) {
-            fail(path, QStringLiteral("MIDI kan inte spelas upp: FluidSynth saknas."));
+            fail(path, QCoreApplication::translate("Sound", "MIDI kan inte spelas upp: FluidSynth saknas."));
             return;
         }
         if (const QString problem = soundFontProblem(); !problem.isEmpty()) {
@@ -416,13 +417,13 @@ struct SdlMedia::Worker {
             // synthesizer can fail.
             fail(path,
                  midi->size() >= 12 && midi->startsWith("MThd")
-                     ? QStringLiteral("MIDI kan inte spelas upp: FluidSynth kunde inte startas.")
-                     : QStringLiteral("Filen är ingen MIDI-fil som kan spelas upp."));
+                     ? QCoreApplication::translate("Sound", "MIDI kan inte spelas upp: FluidSynth kunde inte startas.")
+                     : QCoreApplication::translate("Sound", "Filen är ingen MIDI-fil som kan spelas upp."));
             return;
         }
         if (lib->Mix_PlayMusic(tune, 0) != 0) {
             freeTune();
-            fail(path, QStringLiteral("Låten kunde inte startas."));
+            fail(path, QCoreApplication::translate("Sound", "Låten kunde inte startas."));
         }
     }
 
@@ -433,12 +434,12 @@ struct SdlMedia::Worker {
     {
         FILE* file = std::fopen(soundFont.c_str(), "rb");
         if (!file)
-            return QStringLiteral("Ljudbanken för MIDI saknas: ");
+            return QCoreApplication::translate("Sound", "Ljudbanken för MIDI saknas: ");
         char header[12] = {};
         const bool read = std::fread(header, 1, sizeof header, file) == sizeof header;
         std::fclose(file);
         if (!read || std::memcmp(header, "RIFF", 4) != 0 || std::memcmp(header + 8, "sfbk", 4) != 0)
-            return QStringLiteral("Ljudbanken för MIDI kan inte läsas: ");
+            return QCoreApplication::translate("Sound", "Ljudbanken för MIDI kan inte läsas: ");
         return {};
     }
 
@@ -615,17 +616,17 @@ bool SdlMedia::mciExecute(const QByteArray& command)
         return true;
     }
     if (verb.toLower() != "play")
-        return refuse(MediaFailure::Kind::Command, command, QStringLiteral("Okänt kommando."));
+        return refuse(MediaFailure::Kind::Command, command, QCoreApplication::translate("Sound", "Okänt kommando."));
     const QByteArray path = blank < 0 ? QByteArray() : command.mid(blank + 1);
     if (path.isEmpty())
-        return refuse(MediaFailure::Kind::Command, command, QStringLiteral("Filnamnet saknas."));
+        return refuse(MediaFailure::Kind::Command, command, QCoreApplication::translate("Sound", "Filnamnet saknas."));
 
     Worker::Job job{Worker::JobKind::Wave, path};
     if (endsWithNoCase(path, ".mid"))
         job.kind = Worker::JobKind::Tune;
     else if (!endsWithNoCase(path, ".wav"))
         return refuse(MediaFailure::Kind::File, path,
-                      QStringLiteral("Filtypen kan inte spelas upp (bara .wav och .mid)."));
+                      QCoreApplication::translate("Sound", "Filtypen kan inte spelas upp (bara .wav och .mid)."));
     startWorker();
     worker_->post(std::move(job));
     return true;

@@ -157,6 +157,7 @@ private slots:
     void windowIcons_data();
     void windowIcons();
     void blankDieHasNoPips();
+    void titleHasTwelveRuleLinesThatFit_data();
     void titleHasTwelveRuleLinesThatFit();
     void programIconIsColourfulDice_data();
     void programIconIsColourfulDice();
@@ -175,7 +176,8 @@ void ArtTest::picturesInTheResources_data()
     const std::pair<const char*, QSize> pictures[] = {
         {":/images/faces.png", QSize(192, 192)},    {":/images/title.png", QSize(512, 216)},
         {":/images/forward.png", QSize(73, 20)},    {":/images/icon-kolvo.png", QSize(32, 32)},
-        {":/images/icon-arena.png", QSize(32, 32)},
+        {":/images/icon-arena.png", QSize(32, 32)}, {":/images/title_en.png", QSize(512, 216)},
+        {":/images/forward_en.png", QSize(73, 20)},
     };
     for (const auto& [path, size] : pictures)
         for (int s : {1, 2, 3})
@@ -306,9 +308,17 @@ void ArtTest::blankDieHasNoPips()
     }
 }
 
+void ArtTest::titleHasTwelveRuleLinesThatFit_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("Swedish") << QStringLiteral(":/images/title.png");
+    QTest::newRow("English") << QStringLiteral(":/images/title_en.png");
+}
+
 void ArtTest::titleHasTwelveRuleLinesThatFit()
 {
-    const QImage title = QImage(QStringLiteral(":/images/title.png")).convertToFormat(QImage::Format_RGB32);
+    QFETCH(QString, path);
+    const QImage title = QImage(path).convertToFormat(QImage::Format_RGB32);
     auto dark = [&](int x, int y) { return qGray(title.pixel(x, y)) < 180; };
     // Text rows right of the divider: twelve separate bands.
     int bands = 0;
@@ -427,8 +437,9 @@ void ArtTest::heldDieStandsOut()
 void ArtTest::finerPicturesAreTheSameDrawing_data()
 {
     QTest::addColumn<QString>("path");
-    for (const char* path : {":/images/faces.png", ":/images/title.png", ":/images/forward.png",
-                             ":/images/icon-kolvo.png", ":/images/icon-arena.png"})
+    for (const char* path :
+         {":/images/faces.png", ":/images/title.png", ":/images/forward.png", ":/images/icon-kolvo.png",
+          ":/images/icon-arena.png", ":/images/title_en.png", ":/images/forward_en.png"})
         QTest::newRow(path) << QString::fromLatin1(path);
 }
 

@@ -48,6 +48,12 @@ add_test(NAME e2e_placement
   COMMAND /usr/bin/python3 ${KOLVO_E2E_DIR}/play_games.py $<TARGET_FILE:kolvo>
           --placement --shots ${KOLVO_E2E_SHOTS}/placement)
 set_tests_properties(e2e_placement PROPERTIES LABELS e2e TIMEOUT 300 SKIP_RETURN_CODE 77 COST 50)
+# A game of two and one against the computer in English, every window read over AT-SPI, then
+# Swedish chosen in the middle of the second: the design's texts, the game as it was.
+add_test(NAME e2e_language
+  COMMAND /usr/bin/python3 ${KOLVO_E2E_DIR}/language_game.py $<TARGET_FILE:kolvo>
+          --shots ${KOLVO_E2E_SHOTS}/language)
+set_tests_properties(e2e_language PROPERTIES LABELS e2e TIMEOUT 300 SKIP_RETURN_CODE 77 COST 100)
 set_tests_properties(e2e_looks PROPERTIES COST 50)
 set_tests_properties(e2e_screen_reader e2e_looks PROPERTIES
   LABELS e2e

@@ -39,8 +39,8 @@ void IntroTest::designTableMatchesTheDesign()
     // Twips of the design, 15 per pixel.
     QCOMPARE(intro::kOrder, QRect(120 / 15, 2400 / 15, 1095 / 15, 495 / 15));
     QCOMPARE(QSize(intro::kClientWidth, intro::kClientHeight), QSize(7680 / 15, 3255 / 15));
-    QCOMPARE(intro::kCaption, u"    Kolvo Introduktion");
-    QCOMPARE(intro::kOrderCaption, u"Till inmatningar");
+    QCOMPARE(intro::kCaption.toString(), u"    Kolvo Introduktion");
+    QCOMPARE(intro::kOrderCaption.toString(), u"Till inmatningar");
 }
 
 void IntroTest::windowIsBuiltFromTheTable()

@@ -33,7 +33,7 @@ foreach(name
     sound_playsound_test sound_sdlmedia_test
     intro_test rul_test app_test
     arena_layout_test rolling_test keyboard_test game_flow_test endgame_test game_table_test
-    sheet_content_test)
+    sheet_content_test language_test)
   kolvo_qtest(${name})
 endforeach()
 

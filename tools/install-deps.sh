@@ -13,6 +13,8 @@ set -euo pipefail
 PLAY=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n
+  # the translations' catalogues (lupdate, lrelease and their CMake functions)
+  qt6-l10n-tools qt6-tools-dev
   libsdl2-dev libsdl2-mixer-dev libfluidsynth3 timgm6mb-soundfont
   # the faces the windows fall back on, in the design's order
   fonts-liberation2 fonts-dejavu-core

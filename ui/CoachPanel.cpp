@@ -26,7 +26,6 @@ CoachPanel::CoachPanel(const QString& title, const QString& moveHeader, const QS
     : QWidget(owner, Qt::Tool | Qt::WindowDoesNotAcceptFocus)
 {
     setObjectName(QStringLiteral("CoachPanel"));
-    setWindowTitle(title);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
 
@@ -42,14 +41,12 @@ CoachPanel::CoachPanel(const QString& title, const QString& moveHeader, const QS
     auto* grid = new QGridLayout(table_);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(16);
-    QLabel* moveHead = plainLabel(table_);
-    QLabel* valueHead = plainLabel(table_, Qt::AlignRight | Qt::AlignVCenter);
-    moveHead->setText(moveHeader);
-    valueHead->setText(valueHeader);
-    moveHead->setFont(bold);
-    valueHead->setFont(bold);
-    grid->addWidget(moveHead, 0, 0);
-    grid->addWidget(valueHead, 0, 1);
+    moveHead_ = plainLabel(table_);
+    valueHead_ = plainLabel(table_, Qt::AlignRight | Qt::AlignVCenter);
+    moveHead_->setFont(bold);
+    valueHead_->setFont(bold);
+    grid->addWidget(moveHead_, 0, 0);
+    grid->addWidget(valueHead_, 0, 1);
     for (int r = 0; r < kRows; ++r) {
         moves_[r] = plainLabel(table_);
         moves_[r]->setObjectName(QStringLiteral("coachMove%1").arg(r + 1));
@@ -60,21 +57,29 @@ CoachPanel::CoachPanel(const QString& title, const QString& moveHeader, const QS
         grid->addWidget(moves_[r], r + 1, 0);
         grid->addWidget(values_[r], r + 1, 1);
     }
-    // As wide as the widest advice from the start: the panel keeps its size and place
-    // while the advice changes.
-    const QFontMetrics metrics(font());
-    const int width = metrics.horizontalAdvance(widestMove) + grid->horizontalSpacing()
-        + QFontMetrics(bold).horizontalAdvance(valueHeader) + 4;
-    table_->setMinimumWidth(width);
-
     note_ = plainLabel(this);
     note_->setObjectName(QStringLiteral("coachNote"));
     note_->setWordWrap(true);
-    note_->setFixedWidth(width);
     pages_ = new QStackedWidget(this); // as large as the larger of table and note
     pages_->addWidget(table_);
     pages_->addWidget(note_);
     layout->addWidget(pages_);
+    setHeaders(title, moveHeader, valueHeader, widestMove);
+}
+
+void CoachPanel::setHeaders(const QString& title, const QString& moveHeader, const QString& valueHeader,
+                            const QString& widestMove)
+{
+    setWindowTitle(title);
+    moveHead_->setText(moveHeader);
+    valueHead_->setText(valueHeader);
+    // As wide as the widest advice from the start: the panel keeps its size and place
+    // while the advice changes.
+    const auto* grid = static_cast<QGridLayout*>(table_->layout());
+    const int width = QFontMetrics(font()).horizontalAdvance(widestMove) + grid->horizontalSpacing()
+        + QFontMetrics(valueHead_->font()).horizontalAdvance(valueHeader) + 4;
+    table_->setMinimumWidth(width);
+    note_->setFixedWidth(width);
 }
 
 void CoachPanel::showAdvice(const QString& heading, const QString& note, const QList<Row>& rows)

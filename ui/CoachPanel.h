@@ -26,6 +26,10 @@ public:
     CoachPanel(const QString& title, const QString& moveHeader, const QString& valueHeader, const QString& widestMove,
                QWidget* owner);
 
+    // The title, the table's headers and the widest move, worded anew (another language).
+    void setHeaders(const QString& title, const QString& moveHeader, const QString& valueHeader,
+                    const QString& widestMove);
+
     // Rows beyond kRows are not shown; with no rows the note is shown instead.
     void showAdvice(const QString& heading, const QString& note, const QList<Row>& rows);
     // The advice as one text, lines joined by line feeds: what a screen reader is told.
@@ -36,6 +40,8 @@ private:
     QStackedWidget* pages_ = nullptr;
     QWidget* table_ = nullptr;
     QLabel* note_ = nullptr;
+    QLabel* moveHead_ = nullptr;
+    QLabel* valueHead_ = nullptr;
     std::array<QLabel*, kRows> moves_{};
     std::array<QLabel*, kRows> values_{};
     QString advice_;

@@ -12,15 +12,15 @@ namespace {
 
 constexpr int kWidthInCharacters = 72;
 constexpr int kHeightInLines = 30;
-constexpr int kLeastLines = 10; // beside the game it may be shortened: the text scrolls
+constexpr int kHelpLeastLines = 10; // beside the game it may be shortened: the text scrolls
 
 // The text as large as kWidthInCharacters by kHeightInLines asks, and no smaller than
-// kLeastLines of that width.
+// kHelpLeastLines of that width.
 class HelpText : public QTextBrowser {
 public:
     explicit HelpText(QWidget* parent) : QTextBrowser(parent)
     {
-        setMinimumSize(widthInPixels(), fontMetrics().lineSpacing() * kLeastLines);
+        setMinimumSize(widthInPixels(), fontMetrics().lineSpacing() * kHelpLeastLines);
     }
     QSize sizeHint() const override { return {widthInPixels(), fontMetrics().lineSpacing() * kHeightInLines}; }
 
@@ -62,19 +62,24 @@ QString html(std::span<const HelpRow> rows)
 HelpWindow::HelpWindow(const QString& title, std::span<const HelpRow> rows, QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(title);
     setModal(false);
     view_ = new HelpText(this);
     view_->setObjectName(QStringLiteral("helpText"));
-    view_->setAccessibleName(title);
     view_->setOpenLinks(false);
-    view_->setHtml(html(rows));
+    setContent(title, rows);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_);
     layout->addWidget(buttons);
     view_->setFocus();
+}
+
+void HelpWindow::setContent(const QString& title, std::span<const HelpRow> rows)
+{
+    setWindowTitle(title);
+    view_->setAccessibleName(title);
+    view_->setHtml(html(rows));
 }
 
 QString HelpWindow::text() const

@@ -24,6 +24,9 @@ class HelpWindow : public QDialog {
 public:
     HelpWindow(const QString& title, std::span<const HelpRow> rows, QWidget* owner);
 
+    // The title and rows, worded anew (another language).
+    void setContent(const QString& title, std::span<const HelpRow> rows);
+
     // The text as it reads, line by line.
     QString text() const;
 

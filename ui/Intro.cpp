@@ -19,17 +19,34 @@ Intro::Intro(const Services& services, QWidget* parent) : QWidget(parent), servi
                          intro::kClientHeight);
     loadPicture();
 
-    Order = new QPushButton(intro::kOrderCaption.toString(), this);
+    Order = new QPushButton(this);
     Order->setObjectName(intro::kOrderName.toString());
     Order->setGeometry(intro::kOrder);
     Order->setAutoDefault(true); // Enter presses the focused button, as Space does
-    Order->setAccessibleDescription(intro::kOrderDescription.toString());
-    fitOrderCaption();
+    showTexts();
     connect(Order, &QPushButton::clicked, this, &Intro::Order_Click);
     Order->setFocus();
     ui::installFocusRing(*this);
     // A held Enter presses one button, not the next window's too.
     new ui::KeyGuard(*this, {Qt::Key_Return, Qt::Key_Enter});
+}
+
+void Intro::showTexts()
+{
+    setWindowTitle(intro::kCaption.toString());
+    Order->setText(intro::kOrderCaption.toString());
+    Order->setAccessibleDescription(intro::kOrderDescription.toString());
+    fitOrderCaption();
+}
+
+void Intro::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    showTexts();
+    picture_ = QImage(); // its words are the language's too
+    update();
 }
 
 void Intro::loadPicture()

@@ -26,8 +26,11 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Another language: the texts worded anew.
+    void changeEvent(QEvent* event) override;
 
 private:
+    void showTexts();
     void fitOrderCaption();
     // The title picture drawn for the window's screen, loaded again when that changes.
     void loadPicture();

@@ -32,11 +32,10 @@ void KolvoRul::buildControls()
         w->setGeometry(r);
     };
 
-    TärningsInfo = new QLabel(rul::kInfoCaption.toString(), this);
+    TärningsInfo = new QLabel(this);
     place(TärningsInfo, rul::kInfoName, rul::kInfo);
     TärningsInfo->setTextFormat(Qt::PlainText);
     TärningsInfo->setAlignment(Qt::AlignCenter);
-    TärningsInfo->adjustSize(); // keeps the top-left corner
 
     using Handler = void (KolvoRul::*)();
     constexpr Handler kHandlers[rul::kStyles] = {
@@ -48,8 +47,6 @@ void KolvoRul::buildControls()
         DiceStyle[i] = new QPushButton(d.caption.toString(), this);
         place(DiceStyle[i], d.name, d.rect);
         DiceStyle[i]->setAutoDefault(true); // Enter presses the focused button, as Space does
-        DiceStyle[i]->setAccessibleName(rul::kStyleButtonName.toString().arg(i + 1));
-        DiceStyle[i]->setAccessibleDescription(rul::kStyleButtonDescription.toString().arg(i + 1));
         connect(DiceStyle[i], &QPushButton::clicked, this, kHandlers[i]);
     }
 
@@ -74,10 +71,6 @@ void KolvoRul::buildControls()
     place(Forward, rul::kForwardName, rul::kForward);
     Forward->setBorder(true);
     Forward->setAutoSize(true);
-    Forward->setPicture(ui::loadPicture(rul::kForwardPicture, scale));
-    Forward->setToolTip(rul::kForwardToolTip.toString());
-    Forward->setAccessibleName(rul::kForwardAccessibleName.toString());
-    Forward->setAccessibleDescription(rul::kForwardDescription.toString());
     Forward->setCursor(Qt::PointingHandCursor);
     Forward->setFocusPolicy(Qt::StrongFocus);
     Forward->hide();
@@ -90,6 +83,30 @@ void KolvoRul::buildControls()
         Pico[k]->setImageScale(scale);
         Pico[k]->setBoxGeometry(rul::kPico[k]);
     }
+    showTexts();
+}
+
+void KolvoRul::showTexts()
+{
+    setWindowTitle(rul::kCaption.toString());
+    TärningsInfo->setText(rul::kInfoCaption.toString());
+    TärningsInfo->adjustSize(); // keeps the top-left corner
+    for (int i = 0; i < rul::kStyles; ++i) {
+        DiceStyle[i]->setAccessibleName(rul::kStyleButtonName.toString().arg(i + 1));
+        DiceStyle[i]->setAccessibleDescription(rul::kStyleButtonDescription.toString().arg(i + 1));
+    }
+    // The sign's words are the language's too.
+    Forward->setPicture(ui::loadPicture(rul::kForwardPicture, ui::artScale(devicePixelRatioF())));
+    Forward->setToolTip(rul::kForwardToolTip.toString());
+    Forward->setAccessibleName(rul::kForwardAccessibleName.toString());
+    Forward->setAccessibleDescription(rul::kForwardDescription.toString());
+}
+
+void KolvoRul::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        showTexts();
 }
 
 void KolvoRul::Form_Load()

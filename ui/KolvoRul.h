@@ -51,8 +51,13 @@ signals:
     // Forward was clicked: the window has hidden itself and the main window is due.
     void forwardRequested();
 
+protected:
+    // Another language: the texts worded anew.
+    void changeEvent(QEvent* event) override;
+
 private:
     void buildControls();
+    void showTexts();
     void pickStyle(int N);
 
     Services services_;

@@ -2,13 +2,29 @@
 #include "ui/Pictures.h"
 
 #include <cmath>
+#include <QFile>
 #include <QString>
+
+#include "platform/Language.h"
 
 namespace ui {
 
 namespace {
+
 constexpr int kLargestScale = 3;
+
+// The picture drawn for the language shown (":/images/title_en.png"), where there is one.
+QString inLanguageShown(QStringView path)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    const QString code = language::current();
+    if (dot <= 0 || code == language::kSwedish)
+        return path.toString();
+    const QString own = path.left(dot).toString() + u'_' + code + path.mid(dot).toString();
+    return QFile::exists(own) ? own : path.toString();
 }
+
+} // namespace
 
 int artScale(qreal devicePixelRatio)
 {
@@ -18,13 +34,13 @@ int artScale(qreal devicePixelRatio)
     return qBound(1, scale, kLargestScale);
 }
 
-QImage loadPicture(QStringView path, int scale)
+QImage loadPicture(QStringView designPath, int scale)
 {
+    const QString path = inLanguageShown(designPath);
     if (scale > 1) {
         const qsizetype dot = path.lastIndexOf(u'.');
         if (dot > 0) {
-            const QString scaled
-                = path.left(dot).toString() + QStringLiteral("@%1x").arg(scale) + path.mid(dot).toString();
+            const QString scaled = path.left(dot) + QStringLiteral("@%1x").arg(scale) + path.mid(dot);
             QImage picture(scaled);
             if (!picture.isNull()) {
                 picture.setDevicePixelRatio(scale);
@@ -32,7 +48,7 @@ QImage loadPicture(QStringView path, int scale)
             }
         }
     }
-    return QImage(path.toString());
+    return QImage(path);
 }
 
 } // namespace ui

@@ -12,7 +12,8 @@ int artScale(qreal devicePixelRatio);
 
 // The picture at path (":/images/title.png") drawn for scale, with that device pixel
 // ratio, so it paints at its logical size; the scale-1 picture where the other is
-// missing. A null image when there is neither.
+// missing. A null image when there is neither. A picture with words is taken in the
+// language shown (":/images/title_en.png") where it is drawn in it.
 QImage loadPicture(QStringView path, int scale);
 
 } // namespace ui

@@ -3,12 +3,15 @@
 #include <QRect>
 #include <QStringView>
 
+#include "platform/Text.h"
+
 // The set-up window's design, in pixels of the client area. Nothing else in the code
 // repeats these numbers.
 namespace rul {
 
 // Four blanks, "Tärningsval", thirty blanks, "KOLVO FÖR SEX SPELARE".
-inline constexpr QStringView kCaption = u"    Tärningsval                              KOLVO FÖR SEX SPELARE";
+inline constexpr Text kCaption{
+    "Setup", QT_TRANSLATE_NOOP("Setup", "    Tärningsval                              KOLVO FÖR SEX SPELARE")};
 inline constexpr int kClientWidth = 209;
 inline constexpr int kClientHeight = 323;
 inline constexpr QStringView kIcon = u":/images/icon-kolvo.png";
@@ -19,7 +22,7 @@ inline constexpr bool kBold = true;
 
 // The label sizes itself to its text; only its top-left corner is binding.
 inline constexpr QStringView kInfoName = u"TärningsInfo";
-inline constexpr QStringView kInfoCaption = u" Välj tärning.";
+inline constexpr Text kInfoCaption{"Setup", QT_TRANSLATE_NOOP("Setup", " Välj tärning.")};
 inline constexpr QRect kInfo(64, 48, 75, 13);
 
 // DiceStyle1..6: button N picks style N, the sheet's column N - 1. DiceStyle6 stands
@@ -35,9 +38,10 @@ inline constexpr ButtonDesign kStyleButtons[] = {
     {u"DiceStyle5", u"5", QRect(144, 72, 17, 17)}, {u"DiceStyle6", u"6", QRect(168, 72, 17, 17)},
 };
 // What a screen reader says of style button N (%1): what it does and how the keys work.
-inline constexpr QStringView kStyleButtonName = u"Tärningsstil %1";
-inline constexpr QStringView kStyleButtonDescription
-    = u"Väljer tärningar i stil %1. Tabb går till nästa stil, mellanslag eller Enter väljer.";
+inline constexpr Text kStyleButtonName{"Setup", QT_TRANSLATE_NOOP("Setup", "Tärningsstil %1")};
+inline constexpr Text kStyleButtonDescription{
+    "Setup",
+    QT_TRANSLATE_NOOP("Setup", "Väljer tärningar i stil %1. Tabb går till nästa stil, mellanslag eller Enter väljer.")};
 
 // The face sheet: 6 x 6 cells of 32 x 32 pixels, column = style, row = face value - 1.
 // Its box sizes itself to the picture plus a one-pixel border.
@@ -53,10 +57,11 @@ inline constexpr int kFaces = 6;
 inline constexpr QStringView kForwardName = u"Forward";
 inline constexpr QStringView kForwardPicture = u":/images/forward.png";
 inline constexpr QRect kForward(56, 296, 75, 22);
-inline constexpr QStringView kForwardToolTip = u"Tryck här när all inmatning är klar";
-inline constexpr QStringView kForwardAccessibleName = u"Vidare";
-inline constexpr QStringView kForwardDescription
-    = u"Tryck här när all inmatning är klar. Mellanslag eller Enter går vidare till spelet.";
+inline constexpr Text kForwardToolTip{"Setup", QT_TRANSLATE_NOOP("Setup", "Tryck här när all inmatning är klar")};
+inline constexpr Text kForwardAccessibleName{"Setup", QT_TRANSLATE_NOOP("Setup", "Vidare")};
+inline constexpr Text kForwardDescription{
+    "Setup",
+    QT_TRANSLATE_NOOP("Setup", "Tryck här när all inmatning är klar. Mellanslag eller Enter går vidare till spelet.")};
 
 // Pico(k) shows face value k + 1; each has a one-pixel border, so Pico(2), two
 // pixels narrower than the rest, draws only 30 of a cell's 32 columns.

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -298,6 +299,19 @@ void ScoreTable::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!event->spontaneous())
         emit visibilityChanged(true);
+}
+
+void ScoreTable::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // The tab bar names its scroll buttons once, in the language of its making.
+    QTabBar* bar = tabs_->tabBar();
+    for (const auto& [name, text] :
+         {std::pair{u"ScrollLeftButton", "Scroll Left"}, {u"ScrollRightButton", "Scroll Right"}})
+        if (auto* button = bar->findChild<QWidget*>(QString::fromUtf16(name)))
+            button->setAccessibleName(QTabBar::tr(text));
 }
 
 void ScoreTable::hideEvent(QHideEvent* event)

@@ -45,11 +45,13 @@ void DrawTile(IndexedCanvas& canvas, int x, int y, int size, const TileColours& 
 // Every picture is drawn for a pixel density: scale 1 is the design's size, pixel by
 // pixel where it is small; scales 2 and 3 are the same picture with two and three
 // times as many pixels each way, drawn smoothly, for high-density screens.
-QImage MakeFaceSheet(int scale);  // 192 x 192; at scale 1 Indexed8 with 256 entries
-QImage MakeTitle(int scale);      // 512 x 216, RGB888
-QImage MakeForward(int scale);    // 73 x 20, RGB888
-QImage MakeArenaIcon(int scale);  // 32 x 32, opaque: the blank die; <= 16 colours at scale 1
-QImage MakeProgramIcon(int size); // colourful dice; pixel-exact up to 32, smooth above
-QByteArray ProgramIconSvg();      // the smooth program icon as SVG
+QImage MakeFaceSheet(int scale); // 192 x 192; at scale 1 Indexed8 with 256 entries
+// The words in the title picture and on the Forward sign, in the program's languages.
+enum class Language { Swedish, English };
+QImage MakeTitle(int scale, Language language);   // 512 x 216, RGB888
+QImage MakeForward(int scale, Language language); // 73 x 20, RGB888
+QImage MakeArenaIcon(int scale);                  // 32 x 32, opaque: the blank die; <= 16 colours at scale 1
+QImage MakeProgramIcon(int size);                 // colourful dice; pixel-exact up to 32, smooth above
+QByteArray ProgramIconSvg();                      // the smooth program icon as SVG
 
 } // namespace artgen

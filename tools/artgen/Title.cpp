@@ -2,6 +2,7 @@
 #include "Art.h"
 
 #include <cstdio>
+#include <iterator>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -20,7 +21,7 @@ struct RuleLine {
     bool bullet = false;
     const char* text = "";
 };
-constexpr RuleLine kRules[] = {
+constexpr RuleLine kSwedishRules[] = {
     {true, "Kolvo spelas med fem tärningar."},
     {true, "Upp till sex spelare kan vara med."},
     {true, "Protokollet har femton kategorier."},
@@ -34,8 +35,33 @@ constexpr RuleLine kRules[] = {
     {false, "vinnaren: den som har flest poäng."},
     {true, "Sedan kan ni välja nytt spel eller avsluta."},
 };
+constexpr RuleLine kEnglishRules[] = {
+    {true, "Kolvo is played with five dice."},
+    {true, "Up to six players can take part."},
+    {true, "The score sheet has fifteen categories."},
+    {true, "Each turn you may roll up to three times."},
+    {true, "Click a die to hold it,"},
+    {false, "click it again to release it."},
+    {true, "Score in any unmarked category"},
+    {false, "at any time during the turn's rolls."},
+    {true, "You can also scratch a category for 0."},
+    {true, "When all categories are filled, the"},
+    {false, "winner is the one with the most points."},
+    {true, "Then choose a new game or quit."},
+};
 
-constexpr char kSlogan[] = "Kasta, håll och vinn!";
+// The words of the pictures, in the languages the program is shown in.
+struct Words {
+    const RuleLine* rules;
+    const char* slogan;
+    const char* forward;
+};
+constexpr Words kWords[] = {
+    {kSwedishRules, "Kasta, håll och vinn!", "Vidare"},
+    {kEnglishRules, "Roll, hold and win!", "Next"},
+};
+constexpr int kRuleLines = int(std::size(kSwedishRules));
+static_assert(std::size(kEnglishRules) == std::size(kSwedishRules));
 
 QFont font(qreal pixelSize, bool bold, bool italic = false)
 {
@@ -160,8 +186,9 @@ QPointF drawMouse(QPainter& p, QPointF centre, qreal angle)
 
 } // namespace
 
-QImage MakeTitle(int scale)
+QImage MakeTitle(int scale, Language language)
 {
+    const Words& words = kWords[int(language)];
     QImage out(512 * scale, 216 * scale, QImage::Format_RGB32);
     out.fill(Qt::white);
     QPainter p(&out);
@@ -179,7 +206,7 @@ QImage MakeTitle(int scale)
     p.drawText(QPointF(12, 46), QStringLiteral("KOLVO"));
     p.setFont(font(15, true, true));
     p.setPen(QColor(200, 16, 28));
-    p.drawText(QPointF(14, 70), QString::fromUtf8(kSlogan));
+    p.drawText(QPointF(14, 70), QString::fromUtf8(words.slogan));
 
     // The mouse with its cable running up and out of the picture.
     const QPointF plug = drawMouse(p, QPointF(160, 176), -14);
@@ -202,12 +229,13 @@ QImage MakeTitle(int scale)
     const QFontMetricsF metrics(text);
     p.setFont(text);
     const qreal bulletX = 222, textX = 232, right = 508, first = 20, step = 16.5;
-    for (int i = 0; i < int(std::size(kRules)); ++i) {
-        const QString line = QString::fromUtf8(kRules[i].text);
+    for (int i = 0; i < kRuleLines; ++i) {
+        const RuleLine& rule = words.rules[i];
+        const QString line = QString::fromUtf8(rule.text);
         const qreal baseline = first + i * step;
         if (scale == 1 && textX + metrics.horizontalAdvance(line) > right)
-            std::fprintf(stderr, "kolvo-artgen: rule line too long: %s\n", kRules[i].text);
-        if (kRules[i].bullet) {
+            std::fprintf(stderr, "kolvo-artgen: rule line too long: %s\n", rule.text);
+        if (rule.bullet) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(0, 40, 220));
             p.drawRoundedRect(QRectF(bulletX, baseline - 7.5, 6, 6), 1.2, 1.2);
@@ -219,7 +247,7 @@ QImage MakeTitle(int scale)
     return out.convertToFormat(QImage::Format_RGB888);
 }
 
-QImage MakeForward(int scale)
+QImage MakeForward(int scale, Language language)
 {
     QImage out(73 * scale, 20 * scale, QImage::Format_RGB32);
     QPainter p(&out);
@@ -232,7 +260,8 @@ QImage MakeForward(int scale)
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(font(12, true));
     p.setPen(QColor(0, 90, 20));
-    p.drawText(QRectF(3, 0, 44, 20), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Vidare"));
+    p.drawText(QRectF(3, 0, 44, 20), Qt::AlignVCenter | Qt::AlignLeft,
+               QString::fromUtf8(kWords[int(language)].forward));
     QPainterPath arrow;
     arrow.moveTo(48, 7);
     arrow.lineTo(58, 7);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // kolvo-artgen <assets/images dir>: draws every picture of the game and writes it
 // there, each also at two and three times the pixels as name@2x.png and name@3x.png;
-// the desktop icons go to the sibling directory "icons".
+// a picture with words also in English as name_en.png; the desktop icons go to the
+// sibling directory "icons".
 #include <cstdio>
 #include <QDir>
 #include <QFile>
@@ -52,8 +53,12 @@ int main(int argc, char** argv)
 
     using namespace artgen;
     bool ok = saveScaled(MakeFaceSheet, images, QStringLiteral("faces"));
-    ok = saveScaled(MakeTitle, images, QStringLiteral("title")) && ok;
-    ok = saveScaled(MakeForward, images, QStringLiteral("forward")) && ok;
+    // The pictures with words, in Swedish and, with the language's code, in English.
+    ok = saveScaled([](int s) { return MakeTitle(s, Language::Swedish); }, images, QStringLiteral("title")) && ok;
+    ok = saveScaled([](int s) { return MakeForward(s, Language::Swedish); }, images, QStringLiteral("forward")) && ok;
+    ok = saveScaled([](int s) { return MakeTitle(s, Language::English); }, images, QStringLiteral("title_en")) && ok;
+    ok = saveScaled([](int s) { return MakeForward(s, Language::English); }, images, QStringLiteral("forward_en"))
+        && ok;
     ok = saveScaled(MakeArenaIcon, images, QStringLiteral("icon-arena")) && ok;
     // The intro and set-up windows show the program's own picture.
     ok = saveScaled([](int scale) { return MakeProgramIcon(32 * scale); }, images, QStringLiteral("icon-kolvo")) && ok;

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "arena/BoardLanguage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "arena/ArenaDesign.h"
+#include "arena/ArenaTexts.h"
+#include "arena/KolvoArena.h"
+#include "arena/SideWindowHost.h"
+#include "arena/TableTexts.h"
+#include "platform/PlainText.h"
+#include "rules/GameFlow.h"
+#include "ui/LanguageMenu.h"
+#include "ui/PictureBox.h"
+
+namespace arena {
+
+namespace {
+
+constexpr QStringView kFollowerName = u"languageFollower";
+
+// Words the board anew whenever the language changes.
+class LanguageFollower : public QObject {
+public:
+    explicit LanguageFollower(KolvoArena& board) : QObject(&board), board_(board)
+    {
+        setObjectName(kFollowerName.toString());
+        board.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &board_ && event->type() == QEvent::LanguageChange)
+            retranslateBoard(board_);
+        return false;
+    }
+
+private:
+    KolvoArena& board_;
+};
+
+template <class T> T* namedChild(const KolvoArena& board, QStringView name)
+{
+    return board.findChild<T*>(name.toString());
+}
+
+void retranslateMenus(KolvoArena& board)
+{
+    board.mnuFile->setTitle(kFileMenuCaption.toString());
+    board.mnuExit->setText(kExitCaption.toString());
+    board.mnuNewGame->setTitle(kNewGameMenuCaption.toString());
+    for (int n = 1; n <= GameState::kMaxPlayers; ++n)
+        board.Spelarnummer[std::size_t(n)]->setText(kPlayerCountCaptions[n - 1].toString());
+    board.mnuComputer->setText(texts::kComputerMenu.toString());
+    board.mnuHelp->setText(kHelpCaption.toString());
+    if (auto* sound = namedChild<QAction>(board, texts::kSoundMenuName))
+        sound->setText(texts::kSoundMenuCaption.toString());
+}
+
+void retranslateLabels(KolvoArena& board)
+{
+    for (const LabelDesign& design : kPlainLabels)
+        if (auto* label = namedChild<QLabel>(board, design.name))
+            label->setText(design.caption.toString());
+    board.lblHighscoreHolder->setText(kHighscoreHolder.caption.toString());
+    board.lblSpelareTur->setToolTip(kSpelareTur.toolTip.toString());
+    board.RekordHållareNamn->setToolTip(kRekordHållareNamn.toolTip.toString());
+    board.Rekordhållare->setToolTip(kRekordhållare.toolTip.toString());
+    if (board.table().ended())
+        board.lblSpelareTur->setText(texts::kGameOver.toString());
+    for (int p = 1; p <= GameState::kMaxPlayers; ++p) {
+        const QString sheet = texts::playerSheet(board.table().state(), p);
+        for (QLabel* label : {board.lblPlayer[std::size_t(p)], board.lblSum[std::size_t(p)]}) {
+            label->setToolTip(sheet);
+            label->setAccessibleDescription(sheet);
+        }
+    }
+}
+
+void retranslateBoxes(KolvoArena& board)
+{
+    for (const CategoryRow& row : kCategoryRows)
+        board.ScoreVal[std::size_t(row.index)]->setText(row.caption.toString());
+    if (board.table().state().HasRolled) {
+        board.ShowScoreHints();
+        return;
+    }
+    // The hints of the turn before stay until the next roll, with the points they gave then.
+    static const QRegularExpression points(QStringLiteral("(\\d+)\\D*$"));
+    for (int n = 1; n <= GameState::kCategories; ++n) {
+        QCheckBox* box = board.ScoreVal[std::size_t(n)];
+        const QRegularExpressionMatch given = points.match(box->accessibleDescription());
+        if (!given.hasMatch())
+            continue;
+        const QString hint = texts::kHint.arg(texts::kHintNames[n], given.captured(1));
+        setPlainToolTip(box, hint);
+        box->setAccessibleDescription(hint);
+    }
+}
+
+void retranslateDice(KolvoArena& board)
+{
+    const GameState& state = board.table().state();
+    const bool inGame = state.NumPlayers > 0;
+    for (int i = 0; i < GameState::kDice; ++i) {
+        PictureBox* die = board.DicePic[std::size_t(i)];
+        const bool held = die->hasBorder();
+        die->setToolTip((inGame ? held ? texts::kDieHeld : texts::kDieFree : kDiceDesignToolTip).toString());
+        die->setAccessibleName(texts::dieName(i + 1, state.DiceValue[std::size_t(i)], held, state.Rolling));
+    }
+    board.setAccessibleDescription(state.Rolling ? texts::kCoachRolling.toString() : QString());
+}
+
+void retranslateRoller(KolvoArena& board)
+{
+    const GameTable& table = board.table();
+    const GameState& state = table.state();
+    QPushButton& roller = *board.Roller;
+    const int rolls = rules::rollsMade(state);
+    const bool inGame = state.NumPlayers > 0;
+    if (rolls > 0 || table.naming())
+        roller.setText(texts::kRollCount.arg(QString::number(rolls)));
+    else
+        roller.setText(
+            (!inGame || rules::firstTurn(state) ? texts::kRollerNewGame : texts::kRollerNextTurn).toString());
+    if (!inGame) {
+        roller.setToolTip(texts::kHowToBegin.toString());
+        roller.setAccessibleDescription(texts::kHowToBegin.toString() + u' ' + texts::kKeys.toString());
+        return;
+    }
+    const int p = table.playerInTurn();
+    const bool thinking = !roller.toolTip().isEmpty(); // a computer waits for its table
+    if (thinking)
+        roller.setToolTip(texts::kComputerThinking.toString());
+    roller.setAccessibleDescription(thinking                  ? texts::kComputerThinking.toString()
+                                        : table.isComputer(p) ? texts::kComputerInTurn.arg(state.Names[std::size_t(p)])
+                                                              : QString());
+}
+
+} // namespace
+
+void addLanguageMenu(KolvoArena& board, SettingsStore& settings)
+{
+    if (namedChild<QObject>(board, kFollowerName))
+        return;
+    ui::addLanguageMenu(*board.mnuFile, board.mnuExit, settings, texts::kStoreApplication);
+    new LanguageFollower(board);
+}
+
+void retranslateBoard(KolvoArena& board)
+{
+    retranslateMenus(board);
+    retranslateLabels(board);
+    retranslateBoxes(board);
+    retranslateDice(board);
+    retranslateRoller(board);
+    board.sideWindows().retranslate();
+}
+
+} // namespace arena
