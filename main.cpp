@@ -5,7 +5,6 @@
 
 #include "app/KolvoApp.h"
 #include "arena/ArenaTexts.h"
-#include "arena/BoardLanguage.h"
 #include "arena/KolvoArena.h"
 #include "platform/Language.h"
 #include "platform/ProgramDirectory.h"
@@ -46,11 +45,8 @@ int main(int argc, char** argv)
                             .programDirectory = executableDirectory,
                             .cacheDirectory = userCacheDirectory};
 
-    KolvoApp kolvo(services, [](const Services& s, FacePictureSource faces) {
-        auto* board = new KolvoArena(s, std::move(faces));
-        arena::addLanguageMenu(*board, *s.settings); // "Fil → Språk / Language"
-        return board;
-    });
+    KolvoApp kolvo(services,
+                   [](const Services& s, FacePictureSource faces) { return new KolvoArena(s, std::move(faces)); });
     kolvo.start();
     return app.exec();
 }

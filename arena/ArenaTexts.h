@@ -132,8 +132,10 @@ inline constexpr QStringView kKeysMenuName = u"mnuKeys";
 inline constexpr Text kKeysTitle{"Board", QT_TRANSLATE_NOOP("Board", "Kolvo Tangenter och tillägg")};
 
 // Before a game in progress is thrown away; OK throws it away.
-inline constexpr QStringView kDiscardForNewGame = u"Ett spel pågår. Vill Du avbryta det och börja ett nytt ?";
-inline constexpr QStringView kDiscardForExit = u"Ett spel pågår. Vill Du avsluta Kolvo ändå ?";
+inline constexpr Text kDiscardForNewGame{
+    "Board", QT_TRANSLATE_NOOP("Board", "Ett spel pågår. Vill Du avbryta det och börja ett nytt ?")};
+inline constexpr Text kDiscardForExit{"Board",
+                                      QT_TRANSLATE_NOOP("Board", "Ett spel pågår. Vill Du avsluta Kolvo ändå ?")};
 
 // Sound files, looked up in the program directory.
 inline constexpr QStringView kRollSound = u"Roll.wav";

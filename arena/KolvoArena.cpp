@@ -12,6 +12,7 @@
 #include <QToolTip>
 
 #include "arena/ArenaControls.h"
+#include "arena/BoardLanguage.h"
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
 #include "arena/SpokenTexts.h"
@@ -156,6 +157,7 @@ void KolvoArena::buildMenus()
     connect(mnuSound, &QAction::triggered, this, [this](bool on) {
         sound::chooseSound(*services_.media, *services_.settings, texts::kStoreApplication, on);
     });
+    arena::addLanguageMenu(*this, *services_.settings); // "Fil → Språk / Language"
 }
 
 void KolvoArena::describeDie(int i)

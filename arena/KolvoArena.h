@@ -124,7 +124,7 @@ private:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool discardConfirmed(QStringView question);
+    bool discardConfirmed(const Text& question);
     bool giveUpConfirmed(int category);
     void seatComputers(const SeatPlan& seats);
 

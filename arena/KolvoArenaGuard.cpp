@@ -7,7 +7,7 @@
 #include "platform/Dialogs.h"
 #include "rules/GameFlow.h"
 
-bool KolvoArena::discardConfirmed(QStringView question)
+bool KolvoArena::discardConfirmed(const Text& question)
 {
     return services_.dialogs->message(question.toString(), DialogButtons::OkCancel, texts::kTitle.toString())
         == DialogAnswer::Ok;

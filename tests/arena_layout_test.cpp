@@ -243,11 +243,11 @@ private slots:
         QStringList captions;
         for (const QAction* item : file)
             captions << item->text() + (item->isCheckable() ? "[x]" : "") + '\t' + item->shortcut().toString();
-        QCOMPARE(
-            captions,
-            QStringList({"&Tips[x]\tF2", "&Protokoll[x]\tF3", "&Ljud[x]\t", "Tangenter &och tillägg…\t", "&Exit\t"}));
+        QCOMPARE(captions,
+                 QStringList({"&Tips[x]\tF2", "&Protokoll[x]\tF3", "&Ljud[x]\t", "Tangenter &och tillägg…\t",
+                              "Sp&råk / Language\t", "&Exit\t"}));
         QVERIFY(file[2]->isChecked()); // the sound is on at first
-        QCOMPARE(file[4]->objectName(), QStringLiteral("mnuExit"));
+        QCOMPARE(file[5]->objectName(), QStringLiteral("mnuExit"));
         QCOMPARE(bar[1]->text(), QStringLiteral("&Nytt spel"));
         const QStringList players
             = {"&En spelare", "&Två spelare", "T&re spelare", "&Fyra spelare", "Fe&m spelare", "Se&x spelare"};

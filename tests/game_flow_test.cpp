@@ -61,7 +61,7 @@ void setUp(ArenaFixture& f, const QString& moment)
     }
 }
 
-int questionsAsked(const FakeDialogs& dialogs, QStringView question)
+int questionsAsked(const FakeDialogs& dialogs, const Text& question)
 {
     const auto texts = dialogs.messageTexts();
     return int(std::count(texts.begin(), texts.end(), question.toString()));

@@ -267,6 +267,14 @@ Tip! If you get 3 of each of the numbers 1-6 you can earn a bonus of 50 points.<
         <source>Välj Nytt spel och antalet spelare för att börja, eller Nytt spel, Mot datorn för ett spel mot datorn.</source>
         <translation>Choose New game and the number of players to begin, or New game, Against the computer for a game against the computer.</translation>
     </message>
+    <message>
+        <source>Ett spel pågår. Vill Du avbryta det och börja ett nytt ?</source>
+        <translation>A game is in progress. Do you want to end it and start a new one?</translation>
+    </message>
+    <message>
+        <source>Ett spel pågår. Vill Du avsluta Kolvo ändå ?</source>
+        <translation>A game is in progress. Do you want to quit Kolvo anyway?</translation>
+    </message>
 </context>
 <context>
     <name>Coach</name>
