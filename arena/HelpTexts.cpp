@@ -40,6 +40,9 @@ std::vector<ui::HelpRow> keysAndAdditions()
         key(QT_TRANSLATE_NOOP("Keys", "F6"),
             QT_TRANSLATE_NOOP(
                 "Keys", "läser upp protokollet för spelaren i tur: de lediga kategorierna och övre summan mot 63")),
+        key(QT_TRANSLATE_NOOP("Keys", "F8"),
+            QT_TRANSLATE_NOOP("Keys",
+                              "läser upp spelanalysen en lärdom i taget: för spelaren i tur, efter spelet för alla")),
         key(QT_TRANSLATE_NOOP("Keys", "Alt+F, Alt+N"), QT_TRANSLATE_NOOP("Keys", "öppnar menyerna Fil och Nytt spel")),
         key(QT_TRANSLATE_NOOP("Keys", "Alt+H"), QT_TRANSLATE_NOOP("Keys", "visar hjälpen")),
         text(QT_TRANSLATE_NOOP("Keys", "En tangent som hålls nere gör sitt en gång.")),

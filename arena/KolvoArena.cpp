@@ -74,9 +74,10 @@ void KolvoArena::buildControls()
 {
     // The window's keys, its menus' shortcuts and Space on its buttons act once however long
     // they are held.
-    const auto* keys = new ui::KeyGuard(*this,
-                                        {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_Return,
-                                         Qt::Key_Enter, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F6});
+    const auto* keys
+        = new ui::KeyGuard(*this,
+                           {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_Return, Qt::Key_Enter,
+                            Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F6, Qt::Key_F8});
     // A category's hint shows beside the categories' frame, where it covers no other row.
     auto* hints = new ui::HintTips(*this, *keys, [this](const QWidget& box) {
         return Backdrop->mapToGlobal(QPoint(arena::kFrames[0].right() + 4, box.y()));
@@ -194,6 +195,8 @@ void KolvoArena::keyPressEvent(QKeyEvent* event)
         announcer().announce(texts::diceNow(state()));
     } else if (key == Qt::Key_F6 && state().NumPlayers > 0) {
         announcer().announce(texts::sheetNow(state(), table_->playerInTurn()));
+    } else if (key == Qt::Key_F8 && state().NumPlayers > 0) {
+        announcer().announce(sideWindows_->nextLesson()); // the review, a lesson a press
     } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !qobject_cast<QCheckBox*>(focusWidget())) {
         // Enter rolls, as the button would, unless a category box is where it points.
         if (Roller->isEnabled())

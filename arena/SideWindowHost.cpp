@@ -11,6 +11,7 @@
 #include "arena/ArenaTexts.h"
 #include "arena/HelpTexts.h"
 #include "arena/TableTexts.h"
+#include "rules/GameFlow.h"
 #include "rules/SolverCache.h"
 #include "ui/CoachPanel.h"
 #include "ui/HelpWindow.h"
@@ -176,4 +177,20 @@ void SideWindowHost::showKeys()
         keys_->adjustSize();
     }
     place(*keys_);
+}
+
+QString SideWindowHost::nextLesson()
+{
+    solverTable().request();
+    const bool reviewed = solverTable().ready();
+    if (reviewed)
+        table_.judge(*solverTable().table());
+    const GameState& state = table_.state();
+    const int player = table_.ended() || rules::gameOver(state) ? 0 : table_.playerInTurn();
+    const QStringList lessons = texts::spokenLessons(state, table_.decisions(), reviewed, table_.computers(), player);
+    if (lessons != lessons_ || nextLesson_ >= lessons.size()) {
+        lessons_ = lessons;
+        nextLesson_ = 0;
+    }
+    return lessons_.value(nextLesson_++);
 }

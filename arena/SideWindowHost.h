@@ -2,6 +2,7 @@
 #pragma once
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 #include "arena/GameTable.h"
 
@@ -47,6 +48,11 @@ public:
     // advice and the sheet refilled.
     void retranslate();
 
+    // The review's lessons for a screen reader, one at a time: of the player in turn, or of
+    // every player once the game is over; each call the next, from the first again at the end
+    // or when what there is to tell has changed.
+    QString nextLesson();
+
     CoachPanel* coachPanel() const { return coach_; }
     ui::ScoreTable* scoreSheet() const { return sheet_; }
     QAction* coachItem() const { return coachItem_; }
@@ -73,4 +79,6 @@ private:
     QAction* coachItem_ = nullptr;
     QAction* sheetItem_ = nullptr;
     QAction* keysItem_ = nullptr;
+    QStringList lessons_; // as last told
+    qsizetype nextLesson_ = 0;
 };

@@ -69,11 +69,16 @@ int questionsAsked(const FakeDialogs& dialogs, const Text& question)
 
 // A game of the people named, then computers, from "Mot datorn…"; the solver's table solved
 // once for the suite and saved where the coach reads it, unless the game is to wait for it.
-void computerGame(ArenaFixture& f, QStringList people, int computers, rules::Strength strength, bool tableSaved = true)
+const rules::SolverTable& solvedTable()
 {
     static const rules::SolverTable table = *rules::SolverTable::solve();
+    return table;
+}
+
+void computerGame(ArenaFixture& f, QStringList people, int computers, rules::Strength strength, bool tableSaved = true)
+{
     if (tableSaved)
-        QVERIFY(rules::saveTable(table, f.cache.path()));
+        QVERIFY(rules::saveTable(solvedTable(), f.cache.path()));
     f.dialogs.choices.push_back(Choices{int(people.size()) - 1, computers - 1, int(strength), int(Pace::Normal)});
     for (const QString& n : people)
         f.dialogs.inputs.push_back(n);
@@ -684,6 +689,34 @@ private slots:
         QVERIFY(seen.elapsed() >= 1000); // written a moment before the clock started
         QVERIFY(!ring->isVisibleTo(f.a().Backdrop));
         QVERIFY(!box->isChecked() || category == 15);
+    }
+
+    // The review heard a lesson a press of F8: the player's summary, then each costliest choice
+    // with its reason, then from the start again.
+    void reviewHeardLessonByLesson()
+    {
+        ArenaFixture f;
+        QVERIFY(rules::saveTable(solvedTable(), f.cache.path()));
+        f.newGame({"Ann"});
+        f.roll({6, 6, 6, 6, 6});
+        f.dialogs.answers.push_back(DialogAnswer::Ok);
+        f.pick(1); // Ettor given up on a Kolvo
+        f.roll({1, 2, 3, 4, 5});
+        f.pick(15); // Chans for a Lillan
+        rules::TableProvider& solver = f.a().sideWindows().solverTable();
+        solver.request();
+        QSignalSpy ready(&solver, &rules::TableProvider::tableReady);
+        QVERIFY(solver.ready() || ready.wait(30000));
+        QStringList heard;
+        connect(&f.a().announcer(), &Announcer::announced, this, [&heard](const QString& s) { heard << s; });
+        for (int press = 1; press <= 4; ++press) {
+            QTest::keyClick(&f.a(), Qt::Key_F8);
+            QTRY_COMPARE(heard.size(), press);
+        }
+        QVERIFY2(heard[0].startsWith(QStringLiteral("Ann: ")), qPrintable(heard[0]));
+        QVERIFY2(heard[1].startsWith(QStringLiteral("Ann, lärdom 1 av 2: Tur 1")), qPrintable(heard[1]));
+        QVERIFY2(heard[2].startsWith(QStringLiteral("Ann, lärdom 2 av 2: Tur 2")), qPrintable(heard[2]));
+        QCOMPARE(heard[3], heard[0]);
     }
 };
 

@@ -706,6 +706,14 @@ Tip! If you get 3 of each of the numbers 1-6 you can earn a bonus of 50 points.<
         <source>F3 eller Fil → Protokoll visar alla spelares protokoll i ett fönster bredvid spelet, med spelaren i tur markerad och, nedtonat, vad tärningarna på bordet skulle ge i de lediga kategorierna. Rutan som skrevs sist är markerad till nästa kast, och efter spelet står en summering under varje kolumn. I fliken Spelanalys bedöms varje spelares beslut med tipsens tabell: varje håll inför andra och tredje kastet och varje kategori som fylls i eller stryks, och hur många poäng det kostade mot det bästa valet. Överst visar ett diagram varje spelares väntade slutresultat efter varje tur, med de dyra valen ringade och perfekt spel som en streckad linje. Under det står förlusten hittills och först de tre val som kostade mest, vart och ett med turen och kastet, vad som gjordes och vad som var bäst, och varför: vad valen gav nu, mot bonusen och för resten av spelet. Därefter, i mindre stil, de andra valen som kostade mer än en poäng, i den ordning de togs.</source>
         <translation>F3 or File → Score sheet shows every player&apos;s score sheet in a window beside the game, with the player in turn marked and, dimmed, what the dice on the table would give in the open categories. The box written last is marked until the next roll, and after the game a summary stands under each column. In the Game review tab every player&apos;s decisions are judged with the tips&apos; table: every hold before the second and third roll and every category filled in or scratched, and how many points it cost against the best choice. At the top a chart shows every player&apos;s expected final score after each turn, with the costly choices ringed and perfect play as a dashed line. Below it stand the loss so far and first the three choices that cost the most, each with its turn and roll, what was done and what was best, and why: what the choices gave now, towards the bonus and for the rest of the game. After them, in smaller type, the other choices that cost more than a point, in the order they were made.</translation>
     </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>läser upp spelanalysen en lärdom i taget: för spelaren i tur, efter spelet för alla</source>
+        <translation>reads the game review aloud a lesson at a time: the player in turn&apos;s, after the game everyone&apos;s</translation>
+    </message>
 </context>
 <context>
     <name>Review</name>
