@@ -2,6 +2,7 @@
 #include "arena/HelpTexts.h"
 
 #include "arena/ArenaTexts.h"
+#include "arena/SpokenTexts.h"
 
 namespace texts {
 
@@ -29,6 +30,7 @@ std::vector<ui::HelpRow> keysAndAdditions()
         key(u"F3", u"visar eller döljer protokollet, som Fil → Protokoll; Esc stänger det också"),
         key(u"F5", u"läser upp tärningarna och vilket kast det är, för den som inte ser bordet"),
         key(u"F6", u"läser upp protokollet för spelaren i tur: de lediga kategorierna och övre summan mot 63"),
+        key(u"F7", kStandingsKey),
         key(u"Alt+F, Alt+N", u"öppnar menyerna Fil och Nytt spel"),
         key(u"Alt+H", u"visar hjälpen"),
         text(u"En tangent som hålls nere gör sitt en gång."),

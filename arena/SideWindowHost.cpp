@@ -19,6 +19,9 @@
 SideWindowHost::SideWindowHost(QWidget& board, const QWidget& area, GameTable& table, const QString& cacheDirectory)
     : QObject(&board), board_(board), area_(area), table_(table), cacheDirectory_(cacheDirectory)
 {
+    adviceSettles_.setSingleShot(true);
+    adviceSettles_.setInterval(kAdviceSettleMs);
+    connect(&adviceSettles_, &QTimer::timeout, this, &SideWindowHost::tellAdvice);
     connect(&table_, &GameTable::changed, this, [this](GameTable::Changes what) {
         if (what == GameTable::Tumbled)
             return; // a face of a tumbling die: no view shows it
@@ -88,13 +91,15 @@ void SideWindowHost::toggleCoach()
             connect(&solverTable(), news, coach_, [this] { refreshCoach(); });
     }
     if (coach_->isVisible()) {
+        adviceSettles_.stop();
         coach_->hide();
         return;
     }
     solverTable().request();
     const texts::Advice advice = texts::coachAdvice(solverTable(), table_.state());
     coach_->showAdvice(advice.heading, advice.note, advice.rows);
-    emit told(coach_->advice()); // asked for: heard as well as shown
+    toldAdvice_ = coach_->advice();
+    emit told(toldAdvice_); // asked for: heard as well as shown
     place(*coach_);
 }
 
@@ -104,6 +109,21 @@ void SideWindowHost::refreshCoach()
         return;
     const texts::Advice advice = texts::coachAdvice(solverTable(), table_.state());
     coach_->showAdvice(advice.heading, advice.note, advice.rows);
+    // A ranking is told, for a person; a note between two (the dice rolling, roll first) and
+    // a computer's moves are only shown.
+    const bool ranked = !advice.rows.isEmpty() && !table_.isComputer(table_.playerInTurn());
+    if (ranked && coach_->advice() != toldAdvice_)
+        adviceSettles_.start();
+    else
+        adviceSettles_.stop();
+}
+
+void SideWindowHost::tellAdvice()
+{
+    if (!coach_ || !coach_->isVisible() || coach_->advice() == toldAdvice_)
+        return;
+    toldAdvice_ = coach_->advice();
+    emit told(toldAdvice_);
 }
 
 void SideWindowHost::showScoreSheet(bool shown)

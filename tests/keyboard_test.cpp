@@ -11,10 +11,13 @@
 #include "rules/Solver.h"
 #include "rules/SolverCache.h"
 #include "arena/AdviceText.h"
-#include "ui/Announcer.h"
+#include "arena/ArenaTexts.h"
+#include "arena/SpokenTexts.h"
+#include "platform/Announcer.h"
 #include "ui/CoachPanel.h"
 #include "ui/KeyGuard.h"
 #include "ui/PictureBox.h"
+#include "arena/SideWindowHost.h"
 #include "ui/ScoreTable.h"
 #include "ui/SideWindows.h"
 
@@ -79,10 +82,17 @@ private slots:
         ArenaFixture f;
         f.a().show();
         QVERIFY(QTest::qWaitForWindowActive(&f.a()));
-        // Before any game the roll button says how to begin, to the eye and to the ear.
+        // Before any game the roll button says how to begin, to the eye and to the ear, and so
+        // does the window, whose words a screen reader reads first: the focus waits on the
+        // client area, which says nothing, not on the first box.
         QVERIFY(f.a().Roller->toolTip().startsWith(QStringLiteral("Välj Nytt spel")));
         QVERIFY(f.a().Roller->accessibleDescription().startsWith(f.a().Roller->toolTip()));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&f.a())->text(QAccessible::Description),
+                 texts::kHowToBegin.toString());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.a().Backdrop));
+        QVERIFY(QAccessible::queryAccessibleInterface(f.a().Backdrop)->text(QAccessible::Name).isEmpty());
         f.newGame({"Anna", "Bo"});
+        QVERIFY(f.a().accessibleDescription().isEmpty());
         QVERIFY(f.a().Roller->toolTip().isEmpty());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.a().Roller));
         f.random.queueFaces({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 6, 6, 6, 6, 2});
@@ -94,7 +104,8 @@ private slots:
         QCOMPARE(int(f.s().RollCount), 1);
         QTest::keyClick(f.a().ScoreVal[6], Qt::Key_Space);
         QCOMPARE(int(f.s().Points[1][6]), 24);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.a().Roller)); // Bo's turn
+        // Bo's turn, at the roll button once Anna's write has been told.
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.a().Roller));
         QVERIFY(f.a().Roller->accessibleDescription().isEmpty()); // the keys were told as the game began
         QTest::keyClick(&f.a(), Qt::Key_F1);
         QCOMPARE(f.dialogs.shown.back().title, QStringLiteral("Kolvo Hjälp"));
@@ -110,7 +121,7 @@ private slots:
             QVERIFY(!qobject_cast<QCheckBox*>(QApplication::focusWidget()));
             f.tickUntilRolled();
         }
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.a().ScoreVal[1]));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.a().ScoreVal[1]));
         QCOMPARE(f.a().ScoreVal[1]->accessibleDescription(), QStringLiteral("Ettor = 0"));
     }
 
@@ -164,6 +175,64 @@ private slots:
         QTRY_COMPARE(g.a().sideWindows().coachPanel()->advice(),
                      QStringLiteral("Välj antalet spelare i menyn Nytt spel först."));
         QVERIFY(!g.a().sideWindows().coachPanel()->advice().contains(QStringLiteral("Tipsen räknas fram")));
+    }
+
+    // While the coach's panel shows, a changed ranking for a person is told once it has
+    // settled: not the notes between (the dice rolling, roll first), nor the same one again.
+    void coachTellsASettledChange_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("told"); // the line after the heading of each, in order
+        const QString opened = QStringLiteral("Kasta tärningarna först.");
+        const QString first = QStringLiteral("Håll 6 (tärning 5), kasta om fyra: 270,1");
+        const QString second = QStringLiteral("Håll 5 5 5 (tärningarna 1, 2 och 4), kasta om två: 270,1");
+        QTest::newRow("opened") << QStringList{} << QStringList{opened};
+        QTest::newRow("a roll") << QStringList{"roll 1 2 3 4 6"} << QStringList{opened, first};
+        QTest::newRow("a hold and its release")
+            << QStringList{"roll 1 2 3 4 6", "hold 1", "hold 1"} << QStringList{opened, first};
+        QTest::newRow("two rolls") << QStringList{"roll 1 2 3 4 6", "roll 5 5 2 5 1"}
+                                   << QStringList{opened, first, second};
+        QTest::newRow("a write, the next turn")
+            << QStringList{"roll 1 2 3 4 6", "pick 15"} << QStringList{opened, first};
+    }
+    void coachTellsASettledChange()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, told);
+        static const rules::SolverTable table = *rules::SolverTable::solve();
+        ArenaFixture f;
+        QVERIFY(rules::saveTable(table, f.cache.path()));
+        f.newGame({"Anna"});
+        const int points[] = {0, 3, 6, 9, 12, 15, 18, 12, 22, 18, 16, 15, 20, 28}; // Kolvo and Chans left
+        for (int c = 1; c <= 13; ++c)
+            f.s().Points[1][c] = std::int16_t(points[c]);
+        f.s().Points[1][GameState::kBonusRow] = 50;
+        f.s().Points[1][GameState::kTotalRow] = 244;
+        QStringList heard;
+        connect(&f.a().sideWindows(), &SideWindowHost::told, this,
+                [&heard](const QString& advice) { heard << advice.section(u'\n', 1, 1); });
+        f.a().sideWindows().solverTable().request(); // read from the cache
+        QTRY_VERIFY(f.a().sideWindows().solverTable().ready());
+        f.a().sideWindows().toggleCoach();
+        for (const QString& step : steps) {
+            const QStringList w = step.split(u' ');
+            const qsizetype before = heard.size();
+            if (w[0] == u"roll")
+                f.roll({w[1].toInt(), w[2].toInt(), w[3].toInt(), w[4].toInt(), w[5].toInt()});
+            else if (w[0] == u"hold")
+                f.a().DicePic_Click(std::int16_t(w[1].toInt() - 1));
+            else
+                f.pick(w[1].toInt());
+            if (w[0] == u"roll") // told once it has settled, not before
+                QTRY_COMPARE(heard.size(), before + 1);
+        }
+        // Nothing more once it has stayed the same for longer than it takes to settle.
+        QTest::qWait(2 * SideWindowHost::kAdviceSettleMs);
+        QCOMPARE(heard, told);
+        f.a().sideWindows().toggleCoach();
+        f.roll({1, 2, 3, 4, 6});
+        QTest::qWait(2 * SideWindowHost::kAdviceSettleMs);
+        QCOMPARE(heard, told); // hidden, it says nothing
     }
 
     // The coach's window and the score sheet, opened in either order: on a screen with room
@@ -325,8 +394,8 @@ private slots:
         } else {
             QTest::keyClick(QApplication::focusWidget(), move == u"Tab" ? Qt::Key_Tab : Qt::Key_Down);
         }
+        QTRY_VERIFY(qobject_cast<QCheckBox*>(QApplication::focusWidget())); // after the third roll is told
         QWidget* box = QApplication::focusWidget();
-        QVERIFY(qobject_cast<QCheckBox*>(box));
         QCoreApplication::processEvents(); // a hint shows once the focus has moved
         QCOMPARE(tip() != nullptr, shown);
         if (shown) {
@@ -429,7 +498,7 @@ private slots:
         QCOMPARE(f.a().DicePic[3]->accessibleName(), QStringLiteral("Tärning 4: ingen"));
     }
 
-    // What a player who cannot see the board hears, unasked or on F5 and F6, step by step.
+    // What a player who cannot see the board hears, unasked or on F5, F6 and F7, step by step.
     void theGameIsHeard_data()
     {
         QTest::addColumn<QStringList>("steps");
@@ -442,7 +511,7 @@ private slots:
         QTest::newRow("a give-up, a release") << QStringList{"new", "roll 1 2 3 4 6", "key 5", "key 5", "pick 14"}
                                               << QStringList{start, "Kast 1 av 3: 1, 2, 3, 4, 6", "Tärning 5: 6, hålls",
                                                              "Tärning 5: 6, släppt", "Ada strök Kolvo. Nu kastar Bo."};
-        QTest::newRow("asked for") << QStringList{"new", "F5", "roll 6 6 6 6 6", "key 1", "F5", "pick 14", "F6"}
+        QTest::newRow("asked for") << QStringList{"new", "F5", "roll 6 6 6 6 6", "key 1", "F5", "pick 14", "F6", "F7"}
                                    << QStringList{
                                           start,
                                           "Ada kastar: inget kast ännu.",
@@ -452,13 +521,15 @@ private slots:
                                           "Ada skrev Kolvo: 50 poäng. Nu kastar Bo.",
                                           "Bo: fria är Ettor, Tvåor, Treor, Fyror, Femmor, Sexor, Par, Två par, "
                                           "Triss, Fyrtal, Lillan, Storan, Kåk, Kolvo och Chans. Övre summa 0 "
-                                          "av 63. Summa 0."};
+                                          "av 63. Summa 0.",
+                                          "Ställning: Ada 50 poäng och Bo 0 poäng. Bo har turen."};
         QTest::newRow("the end") << QStringList{"new", "fill", "roll 6 6 6 6 5", "pick 15", "roll 1 1 1 1 2", "pick 15"}
-                                 << QStringList{start, "Kast 1 av 3: 6, 6, 6, 6, 5",
+                                 << QStringList{start,
+                                                "Kast 1 av 3: 6, 6, 6, 6, 5",
                                                 "Ada skrev Chans: 29 poäng. Nu kastar Bo.",
                                                 "Kast 1 av 3: 1, 1, 1, 1, 2",
-                                                "Bo skrev Chans: 6 poäng. Spelet är slut. Ada vann med 29 poäng. Bo 6 "
-                                                "poäng. Nytt rekord!"};
+                                                "Bo skrev Chans: 6 poäng.",
+                                                "Spelet är slut. Ada vann med 29 poäng. Bo 6 poäng. Nytt rekord!"};
     }
     void theGameIsHeard()
     {
@@ -490,12 +561,12 @@ private slots:
                     for (int c = 1; c < 15; ++c)
                         f.s().Points[p][c] = 0;
             } else {
-                QTest::keyClick(&f.a(), w[0] == u"F5" ? Qt::Key_F5 : Qt::Key_F6);
+                QTest::keyClick(&f.a(), Qt::Key(Qt::Key_F1 + w[0].mid(1).toInt() - 1));
             }
-            // Each step but the set-up is heard as one announcement.
-            QTRY_COMPARE_WITH_TIMEOUT(told.size(), heardBefore + (w[0] == u"fill" ? 0 : 1), 5000);
+            // Each step but the set-up is heard, the last write apart from the end it brings.
+            QTRY_VERIFY_WITH_TIMEOUT(told.size() > heardBefore || w[0] == u"fill", 5000);
         }
-        QCOMPARE(told.size(), heard.size());
+        QTRY_COMPARE(told.size(), heard.size());
         for (qsizetype k = 0; k < heard.size(); ++k)
             QVERIFY2(told[k].startsWith(heard[k]), qPrintable(told[k]));
     }
@@ -576,6 +647,48 @@ private slots:
         }
     }
 
+    // What waits for the words runs once everything announced before it has gone out, also
+    // when a repeat was dropped; at once when nothing waits; never once its owner is gone.
+    void announcerRunsAfterTheWords_data()
+    {
+        QTest::addColumn<QList<QStringList>>("passes"); // the last one's sentences are waited for
+        QTest::addColumn<bool>("ownerGone");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("nothing waits") << QList<QStringList>{{}} << false << QStringList{"ran"};
+        QTest::newRow("a sentence waits") << QList<QStringList>{{"Kast 3 av 3: 1, 2, 3, 4, 6"}} << false
+                                          << QStringList{"said Kast 3 av 3: 1, 2, 3, 4, 6", "ran"};
+        QTest::newRow("two in a pass") << QList<QStringList>{{"Ada strök Kolvo.", "Nu kastar Bo."}} << false
+                                       << QStringList{"said Ada strök Kolvo. Nu kastar Bo.", "ran"};
+        QTest::newRow("a repeat dropped") << QList<QStringList>{{"Tärning 2: 4, hålls"}, {"Tärning 2: 4, hålls"}}
+                                          << false << QStringList{"said Tärning 2: 4, hålls", "ran"};
+        QTest::newRow("its owner gone") << QList<QStringList>{{"Ada strök Kolvo."}} << true
+                                        << QStringList{"said Ada strök Kolvo."};
+    }
+    void announcerRunsAfterTheWords()
+    {
+        QFETCH(QList<QStringList>, passes);
+        QFETCH(bool, ownerGone);
+        QFETCH(QStringList, order);
+        QWidget window;
+        Announcer announcer(&window);
+        QStringList heard;
+        connect(&announcer, &Announcer::announced, this, [&heard](const QString& s) { heard << "said " + s; });
+        auto owner = std::make_unique<QObject>();
+        for (qsizetype k = 0; k < passes.size(); ++k) {
+            for (const QString& sentence : passes[k])
+                announcer.announce(sentence);
+            if (k + 1 == passes.size()) {
+                announcer.afterTold(owner.get(), [&heard] { heard << "ran"; });
+                if (ownerGone)
+                    owner.reset();
+            }
+            bool passed = false; // waits after the one above, in its turn
+            announcer.afterTold(&window, [&passed] { passed = true; });
+            QTRY_VERIFY(passed);
+        }
+        QCOMPARE(heard, order);
+    }
+
     // While a message box is up nothing is told: the box's own showing would cut it off.
     void announcerWaitsForTheBox()
     {
@@ -592,6 +705,53 @@ private slots:
         QCOMPARE(spy.count(), 0);
         box.hide();
         QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 4 * Announcer::kActivationWaitMs);
+    }
+
+    // F7: every player by name with the total, and whose turn it is, in the seats' order.
+    void standings_data()
+    {
+        QTest::addColumn<QStringList>("totals"); // one per player
+        QTest::addColumn<int>("inTurn");
+        QTest::addColumn<int>("computerSeat"); // 0: none
+        QTest::addColumn<bool>("ended");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no game") << QStringList{} << 1 << 0 << false
+                                 << "Inget spel pågår. " + texts::kHowToBegin.toString();
+        QTest::newRow("one player") << QStringList{"0"} << 1 << 0 << false
+                                    << QStringLiteral("Ställning: P1 0 poäng. P1 har turen.");
+        QTest::newRow("two") << QStringList{"12", "30"} << 2 << 0 << false
+                             << QStringLiteral("Ställning: P1 12 poäng och P2 30 poäng. P2 har turen.");
+        QTest::newRow("six") << QStringList{"1", "2", "3", "4", "5", "6"} << 3 << 0 << false
+                             << QStringLiteral("Ställning: P1 1 poäng, P2 2 poäng, P3 3 poäng, P4 4 poäng, P5 5 poäng "
+                                               "och P6 6 poäng. P3 har turen.");
+        QTest::newRow("a computer in turn") << QStringList{"40", "52"} << 2 << 2 << false
+                                            << QStringLiteral("Ställning: P1 40 poäng och P2 52 poäng. P2 har turen "
+                                                              "och spelar.");
+        QTest::newRow("a person beside a computer") << QStringList{"40", "52"} << 1 << 2 << false
+                                                    << QStringLiteral("Ställning: P1 40 poäng och P2 52 poäng. P1 "
+                                                                      "har turen.");
+        QTest::newRow("finished") << QStringList{"200", "230"} << 1 << 0 << true
+                                  << QStringLiteral("Spelet är slut. P2 vann med 230 poäng. P1 200 poäng.");
+    }
+    void standings()
+    {
+        QFETCH(QStringList, totals);
+        QFETCH(int, inTurn);
+        QFETCH(int, computerSeat);
+        QFETCH(bool, ended);
+        QFETCH(QString, said);
+        GameState s;
+        s.NumPlayers = std::int16_t(totals.size());
+        s.CurrentPlayer = std::int16_t(inTurn - 1);
+        for (int p = 1; p <= totals.size(); ++p) {
+            s.Names[std::size_t(p)] = QStringLiteral("P%1").arg(p);
+            for (int c = 1; c <= GameState::kCategories; ++c)
+                s.Points[std::size_t(p)][std::size_t(c)] = ended ? 0 : GameState::kFree;
+            s.Points[std::size_t(p)][GameState::kTotalRow] = std::int16_t(totals[p - 1].toInt());
+        }
+        texts::Seats computers;
+        computers[std::size_t(computerSeat)] = computerSeat > 0;
+        QCOMPARE(texts::standings(s, computers, ended), said);
     }
 
     // Player 2 has used everything but "Sexor" and has 45 in the upper section, 230 in all.
