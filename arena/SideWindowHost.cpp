@@ -98,8 +98,7 @@ void SideWindowHost::toggleCoach()
     solverTable().request();
     const texts::Advice advice = texts::coachAdvice(solverTable(), table_.state());
     coach_->showAdvice(advice.heading, advice.note, advice.rows);
-    toldAdvice_ = coach_->advice();
-    emit told(toldAdvice_); // asked for: heard as well as shown
+    tell(coach_->advice()); // asked for: heard as well as shown
     place(*coach_);
 }
 
@@ -122,8 +121,15 @@ void SideWindowHost::tellAdvice()
 {
     if (!coach_ || !coach_->isVisible() || coach_->advice() == toldAdvice_)
         return;
-    toldAdvice_ = coach_->advice();
-    emit told(toldAdvice_);
+    tell(coach_->advice());
+}
+
+void SideWindowHost::tell(const QString& advice)
+{
+    toldAdvice_ = advice;
+    // Line by line: the announcer ends each with a stop, so that each is heard as a sentence.
+    for (const QString& line : advice.split(u'\n'))
+        emit told(line);
 }
 
 void SideWindowHost::showScoreSheet(bool shown)

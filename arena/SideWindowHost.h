@@ -63,6 +63,7 @@ private:
     void place(QWidget& side);
     void refreshCoach();
     void tellAdvice();
+    void tell(const QString& advice);
     void refreshSheet();
     void fillSheet();
 

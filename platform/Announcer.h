@@ -44,6 +44,8 @@ public:
     // waits. Not run when context is gone by then.
     void afterTold(const QObject* context, std::function<void()> then);
 
+    // Nothing announced waits to go out, nor went out within the last forMs.
+    bool quiet(int forMs = 0) const { return pending_.isEmpty() && (!lastAt_.isValid() || lastAt_.elapsed() >= forMs); }
     // What went out last, as the screen reader reads it; empty before the first.
     QString lastAnnouncement() const { return spoken_; }
     // The notification itself (hidden), whose showing carries each announcement.

@@ -83,8 +83,11 @@ void computerGame(ArenaFixture& f, QStringList people, int computers, rules::Str
 }
 
 // The computer's next move, now, every die it rolls showing face; its animation run out.
+// Its turn's first move is made once the words before it are taken in, as it waits for them.
 void computerMoves(ArenaFixture& f, int face = 2)
 {
+    if (rules::rollsMade(f.s()) == 0)
+        QTRY_VERIFY(f.a().announcer().quiet(Announcer::kSettleMs));
     f.random.draws.clear();
     for (int i = 0; i < 40; ++i)
         f.random.queueFaces({face});
@@ -521,6 +524,10 @@ private slots:
             } else if (w[0] == u"space") {
                 f.a().ScoreVal[w[1].toInt()]->setFocus(Qt::TabFocusReason);
                 QTest::keyClick(f.a().ScoreVal[w[1].toInt()], Qt::Key_Space);
+                if (f.a().computer()) { // the computer waits for the write to be heard
+                    f.a().computer()->step();
+                    QVERIFY(!f.a().table().rolling());
+                }
             } else if (w[0] == u"fill") {
                 for (int p = 1; p <= 2; ++p)
                     for (int c = 1; c < 15; ++c)
@@ -605,7 +612,8 @@ private slots:
         f.roll({1, 2, 3, 4, 6});
         f.pick(15);
         QPointer<ComputerTurn> computer = f.a().computer();
-        QVERIFY(computer->pending()); // its turn began without a press
+        QVERIFY(computer->pending());                               // its turn began without a press
+        QTRY_VERIFY(f.a().announcer().quiet(Announcer::kSettleMs)); // the write is heard before it moves
         if (phase == "rolling")
             f.a().computer()->step();
         if (phase == "table") {

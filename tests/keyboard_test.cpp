@@ -209,11 +209,14 @@ private slots:
         f.s().Points[1][GameState::kBonusRow] = 50;
         f.s().Points[1][GameState::kTotalRow] = 244;
         QStringList heard;
-        connect(&f.a().sideWindows(), &SideWindowHost::told, this,
-                [&heard](const QString& advice) { heard << advice.section(u'\n', 1, 1); });
+        connect(&f.a().announcer(), &Announcer::announced, this, [&heard](const QString& s) {
+            if (s.startsWith(u"Tips för Anna. ")) // the heading, then the best choice
+                heard << s.section(QStringLiteral(". "), 1, 1);
+        });
         f.a().sideWindows().solverTable().request(); // read from the cache
         QTRY_VERIFY(f.a().sideWindows().solverTable().ready());
         f.a().sideWindows().toggleCoach();
+        QTRY_COMPARE(heard.size(), 1); // asked for
         for (const QString& step : steps) {
             const QStringList w = step.split(u' ');
             const qsizetype before = heard.size();
