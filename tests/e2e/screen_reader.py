@@ -271,24 +271,24 @@ def answer_as_heard(run, until, timeout=20):
 
 
 def heard_box(run, mark, c, dice, what):
-    """The box c read with its name, then its hint for the dice: the utterances, in order."""
-    box = heard(run, mark, rf"^{re.escape(CATEGORIES[c])}\b(?! =)", f"the box {CATEGORIES[c]} {what}", time.time(), "box")
-    hint = heard(run, mark, rf"^{re.escape(HINT_LABELS[c])} = {evaluate(dice)[c]}\b", f"the hint of {CATEGORIES[c]}",
-                 time.time(), "hint")
-    return box, hint
+    """The box c read with its name, then its hint for the dice."""
+    heard(run, mark, rf"^{re.escape(CATEGORIES[c])}\b(?! =)", f"the box {CATEGORIES[c]} {what}", time.time(), "box")
+    heard(run, mark, rf"^{re.escape(HINT_LABELS[c])} = {evaluate(dice)[c]}\b", f"the hint of {CATEGORIES[c]}",
+          time.time(), "hint")
 
 
-def in_order(run, mark, texts, what):
-    """Checks that Orca said the given utterances (each heard once) in this order."""
+def in_order(run, mark, starts, what):
+    """Orca said, after the mark, utterances beginning so, in this order: the first of each."""
     said = [t for _w, t in run.s.utterances(mark)]
-    at = [said.index(t) if t in said else -1 for t in texts]
-    run.check(-1 not in at and at == sorted(at), f"{what}: out of order in {said}")
+    at = [next((i for i, t in enumerate(said) if t.startswith(b)), -1) for b in starts]
+    run.check(-1 not in at and at == sorted(at), f"{what}: not in that order in {said}")
+    return said
 
 
 def heard_write(run, names, player, dice, tab=True):
     """Tab to the first free category (its name and hint heard), Space writes it; the write
-    and the next player heard, before the next player's first words. Without tab the focus
-    is on that category already."""
+    and the next player heard before the next turn's first words (or the winner's box).
+    Without tab the focus is on that category already."""
     s = run.s
     c = next(c for c in ROW_ORDER if not ax.has(run.boxes[c], ax.CHECKED))
     hint = evaluate(dice)[c]
@@ -305,13 +305,10 @@ def heard_write(run, names, player, dice, tab=True):
     seen = time.time()
     nxt = names[player % len(names)]
     wrote = rf"{names[player - 1]}\W+(skrev\W+{CATEGORIES[c]}\W+{hint}\W+poäng|strök\W+{CATEGORIES[c]})"
-    text = heard(run, mark, wrote + ("" if last else rf".*Nu kastar\W+{nxt}"), f"{names[player - 1]}'s {CATEGORIES[c]}",
-                 seen, "write")
-    # Before the next turn's first words, and the game's last before the winner's box.
-    first = wait_for(lambda: next((t for _w, t in s.utterances(mark) if re.match(
-        r"Segrare|alert Segrare|Tryck push button|Datorn \d spelar", t)), None), 5, "the next words after the write")
-    in_order(run, mark, [text, first], f"{names[player - 1]}'s write and then {first!r}")
-    return c
+    heard(run, mark, wrote + ("" if last else rf".*Nu kastar\W+{nxt}"), f"{names[player - 1]}'s {CATEGORIES[c]}", seen, "write")
+    first = "alert Segrare" if last else "Tryck push button"
+    wait_for(lambda: any(t.startswith(first) for _w, t in s.utterances(mark)), 5, f"{first!r} after the write")
+    in_order(run, mark, [names[player - 1] + " s", first], f"{names[player - 1]}'s write, then {first!r}")
 
 
 # ----- the gaps a player who cannot see the board met -----
@@ -320,43 +317,40 @@ HOW_TO_BEGIN = "Välj Nytt spel och antalet spelare för att börja, eller Nytt 
 
 
 def heard_first_words(run, mark):
-    """Before any game the main window's first words say how to begin one, after its name;
-    no box is read after them."""
-    text = heard(run, mark, "^" + re.escape(HOW_TO_BEGIN), "how to begin, before any game", time.time(), "window")
-    in_order(run, mark, [next((t for _w, t in run.s.utterances(mark) if t.startswith("Kolvo 2003")), ""), text],
-             "the window's name and then how to begin")
-    said = [t for _w, t in run.s.utterances(mark)]
+    """Before any game the window's first words, after its name, say how to begin one; no
+    box is read after them."""
+    heard(run, mark, "^" + re.escape(HOW_TO_BEGIN), "how to begin, before any game", time.time(), "window")
+    said = in_order(run, mark, ["Kolvo 2003 frame", HOW_TO_BEGIN], "the window's name, then how to begin")
     run.check(not any("check box" in t for t in said), f"a box was read before any game: {said}")
 
 
-def heard_standings(run, names, in_turn, computer=False):
+def heard_standings(run, names, in_turn):
     """F7: every player with the total, and whose turn it is."""
     rows = [f"{n} {ax.name(run.lbl_sum[p]) or 0} poäng" for p, n in enumerate(names, start=1)]
-    listed = " och ".join([", ".join(rows[:-1]), rows[-1]] if len(rows) > 1 else rows)
-    turn = f"{in_turn} har turen" + (" och spelar" if computer else "")
     mark = run.s.speech_mark()
     run.s.key("F7")
-    heard(run, mark, "^" + re.escape(f"Ställning: {listed}. {turn}."), "the standings", time.time(), "standings")
+    said = f"Ställning: {', '.join(rows[:-1])} och {rows[-1]}. {in_turn} har turen."
+    heard(run, mark, "^" + re.escape(said), "the standings", time.time(), "standings")
 
 
-def heard_third_roll(run, count=3):
-    """The third roll heard once, then the box the focus lands on, with its hint; the window
-    itself is not read again."""
+def heard_third_roll(run):
+    """The third roll heard once, then the box the focus lands on with its hint; the window
+    is not read again between."""
     c = next(c for c in ROW_ORDER if not ax.has(run.boxes[c], ax.CHECKED))
     mark = run.s.speech_mark()
-    dice = run.roll(count, key="Return")
+    dice = run.roll(3, key="Return")
     seen = time.time()
     wait_for(lambda: ax.has(run.boxes[c], ax.FOCUSED), 3, f"the focus on {CATEGORIES[c]} after the third roll")
-    rolled = heard(run, mark, roll_pattern(count, run.read_dice()), f"roll {count} of {dice}", seen, "roll")
-    in_order(run, mark, [rolled, *heard_box(run, mark, c, dice, "after the third roll")], "the third roll, then the box")
-    said = [t for _w, t in run.s.utterances(mark)]
+    heard(run, mark, roll_pattern(3, run.read_dice()), f"roll 3 of {dice}", seen, "roll")
+    heard_box(run, mark, c, dice, "after the third roll")
+    said = in_order(run, mark, ["Kast 3 av 3", CATEGORIES[c], HINT_LABELS[c] + " ="], "the third roll, then the box")
     run.check(not any(t.startswith("Kolvo 2003") for t in said), f"the window was read at the third roll: {said}")
     return dice
 
 
 def heard_coach(run, name):
     """F2 opens the coach, heard; once its table is there each roll's advice is heard once
-    after the roll, a hold that leaves it as it was says nothing; F2 closes it."""
+    after the roll, and a hold that leaves it as it was says nothing; F2 closes it."""
     s = run.s
     mark = s.speech_mark()
     s.key("F2")
@@ -366,10 +360,9 @@ def heard_coach(run, name):
     for count in (1, 2):
         mark = s.speech_mark()
         dice = heard_roll(run, count)
-        advice = heard(run, mark, rf"^Tips för {name}\W+(Håll|Kasta om|Behåll|Välj|Offra)", f"the advice after roll {count}",
-                       time.time(), "advice")
-        in_order(run, mark, [next((t for _w, t in s.utterances(mark) if t.startswith(f"Kast {count}")), ""), advice],
-                 f"roll {count}, then its advice")
+        heard(run, mark, rf"^Tips för {name}\W+(Håll|Kasta om|Behåll)", f"the advice after roll {count}", time.time(),
+              "advice")
+        in_order(run, mark, [f"Kast {count}", "Tips för"], f"roll {count}, then its advice")
         if count == 1:
             mark = s.speech_mark()
             heard_hold(run, 0, lambda: s.key("1"))
@@ -377,23 +370,22 @@ def heard_coach(run, name):
             said = [t for _w, t in s.utterances(mark)]
             run.check(not any(t.startswith("Tips") for t in said), f"the same advice told again after a hold: {said}")
     s.key("F2")
-    wait_for(lambda: run.s.find_window(ax.COACH_TITLE) is None, 5, "the coach to close")
+    wait_for(lambda: s.find_window(ax.COACH_TITLE) is None, 5, "the coach to close")
     return dice
 
 
-def heard_form(run):
-    """Nytt spel, Mot datorn: each change of a list by an arrow key heard once, with its new
-    value; OK with Return."""
+def heard_against_the_computer(run):
+    """Nytt spel, Mot datorn: each change of a list by an arrow key heard once with its new
+    value; then the person's write heard before the computer's first words."""
     s = run.s
     s.focus(run.arena_win)
     s.key("alt+n")
     time.sleep(0.3)
     s.key("d")
-    wait_for(lambda: any(t == "Mot datorn" for t, _x, _a in ax.dialogs(run.app)), 5, "the form Mot datorn")
     mark = s.speech_mark()
-    wait_for(lambda: any(t.startswith("Människor") for _w, t in s.utterances(mark)), 5, "Orca to read the first list")
-    for key, said in [("Down", "Människor: 2"), ("Up", "Människor: 1"), ("Tab", None), ("Tab", None),
-                      ("Down", "Styrka: Svår: missar sällan, cirka 238 poäng i snitt"), ("Tab", None),
+    wait_for(lambda: any(t.startswith("Människor: 1") for _w, t in s.utterances(mark)), 5, "the form Mot datorn")
+    for key, said in [("Down", "Människor: 2"), ("Up", "Människor: 1"), ("Tab", ""), ("Tab", ""),
+                      ("Down", "Styrka: Svår: missar sällan, cirka 238 poäng i snitt"), ("Tab", ""),
                       ("Up", "Tempo: Snabb: en tur på ett par sekunder"),
                       ("Down", "Tempo: Normal: en halv sekund mellan dragen")]:
         mark = s.speech_mark()
@@ -403,29 +395,18 @@ def heard_form(run):
         else:
             time.sleep(0.5)  # Orca reads the list reached
     s.key("Return")
-
-
-def heard_against_the_computer(run):
-    """A game against the computer from the form: the person's write heard before the
-    computer's first words."""
-    heard_form(run)
     run.wait_dialog(text="Vad heter spelare nr 1 ?")
-    mark = run.s.speech_mark()
-    run.s.type_text("Ada")
-    run.s.key("Return")
-    names = ["Ada", "Datorn 1"]
+    s.type_text("Ada")
+    mark = s.speech_mark()
+    s.key("Return")
     heard(run, mark, r"^Spelet börjar\W+Spelare\W+Ada och Datorn 1\b", "the start against the computer", time.time(),
           "start")
-    wait_for(lambda: ax.has(run.roller, ax.FOCUSED), 5, "Kasta to have the focus")
-    heard_standings(run, names, "Ada")
+    heard_standings(run, ["Ada", "Datorn 1"], "Ada")
     dice = heard_roll(run, 1)
-    mark = run.s.speech_mark()
-    heard_write(run, names, 1, dice)
-    heard(run, mark, r"^Datorn 1 spelar, vänta\.", "the computer's turn at Kasta", time.time(), "turn")
-    wait_for(lambda: any(t.startswith("Kast 1 av 3:") for _w, t in run.s.utterances(mark)), 5, "the computer's roll")
-    said = [t for _w, t in run.s.utterances(mark)]
-    wrote = next(t for t in said if t.startswith("Ada "))
-    in_order(run, mark, [wrote, "Datorn 1 spelar, vänta.", next(t for t in said if t.startswith("Kast 1 av 3:"))],
+    mark = s.speech_mark()
+    heard_write(run, ["Ada", "Datorn 1"], 1, dice)
+    wait_for(lambda: any(t.startswith("Kast 1 av 3:") for _w, t in s.utterances(mark)), 5, "the computer's roll")
+    in_order(run, mark, ["Ada s", "Tryck push button", "Datorn 1 spelar, vänta.", "Kast 1 av 3:"],
              "the write, then the computer's first words")
 
 
