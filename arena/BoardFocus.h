@@ -26,11 +26,10 @@ public:
     void beforePaint(GameTable::Changes what);
     // After it is painted.
     void afterPaint(GameTable::Changes what);
-    // The client area holds the focus.
-    bool holding() const;
 
 private:
     void hold();
+    bool holding() const; // the client area holds the focus
     QWidget* focused() const;
 
     QPointer<QWidget> holder_;
