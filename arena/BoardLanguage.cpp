@@ -115,7 +115,7 @@ void retranslateDice(KolvoArena& board)
         die->setToolTip((inGame ? held ? texts::kDieHeld : texts::kDieFree : kDiceDesignToolTip).toString());
         die->setAccessibleName(texts::dieName(i + 1, state.DiceValue[std::size_t(i)], held, state.Rolling));
     }
-    board.setAccessibleDescription(state.Rolling ? texts::kCoachRolling.toString() : QString());
+    board.setAccessibleDescription(texts::windowDescription(state));
 }
 
 void retranslateRoller(KolvoArena& board)

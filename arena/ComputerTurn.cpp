@@ -67,9 +67,11 @@ void ComputerTurn::step()
     const Mover me = Mover::computerOf(gameId_);
     if (stale() || table_.rolling())
         return;
-    if (QApplication::activeModalWidget()) {
+    const bool turnBegins = inTurn() && rules::rollsMade(table_.state()) == 0;
+    if (QApplication::activeModalWidget() || (turnBegins && busy_ && busy_())) {
         // A box waits for a person's answer (the help, or whether to give the game up): the
-        // board stays as it is until the box has gone, as it would for a person.
+        // board stays as it is until the box has gone, as it would for a person. A turn
+        // begins once the words that ended the last are taken in.
         pause_.start();
         return;
     }

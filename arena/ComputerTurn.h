@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <QObject>
 #include <QTimer>
@@ -40,6 +41,10 @@ public:
     int gameId() const { return gameId_; }
     // The computer's next move, at once: what the pause ends in.
     void step();
+    // What else the first move of its turn waits for, as every move waits for a box to go:
+    // the words that end the turn before (a person's write), which a screen reader is to
+    // take in before the computer's dice tumble.
+    void waitWhile(std::function<bool()> busy) { busy_ = std::move(busy); }
     // The board is as it was before a new game was given up: the next move is planned again.
     void resume()
     {
@@ -68,4 +73,5 @@ private:
     QTimer pause_;
     std::optional<rules::Move> decision_; // for the dice on the table, taken once per roll
     bool marked_ = false;                 // the category it writes is marked on the board
+    std::function<bool()> busy_;
 };

@@ -130,8 +130,9 @@ void GameTable::tick()
     }
     stopTumble();
     rules::settleRoll(state_); // the dice lie still and are evaluated
-    emit changed(Tumbled | Settled);
+    // Told first: a view that moves the focus for the settled dice waits for the sentence.
     emit told(texts::rollSettled(state_));
+    emit changed(Tumbled | Settled);
 }
 
 void GameTable::stopTumble()

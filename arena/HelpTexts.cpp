@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "arena/ArenaTexts.h"
+#include "arena/SpokenTexts.h"
 
 namespace texts {
 
@@ -40,6 +41,8 @@ std::vector<ui::HelpRow> keysAndAdditions()
         key(QT_TRANSLATE_NOOP("Keys", "F6"),
             QT_TRANSLATE_NOOP(
                 "Keys", "läser upp protokollet för spelaren i tur: de lediga kategorierna och övre summan mot 63")),
+        key(QT_TRANSLATE_NOOP("Keys", "F7"),
+            QT_TRANSLATE_NOOP("Keys", "läser upp ställningen: alla spelares namn och poäng och vem som har turen")),
         key(QT_TRANSLATE_NOOP("Keys", "F8"),
             QT_TRANSLATE_NOOP("Keys",
                               "läser upp spelanalysen en lärdom i taget: för spelaren i tur, efter spelet för alla")),

@@ -14,10 +14,11 @@
 #include "arena/ArenaControls.h"
 #include "arena/BoardLanguage.h"
 #include "arena/ArenaTexts.h"
+#include "arena/BoardFocus.h"
 #include "arena/KolvoArena.h"
 #include "arena/SpokenTexts.h"
+#include "platform/Announcer.h"
 #include "sound/SoundChoice.h"
-#include "ui/Announcer.h"
 #include "ui/HintTips.h"
 #include "ui/KeyGuard.h"
 #include "ui/PictureBox.h"
@@ -50,6 +51,7 @@ KolvoArena::KolvoArena(const Services& services, FacePictureSource facePicture, 
     connect(table_, &GameTable::changed, this, &KolvoArena::tableChanged);
     connect(table_, &GameTable::told, announcer_, &Announcer::announce);
     buildControls();
+    focus_ = new BoardFocus(*Backdrop, *Roller, *announcer_, *table_);
     sideWindows_ = new SideWindowHost(*this, *Backdrop, *table_, services_.cacheDirectory());
     connect(sideWindows_, &SideWindowHost::told, announcer_, &Announcer::announce);
     buildMenus();
@@ -77,7 +79,7 @@ void KolvoArena::buildControls()
     const auto* keys
         = new ui::KeyGuard(*this,
                            {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_Return, Qt::Key_Enter,
-                            Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F6, Qt::Key_F8});
+                            Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8});
     // A category's hint shows beside the categories' frame, where it covers no other row.
     auto* hints = new ui::HintTips(*this, *keys, [this](const QWidget& box) {
         return Backdrop->mapToGlobal(QPoint(arena::kFrames[0].right() + 4, box.y()));
@@ -170,8 +172,9 @@ void KolvoArena::describeDie(int i)
     const QString name = texts::dieName(i + 1, state().DiceValue[i], DicePic[i]->hasBorder(), rolling);
     if (DicePic[i]->accessibleName() != name)
         DicePic[i]->setAccessibleName(name);
-    // Told by the window too, for a roll of held dice alone: no die says it then.
-    const QString told = rolling ? texts::kCoachRolling.toString() : QString();
+    // The window's own words: how to begin before any game (what a screen reader reads first
+    // of it), and the roll, for a roll of held dice alone, which no die says.
+    const QString told = texts::windowDescription(state());
     if (accessibleDescription() != told)
         setAccessibleDescription(told);
 }
@@ -195,6 +198,8 @@ void KolvoArena::keyPressEvent(QKeyEvent* event)
         announcer().announce(texts::diceNow(state()));
     } else if (key == Qt::Key_F6 && state().NumPlayers > 0) {
         announcer().announce(texts::sheetNow(state(), table_->playerInTurn()));
+    } else if (key == Qt::Key_F7) {
+        announcer().announce(texts::standings(state(), table_->computers(), table_->ended()));
     } else if (key == Qt::Key_F8 && state().NumPlayers > 0) {
         announcer().announce(sideWindows_->nextLesson()); // the review, a lesson a press
     } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !qobject_cast<QCheckBox*>(focusWidget())) {
@@ -221,27 +226,17 @@ void KolvoArena::tableChanged(GameTable::Changes what)
         paintDice(true);
         return;
     }
-    if ((what & GameTable::RollBegan) && !table_->rollOpen() && Roller->hasFocus()) {
-        // A disabled button hands its focus on at once: to the first free box, whose hint
-        // would then be read for dice that still tumble. The window holds the focus until
-        // they settle.
-        setFocus(Qt::OtherFocusReason);
-    }
+    focus_->beforePaint(what); // a control disabled under the focus would hand it on unheard
     if (what & GameTable::Passed)
         paintDice(false); // the next turn's dice show no faces yet
     else if (what & GameTable::Tumbled)
         paintDice(true);
     paintBoard();
-    if (what & GameTable::Settled) {
+    if (what & GameTable::Settled)
         ShowScoreHints();
-        const bool personsTurn = !table_->isComputer(table_->playerInTurn());
-        if (focusWidget() == this && personsTurn) // the person chooses a category now
-            focusNextChild();
-    }
-    if (what & (GameTable::Seated | GameTable::Passed)) {
+    if (what & (GameTable::Seated | GameTable::Passed))
         describeTurn();
-        Roller->setFocus(); // every turn starts at the roll button
-    }
+    focus_->afterPaint(what); // to the first free box after the third roll, to Kasta at a turn's start
     // A computer's turn passes once its write has been seen; then the end may have come.
     if ((what & GameTable::Passed) && table_->isComputer(table_->justWritten().player))
         GameFinish();

@@ -20,6 +20,7 @@ class QPushButton;
 class QTimer;
 class PictureBox;
 class Announcer;
+class BoardFocus;
 class ComputerTurn;
 class SideWindowHost;
 
@@ -134,7 +135,8 @@ private:
     GameTable* table_ = nullptr;
     SideWindowHost* sideWindows_ = nullptr;
     Announcer* announcer_ = nullptr;
-    bool closeUnasked_ = false; // the exit was confirmed, or the session is ending
+    BoardFocus* focus_ = nullptr; // where the focus goes when the game moves it
+    bool closeUnasked_ = false;   // the exit was confirmed, or the session is ending
     bool placed_ = false;
     bool howToTold_ = false; // the keys are told as the first game of the run begins
     QPointer<ComputerTurn> computer_;

@@ -6,6 +6,7 @@
 #include "arena/ComputerTurn.h"
 #include "arena/KolvoArena.h"
 #include "arena/SideWindowHost.h"
+#include "platform/Announcer.h"
 #include "rules/GameFlow.h"
 
 void KolvoArena::mnuComputer_Click()
@@ -26,6 +27,7 @@ void KolvoArena::seatComputers(const SeatPlan& seats)
     if (!seats.computer.any())
         return;
     computer_ = new ComputerTurn(*table_, sideWindows_->solverTable(), *services_.random, seats.strength, seats.pace);
+    computer_->waitWhile([this] { return !announcer().quiet(Announcer::kSettleMs); }); // a write is heard first
     connect(computer_, &ComputerTurn::thinking, this, [this](bool thinking) {
         Roller->setToolTip(thinking ? texts::kComputerThinking.toString() : QString());
         if (thinking)

@@ -4,7 +4,7 @@
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
 #include "arena/SpokenTexts.h"
-#include "ui/Announcer.h"
+#include "platform/Announcer.h"
 #include "rules/GameFlow.h"
 #include "rules/ScoreSheet.h"
 #include "platform/Dialogs.h"

@@ -5,6 +5,7 @@
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
 #include "arena/SpokenTexts.h"
+#include "platform/Announcer.h"
 #include "platform/Dialogs.h"
 #include "platform/PlainText.h"
 #include "rules/Evaluation.h"
@@ -54,8 +55,8 @@ void KolvoArena::RecordScore(std::int16_t Index)
     if (written->bonus > 0) // the applause is the table's; the message speaks to the person
         services_.dialogs->message(texts::kBonusMessage.toString(), DialogButtons::Ok, texts::kTitle.toString());
     NextPlayer();
-    if (written->gameOver)
-        GameFinish();
+    if (written->gameOver) // the last write is heard before the end's boxes
+        announcer().afterTold(this, [this] { GameFinish(); });
 }
 
 void KolvoArena::describePlayerSheet(int player)

@@ -21,6 +21,9 @@
 SideWindowHost::SideWindowHost(QWidget& board, const QWidget& area, GameTable& table, const QString& cacheDirectory)
     : QObject(&board), board_(board), area_(area), table_(table), cacheDirectory_(cacheDirectory)
 {
+    adviceSettles_.setSingleShot(true);
+    adviceSettles_.setInterval(kAdviceSettleMs);
+    connect(&adviceSettles_, &QTimer::timeout, this, &SideWindowHost::tellAdvice);
     connect(&table_, &GameTable::changed, this, [this](GameTable::Changes what) {
         if (what == GameTable::Tumbled)
             return; // a face of a tumbling die: no view shows it
@@ -110,13 +113,14 @@ void SideWindowHost::toggleCoach()
             connect(&solverTable(), news, coach_, [this] { refreshCoach(); });
     }
     if (coach_->isVisible()) {
+        adviceSettles_.stop();
         coach_->hide();
         return;
     }
     solverTable().request();
     const texts::Advice advice = texts::coachAdvice(solverTable(), table_.state());
     coach_->showAdvice(advice.heading, advice.note, advice.rows);
-    emit told(coach_->advice()); // asked for: heard as well as shown
+    tell(coach_->advice()); // asked for: heard as well as shown
     place(*coach_);
 }
 
@@ -126,6 +130,28 @@ void SideWindowHost::refreshCoach()
         return;
     const texts::Advice advice = texts::coachAdvice(solverTable(), table_.state());
     coach_->showAdvice(advice.heading, advice.note, advice.rows);
+    // A ranking is told, for a person; a note between two (the dice rolling, roll first) and
+    // a computer's moves are only shown.
+    const bool ranked = !advice.rows.isEmpty() && !table_.isComputer(table_.playerInTurn());
+    if (ranked && coach_->advice() != toldAdvice_)
+        adviceSettles_.start();
+    else
+        adviceSettles_.stop();
+}
+
+void SideWindowHost::tellAdvice()
+{
+    if (!coach_ || !coach_->isVisible() || coach_->advice() == toldAdvice_)
+        return;
+    tell(coach_->advice());
+}
+
+void SideWindowHost::tell(const QString& advice)
+{
+    toldAdvice_ = advice;
+    // Line by line: the announcer ends each with a stop, so that each is heard as a sentence.
+    for (const QString& line : advice.split(u'\n'))
+        emit told(line);
 }
 
 void SideWindowHost::showScoreSheet(bool shown)

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 
 #include "arena/GameTable.h"
 
@@ -26,6 +27,11 @@ class ScoreTable;
 class SideWindowHost : public QObject {
     Q_OBJECT
 public:
+    // While the coach's panel shows, a changed advice for a person is told once it has
+    // stayed the same this long: not the notes between (the dice rolling), nor the same
+    // advice twice.
+    static constexpr int kAdviceSettleMs = 400;
+
     // `board`: the main window; `area`: its client area, in whose coordinates the board's
     // parts to keep in sight are given.
     SideWindowHost(QWidget& board, const QWidget& area, GameTable& table, const QString& cacheDirectory);
@@ -59,12 +65,15 @@ public:
     QAction* sheetItem() const { return sheetItem_; }
 
 signals:
-    // A sentence for a screen reader: the advice, when the coach is asked for.
+    // A sentence for a screen reader: the advice, when the coach is asked for and when it
+    // has changed.
     void told(const QString& sentence);
 
 private:
     void place(QWidget& side);
     void refreshCoach();
+    void tellAdvice();
+    void tell(const QString& advice);
     void refreshSheet();
     void fillSheet();
 
@@ -81,4 +90,6 @@ private:
     QAction* keysItem_ = nullptr;
     QStringList lessons_; // as last told
     qsizetype nextLesson_ = 0;
+    QTimer adviceSettles_;
+    QString toldAdvice_;
 };

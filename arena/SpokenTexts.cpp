@@ -128,4 +128,26 @@ QString sheetNow(const GameState& state, int player)
                       QString::number(rules::kBonusThreshold), total);
 }
 
+QString standings(const GameState& state, const Seats& computers, bool ended)
+{
+    if (state.NumPlayers == 0)
+        return kNoGameRunning.toString() + u' ' + kHowToBegin.toString();
+    if (ended || rules::gameOver(state))
+        return gameEnds(state, false);
+    QStringList rows;
+    for (int p = 1; p <= state.NumPlayers; ++p)
+        rows << kStandingsRow.arg(heardName(state, p),
+                                  QString::number(state.Points[std::size_t(p)][GameState::kTotalRow]));
+    const int p = state.CurrentPlayer + 1;
+    return kStandings.arg(listed(rows))
+        + (computers[std::size_t(p)] ? kComputerPlays : kPersonInTurn).arg(heardName(state, p));
+}
+
+QString windowDescription(const GameState& state)
+{
+    if (state.NumPlayers == 0)
+        return kHowToBegin.toString();
+    return state.Rolling ? kRolling.toString() : QString();
+}
+
 } // namespace texts

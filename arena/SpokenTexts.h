@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
+#include <QStringView>
 
+#include "arena/TableTexts.h"
 #include "rules/GameFlow.h"
 
 // What a player who cannot see hears of the game, one short Swedish sentence per event of the
@@ -24,5 +26,19 @@ QString gameEnds(const GameState& state, bool newRecord);
 QString diceNow(const GameState& state);
 // "Adas protokoll: fria är Ettor, Par och Chans. Övre summa 45 av 63. Summa 120."
 QString sheetNow(const GameState& state, int player);
+
+// The standings, asked for by a key (F7): every player's name and total, and whose turn it is.
+inline constexpr Text kStandings{"Spoken", QT_TRANSLATE_NOOP("Spoken", "Ställning: %1.")};
+inline constexpr Text kStandingsRow{"Spoken", QT_TRANSLATE_NOOP("Spoken", "%1 %2 poäng")};
+inline constexpr Text kPersonInTurn{"Spoken", QT_TRANSLATE_NOOP("Spoken", " %1 har turen.")};
+inline constexpr Text kComputerPlays{"Spoken", QT_TRANSLATE_NOOP("Spoken", " %1 har turen och spelar.")};
+inline constexpr Text kNoGameRunning{"Spoken", QT_TRANSLATE_NOOP("Spoken", "Inget spel pågår.")};
+// "Ställning: Ada 45 poäng, Bo 30 poäng och Datorn 1 52 poäng. Ada har turen."; after the
+// end, the end's own words; before any game, how to begin one.
+QString standings(const GameState& state, const Seats& computers, bool ended);
+
+// What the main window says of itself when a screen reader comes to it: before any game
+// how to begin one, while the dice roll that they do, and otherwise nothing.
+QString windowDescription(const GameState& state);
 
 } // namespace texts

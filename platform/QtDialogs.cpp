@@ -16,6 +16,7 @@
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
+#include "platform/Announcer.h"
 #include "platform/FailureBox.h"
 
 namespace {
@@ -147,6 +148,8 @@ std::optional<Choices> QtDialogs::askChoices(const QString& title, const std::ve
     auto* layout = new QVBoxLayout(&dialog);
     auto* form = new QFormLayout;
     layout->addLayout(form);
+    // A list changed by an arrow key is not read by Orca from Qt's list: the form tells it.
+    auto* voice = new Announcer(&dialog);
     std::vector<QComboBox*> lists;
     for (const ChoiceField& field : fields) {
         auto* list = new QComboBox(&dialog);
@@ -161,6 +164,8 @@ std::optional<Choices> QtDialogs::askChoices(const QString& title, const std::ve
         const auto tell = [label, list, name] { label->setAccessibleName(name + u' ' + list->currentText()); };
         tell();
         QObject::connect(list, &QComboBox::currentIndexChanged, label, tell);
+        QObject::connect(list, &QComboBox::currentIndexChanged, voice,
+                         [voice, label] { voice->announce(label->accessibleName()); });
         form->addRow(label, list);
         lists.push_back(list);
     }

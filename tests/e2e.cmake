@@ -34,8 +34,10 @@ add_test(NAME e2e_computer
   COMMAND /usr/bin/python3 ${KOLVO_E2E_DIR}/play_games.py $<TARGET_FILE:kolvo>
           --computer $<TARGET_FILE:solver_probe> --shots ${KOLVO_E2E_SHOTS}/computer)
 set_tests_properties(e2e_computer PROPERTIES LABELS e2e TIMEOUT 420 SKIP_RETURN_CODE 77 COST 100)
-# A game of two by keys heard through Orca under a window manager: what Orca said, read from
-# its speech log, holds each roll, hold, write, turn and the end, once each and in time.
+# A game of two by keys heard through Orca under a window manager, then one against the
+# computer from its form: what Orca said, read from its speech log, holds each roll, hold,
+# write, turn and the end, the window's words before any game, the standings, the coach's
+# advice, the third roll and the form's changes, once each, in order and in time.
 add_test(NAME e2e_orca
   COMMAND /usr/bin/python3 ${KOLVO_E2E_DIR}/screen_reader.py $<TARGET_FILE:kolvo>
           --orca --shots ${KOLVO_E2E_SHOTS}/orca)

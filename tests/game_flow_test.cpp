@@ -7,7 +7,7 @@
 #include "rules/GameFlow.h"
 #include "rules/ScoreSheet.h"
 #include "rules/SolverCache.h"
-#include "ui/Announcer.h"
+#include "platform/Announcer.h"
 #include "ui/PictureBox.h"
 
 // Whole flows of play on the main window, with scripted dice and dialog answers.
@@ -88,8 +88,11 @@ void computerGame(ArenaFixture& f, QStringList people, int computers, rules::Str
 }
 
 // The computer's next move, now, every die it rolls showing face; its animation run out.
+// Its turn's first move is made once the words before it are taken in, as it waits for them.
 void computerMoves(ArenaFixture& f, int face = 2)
 {
+    if (rules::rollsMade(f.s()) == 0)
+        QTRY_VERIFY(f.a().announcer().quiet(Announcer::kSettleMs));
     f.random.draws.clear();
     for (int i = 0; i < 40; ++i)
         f.random.queueFaces({face});
@@ -189,6 +192,7 @@ private slots:
         const size_t messagesBefore = f.dialogs.messageTexts().size();
         f.roll({6, 6, 6, 6, 6});
         f.pick(14);
+        QTRY_VERIFY(f.a().table().ended()); // once the last write has been told
 
         // Game over: the winner, the record, and only the menus left.
         const auto messages = f.dialogs.messageTexts();
@@ -464,6 +468,76 @@ private slots:
         QVERIFY(!f.a().table().isComputer(2) && !f.a().computer());
     }
 
+    // What a screen reader hears and where the focus goes, in that order: the game moves the
+    // focus only once the roll or the write that moved it has been told, holding it meanwhile
+    // on the client area, which is read as nothing; the end's boxes come after the last write.
+    void theFocusWaitsForTheWords_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("heard"); // "said …", "focus <control>" and "box <title>", in order
+        QTest::newRow("third roll") << "people|roll 1 2 3 4 6|roll 1 2 3 4 6|roll 1 2 3 4 6"
+                                    << "said Kast 1|said Kast 2|focus Backdrop|said Kast 3 av 3: 1, 2, 3, 4, 6|"
+                                       "focus ScoreVal(1)";
+        QTest::newRow("a write, a person next") << "people|roll 6 6 6 5 5|space 15"
+                                                << "said Kast 1|focus ScoreVal(15)|focus Backdrop|said Ada skrev "
+                                                   "Chans: 28 poäng. Nu kastar Bo.|focus Roller";
+        QTest::newRow("a give-up, a computer next")
+            << "computer|roll 1 2 3 4 6|space 14|its move"
+            << "said Kast 1|focus ScoreVal(14)|box Kolvo|focus Backdrop|said Ada strök Kolvo. Nu kastar Datorn 1.|"
+               "focus Roller|said Kast 1 av 3: 2, 2";
+        QTest::newRow("the last write")
+            << "people|fill|roll 6 6 6 5 5|space 15|roll 1 1 1 1 2|space 15"
+            << "said Kast 1|focus ScoreVal(15)|focus Backdrop|said Ada skrev|focus Roller|said Kast 1|"
+               "focus ScoreVal(15)|focus Backdrop|said Bo skrev Chans: 6 poäng.|box Segrare|box Högsta poäng|"
+               "said Spelet är slut. Ada vann med 28 poäng.";
+    }
+    void theFocusWaitsForTheWords()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, heard);
+        QStringList transcript; // outlives the window, which is heard of as it goes
+        ArenaFixture f;
+        f.a().show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.a()));
+        connect(&f.a().announcer(), &Announcer::announced, &f.a(),
+                [&](const QString& s) { transcript << "said " + s; });
+        connect(qApp, &QApplication::focusChanged, &f.a(),
+                [&](QWidget*, QWidget* now) { transcript << "focus " + (now ? now->objectName() : QString()); });
+        f.dialogs.onMessage = [&](const QString& title) { transcript << "box " + title; };
+        for (const QString& step : steps.split(u'|')) {
+            const QStringList w = step.split(u' ');
+            if (w[0] == u"people") {
+                f.newGame({"Ada", "Bo"});
+            } else if (w[0] == u"computer") {
+                computerGame(f, {"Ada"}, 1, rules::Strength::Medium);
+            } else if (w[0] == u"roll") {
+                f.roll({w[1].toInt(), w[2].toInt(), w[3].toInt(), w[4].toInt(), w[5].toInt()});
+            } else if (w[0] == u"space") {
+                f.a().ScoreVal[w[1].toInt()]->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(f.a().ScoreVal[w[1].toInt()], Qt::Key_Space);
+                if (f.a().computer()) { // the computer waits for the write to be heard
+                    f.a().computer()->step();
+                    QVERIFY(!f.a().table().rolling());
+                }
+            } else if (w[0] == u"fill") {
+                for (int p = 1; p <= 2; ++p)
+                    for (int c = 1; c < 15; ++c)
+                        f.s().Points[p][c] = 0;
+            } else {
+                computerMoves(f);
+            }
+            bool told = false; // everything the step has to say, and what waits for it
+            f.a().announcer().afterTold(this, [&told] { told = true; });
+            QTRY_VERIFY(told);
+            if (w[0] == u"people" || w[0] == u"computer")
+                transcript.clear(); // the game's start
+        }
+        const QStringList expected = heard.split(u'|');
+        QTRY_VERIFY2(transcript.size() == expected.size(), qPrintable(transcript.join(u'|')));
+        for (qsizetype k = 0; k < expected.size(); ++k)
+            QVERIFY2(transcript[k].startsWith(expected[k]), qPrintable(transcript.join(u'|')));
+    }
+
     // What a computer does not do: it is never asked to give a category up, and the bonus
     // message is not shown to it, though its sounds play; its win is announced and is no record.
     void computersOwnRules_data()
@@ -530,7 +604,8 @@ private slots:
         f.roll({1, 2, 3, 4, 6});
         f.pick(15);
         QPointer<ComputerTurn> computer = f.a().computer();
-        QVERIFY(computer->pending()); // its turn began without a press
+        QVERIFY(computer->pending());                               // its turn began without a press
+        QTRY_VERIFY(f.a().announcer().quiet(Announcer::kSettleMs)); // the write is heard before it moves
         if (phase == "rolling")
             f.a().computer()->step();
         if (phase == "table") {
@@ -598,6 +673,7 @@ private slots:
             f.dialogs.answers.push_back(DialogAnswer::Ok);
             f.pick(c);
         }
+        QTRY_VERIFY(f.a().table().ended());
         QVERIFY(f.dialogs.messageTexts()[f.dialogs.messageTexts().size() - 2].startsWith(QStringLiteral("Vinner gör ")
                                                                                          + name + "\r\n"));
         QCOMPARE(f.settings.values.value("Kolvo/KolvoHighscore/Name"), name);

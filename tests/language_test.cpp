@@ -15,7 +15,7 @@
 #include "platform/Language.h"
 #include "rules/GameFlow.h"
 #include "rules/SolverCache.h"
-#include "ui/Announcer.h"
+#include "platform/Announcer.h"
 #include "ui/CoachPanel.h"
 #include "ui/Intro.h"
 #include "ui/KolvoRul.h"

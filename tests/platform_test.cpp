@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtTest>
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "app/Translations.h"
+#include "platform/Announcer.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSettingsStore.h"
@@ -370,6 +372,46 @@ private slots:
         QtDialogs().message(QStringLiteral("Nytt rekord !!"), DialogButtons::Ok, title);
         QVERIFY2(width >= metrics.horizontalAdvance(title) + 3 * 2 * metrics.height(),
                  qPrintable(QString::number(width)));
+    }
+
+    // Every change of a list in a choice form is told with the list's label and its new value,
+    // by the form itself: a screen reader reads Qt's list only as it is reached.
+    void choiceFormTellsEachChange_data()
+    {
+        QTest::addColumn<QStringList>("keys"); // "<list> <Up|Down>", each in a pass of its own
+        QTest::addColumn<QStringList>("told");
+        QTest::newRow("down") << QStringList{"0 Down"} << QStringList{"Människor: 2"};
+        QTest::newRow("down and up") << QStringList{"0 Down", "0 Up"} << QStringList{"Människor: 2", "Människor: 1"};
+        QTest::newRow("up at the top") << QStringList{"0 Up"} << QStringList{};
+        QTest::newRow("the second list") << QStringList{"1 Up"}
+                                         << QStringList{"Tempo: Snabb: en tur på ett par sekunder"};
+    }
+    void choiceFormTellsEachChange()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QStringList, told);
+        const std::vector<ChoiceField> fields{
+            {QStringLiteral("&Människor:"), {"1", "2", "3"}, 0},
+            {QStringLiteral("&Tempo:"),
+             {"Snabb: en tur på ett par sekunder", "Normal: en halv sekund mellan dragen"},
+             1},
+        };
+        QStringList heard;
+        whenModalShows([&](QWidget* w) {
+            const QList<QComboBox*> lists = w->findChildren<QComboBox*>();
+            auto* voice = w->findChild<Announcer*>();
+            QVERIFY(lists.size() == 2 && voice);
+            QObject::connect(voice, &Announcer::announced, w, [&heard](const QString& s) { heard << s; });
+            for (const QString& step : keys) {
+                const QStringList k = step.split(u' ');
+                QTest::keyClick(lists[k[0].toInt()], k[1] == u"Up" ? Qt::Key_Up : Qt::Key_Down);
+                bool passed = false;
+                voice->afterTold(w, [&passed] { passed = true; });
+                QTRY_VERIFY(passed);
+            }
+        });
+        QtDialogs().askChoices(QStringLiteral("Mot datorn"), fields, [](const Choices&) { return true; });
+        QCOMPARE(heard, told);
     }
 
     void inputBox()

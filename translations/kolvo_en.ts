@@ -714,6 +714,14 @@ Tip! If you get 3 of each of the numbers 1-6 you can earn a bonus of 50 points.<
         <source>läser upp spelanalysen en lärdom i taget: för spelaren i tur, efter spelet för alla</source>
         <translation>reads the game review aloud a lesson at a time: the player in turn&apos;s, after the game everyone&apos;s</translation>
     </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>läser upp ställningen: alla spelares namn och poäng och vem som har turen</source>
+        <translation>reads the standings aloud: every player&apos;s name and total, and whose turn it is</translation>
+    </message>
 </context>
 <context>
     <name>Review</name>
@@ -1395,6 +1403,26 @@ Tip! If you get 3 of each of the numbers 1-6 you can earn a bonus of 50 points.<
     <message>
         <source>Spelare %1</source>
         <translation>Player %1</translation>
+    </message>
+    <message>
+        <source>Ställning: %1.</source>
+        <translation>Standings: %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 poäng</source>
+        <translation>%1 %2 points</translation>
+    </message>
+    <message>
+        <source> %1 har turen.</source>
+        <translation> It is %1&apos;s turn.</translation>
+    </message>
+    <message>
+        <source> %1 har turen och spelar.</source>
+        <translation> It is %1&apos;s turn, playing now.</translation>
+    </message>
+    <message>
+        <source>Inget spel pågår.</source>
+        <translation>No game is running.</translation>
     </message>
 </context>
 </TS>

@@ -81,7 +81,10 @@ private:
     {
         if (target_)
             target_->removeEventFilter(this);
-        const bool ours = now && now != ring_ && now->window() == window_ && now->parentWidget();
+        // A widget that takes no focus of its own (a client area that holds it while the
+        // program moves it) is no control to frame.
+        const bool ours = now && now != ring_ && now->window() == window_ && now->parentWidget()
+            && now->focusPolicy() != Qt::NoFocus;
         target_ = ours ? now : nullptr;
         if (target_)
             target_->installEventFilter(this);

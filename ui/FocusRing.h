@@ -14,7 +14,8 @@ inline constexpr int kFocusRingWidth = 2;
 // the white title picture, a die of any style), and the dashes tell it apart from the
 // solid border of a held die. The ring follows the control when it moves, resizes or
 // hides, shows only while the window is active, lies above the control's siblings and
-// takes no clicks. Call it once per window, after or before its controls are made.
+// takes no clicks. A widget that takes no focus of its own is not framed when given it. Call it once per window, after
+// or before its controls are made.
 void installFocusRing(QWidget& window);
 
 // The same ring around a control without the focus, until cleared: what another player is

@@ -18,11 +18,17 @@
   window end it as well.
 
 With --orca, instead: a game of two by keys with Orca running, checked against what Orca
-said (its debug log): the start with both names; each roll once, after the dice settle, with
-their faces as AT-SPI reads them and the held ones marked; a hold by key, a hold by the
-die's press action over AT-SPI and a release, each with the die, its face and its state;
-each category reached by Tab with its name and hint; each write or give-up with the next
-player; the end with the winner and the totals. Each once, and within a second.
+said (its speech log): before any game the window's first words, how to begin one; the start
+with both names; each roll once, after the dice settle, with their faces as AT-SPI reads them
+and the held ones marked; a hold by key, a hold by the die's press action over AT-SPI and a
+release, each with the die, its face and its state; each category reached by Tab with its
+name and hint; each write or give-up with the next player, before the next turn's first
+words, and the last before the winner's box; the end with the winner and the totals. On the
+way: F7's standings; the coach (F2), its advice heard once after each roll and not again
+after a hold; a third roll heard before the box the focus lands on, with no window read
+between. Then a game against the computer from the form "Mot datorn", each change of its
+lists by an arrow key heard with the new value, and the person's write heard before the
+computer's first words. Each once, and within a second.
 
 Exit 0 when every check held, 1 on any fault, 77 when the environment cannot run here
 (never with CI set).
@@ -264,17 +270,33 @@ def answer_as_heard(run, until, timeout=20):
     raise Failure("the turn did not end")
 
 
-def heard_write(run, names, player, dice):
+def heard_box(run, mark, c, dice, what):
+    """The box c read with its name, then its hint for the dice."""
+    heard(run, mark, rf"^{re.escape(CATEGORIES[c])}\b(?! =)", f"the box {CATEGORIES[c]} {what}", time.time(), "box")
+    heard(run, mark, rf"^{re.escape(HINT_LABELS[c])} = {evaluate(dice)[c]}\b", f"the hint of {CATEGORIES[c]}",
+          time.time(), "hint")
+
+
+def in_order(run, mark, starts, what):
+    """Orca said, after the mark, utterances beginning so, in this order: the first of each."""
+    said = [t for _w, t in run.s.utterances(mark)]
+    at = [next((i for i, t in enumerate(said) if t.startswith(b)), -1) for b in starts]
+    run.check(-1 not in at and at == sorted(at), f"{what}: not in that order in {said}")
+    return said
+
+
+def heard_write(run, names, player, dice, tab=True):
     """Tab to the first free category (its name and hint heard), Space writes it; the write
-    and the next player heard."""
+    and the next player heard before the next turn's first words (or the winner's box).
+    Without tab the focus is on that category already."""
     s = run.s
     c = next(c for c in ROW_ORDER if not ax.has(run.boxes[c], ax.CHECKED))
     hint = evaluate(dice)[c]
-    mark = s.speech_mark()
-    s.key("Tab")
-    wait_for(lambda: ax.has(run.boxes[c], ax.FOCUSED), 3, f"Tab to reach {CATEGORIES[c]}")
-    heard(run, mark, rf"^{re.escape(CATEGORIES[c])}\b(?! =)", f"the box {CATEGORIES[c]} reached", time.time(), "box")
-    heard(run, mark, rf"^{re.escape(HINT_LABELS[c])} = {hint}\b", f"the hint of {CATEGORIES[c]}", time.time(), "hint")
+    if tab:
+        mark = s.speech_mark()
+        s.key("Tab")
+        wait_for(lambda: ax.has(run.boxes[c], ax.FOCUSED), 3, f"Tab to reach {CATEGORIES[c]}")
+        heard_box(run, mark, c, dice, "reached")
     last = sum(ax.has(b, ax.CHECKED) for b in run.boxes.values()) == 14 and player == len(names)
     mark = s.speech_mark()
     s.key("space")
@@ -284,11 +306,118 @@ def heard_write(run, names, player, dice):
     nxt = names[player % len(names)]
     wrote = rf"{names[player - 1]}\W+(skrev\W+{CATEGORIES[c]}\W+{hint}\W+poäng|strök\W+{CATEGORIES[c]})"
     heard(run, mark, wrote + ("" if last else rf".*Nu kastar\W+{nxt}"), f"{names[player - 1]}'s {CATEGORIES[c]}", seen, "write")
+    first = "alert Segrare" if last else "Tryck push button"
+    wait_for(lambda: any(t.startswith(first) for _w, t in s.utterances(mark)), 5, f"{first!r} after the write")
+    in_order(run, mark, [names[player - 1] + " s", first], f"{names[player - 1]}'s write, then {first!r}")
+
+
+# ----- the gaps a player who cannot see the board met -----
+
+HOW_TO_BEGIN = "Välj Nytt spel och antalet spelare för att börja, eller Nytt spel, Mot datorn för ett spel mot datorn."
+
+
+def heard_first_words(run, mark):
+    """Before any game the window's first words, after its name, say how to begin one; no
+    box is read after them."""
+    heard(run, mark, "^" + re.escape(HOW_TO_BEGIN), "how to begin, before any game", time.time(), "window")
+    said = in_order(run, mark, ["Kolvo 2003 frame", HOW_TO_BEGIN], "the window's name, then how to begin")
+    run.check(not any("check box" in t for t in said), f"a box was read before any game: {said}")
+
+
+def heard_standings(run, names, in_turn):
+    """F7: every player with the total, and whose turn it is."""
+    rows = [f"{n} {ax.name(run.lbl_sum[p]) or 0} poäng" for p, n in enumerate(names, start=1)]
+    mark = run.s.speech_mark()
+    run.s.key("F7")
+    said = f"Ställning: {', '.join(rows[:-1])} och {rows[-1]}. {in_turn} har turen."
+    heard(run, mark, "^" + re.escape(said), "the standings", time.time(), "standings")
+
+
+def heard_third_roll(run):
+    """The third roll heard once, then the box the focus lands on with its hint; the window
+    is not read again between."""
+    c = next(c for c in ROW_ORDER if not ax.has(run.boxes[c], ax.CHECKED))
+    mark = run.s.speech_mark()
+    dice = run.roll(3, key="Return")
+    seen = time.time()
+    wait_for(lambda: ax.has(run.boxes[c], ax.FOCUSED), 3, f"the focus on {CATEGORIES[c]} after the third roll")
+    heard(run, mark, roll_pattern(3, run.read_dice()), f"roll 3 of {dice}", seen, "roll")
+    heard_box(run, mark, c, dice, "after the third roll")
+    said = in_order(run, mark, ["Kast 3 av 3", CATEGORIES[c], HINT_LABELS[c] + " ="], "the third roll, then the box")
+    run.check(not any(t.startswith("Kolvo 2003") for t in said), f"the window was read at the third roll: {said}")
+    return dice
+
+
+def heard_coach(run, name):
+    """F2 opens the coach, heard; once its table is there each roll's advice is heard once
+    after the roll, and a hold that leaves it as it was says nothing; F2 closes it."""
+    s = run.s
+    mark = s.speech_mark()
+    s.key("F2")
+    heard(run, mark, rf"^Tips för {name}\b", "the coach opened", time.time(), "coach")
+    coach = ax.wait_window(run.app, ax.COACH_TITLE)
+    wait_for(lambda: "Kasta tärningarna först" in ax.description(ax.fresh(coach)), 90, "the coach's table")
+    for count in (1, 2):
+        mark = s.speech_mark()
+        dice = heard_roll(run, count)
+        heard(run, mark, rf"^Tips för {name}\W+(Håll|Kasta om|Behåll)", f"the advice after roll {count}", time.time(),
+              "advice")
+        in_order(run, mark, [f"Kast {count}", "Tips för"], f"roll {count}, then its advice")
+        if count == 1:
+            mark = s.speech_mark()
+            heard_hold(run, 0, lambda: s.key("1"))
+            time.sleep(1.0)  # longer than the advice takes to settle
+            said = [t for _w, t in s.utterances(mark)]
+            run.check(not any(t.startswith("Tips") for t in said), f"the same advice told again after a hold: {said}")
+    s.key("F2")
+    wait_for(lambda: s.find_window(ax.COACH_TITLE) is None, 5, "the coach to close")
+    return dice
+
+
+def heard_against_the_computer(run):
+    """Nytt spel, Mot datorn: each change of a list by an arrow key heard once with its new
+    value; then the person's write heard before the computer's first words."""
+    s = run.s
+    s.focus(run.arena_win)
+    s.key("alt+n")
+    time.sleep(0.3)
+    s.key("d")
+    mark = s.speech_mark()
+    wait_for(lambda: any(t.startswith("Människor: 1") for _w, t in s.utterances(mark)), 5, "the form Mot datorn")
+    for key, said in [("Down", "Människor: 2"), ("Up", "Människor: 1"), ("Tab", ""), ("Tab", ""),
+                      ("Down", "Styrka: Svår: missar sällan, cirka 238 poäng i snitt"), ("Tab", ""),
+                      ("Up", "Tempo: Snabb: en tur på ett par sekunder"),
+                      ("Down", "Tempo: Normal: en halv sekund mellan dragen")]:
+        mark = s.speech_mark()
+        s.key(key)
+        if said:
+            heard(run, mark, "^" + re.escape(said) + r"\.?$", f"{said!r} after {key}", time.time(), "form")
+        else:
+            time.sleep(0.5)  # Orca reads the list reached
+    s.key("Return")
+    run.wait_dialog(text="Vad heter spelare nr 1 ?")
+    s.type_text("Ada")
+    mark = s.speech_mark()
+    s.key("Return")
+    heard(run, mark, r"^Spelet börjar\W+Spelare\W+Ada och Datorn 1\b", "the start against the computer", time.time(),
+          "start")
+    heard_standings(run, ["Ada", "Datorn 1"], "Ada")
+    dice = heard_roll(run, 1)
+    mark = s.speech_mark()
+    heard_write(run, ["Ada", "Datorn 1"], 1, dice)
+    wait_for(lambda: any(t.startswith("Kast 1 av 3:") for _w, t in s.utterances(mark)), 5, "the computer's roll")
+    in_order(run, mark, ["Ada s", "Tryck push button", "Datorn 1 spelar, vänta.", "Kast 1 av 3:"],
+             "the write, then the computer's first words")
 
 
 def heard_game(session, program, problems, shots):
     run = KolvoRun(session, program, session.new_home("home-orca"), problems, shots=shots, label="heard")
-    run.through_chain(style=3)
+    run.start()
+    run.to_setup()
+    appears = session.speech_mark()
+    run.pick_style(3)
+    run.to_arena()
+    heard_first_words(run, appears)
     names = ["Ada", "Bo"]
     menu = next(m for m in ax.children(run.menubar) if ax.name(m) == "Nytt spel")
     two = next(n for n in ax.children(ax.children(menu)[0]) if ax.name(n) == "Två spelare")
@@ -325,7 +454,12 @@ def heard_game(session, program, problems, shots):
         for player in (1, 2):
             session.focus(run.arena_win)
             wait_for(lambda: ax.has(run.roller, ax.FOCUSED), 5, f"Kasta to have the focus at turn {turn}")
-            dice = heard_roll(run, 1)
+            if (turn, player) == (2, 1):
+                heard_standings(run, names, names[player - 1])
+            if (turn, player) == (2, 2):
+                dice = heard_coach(run, names[player - 1])
+            else:
+                dice = heard_roll(run, 1)
             if turn == 1 and player == 1:
                 heard_hold(run, 1, lambda: session.key("2"))
                 die = ax.fresh(run.dice[2])  # its press action, as Orca's would do it
@@ -333,17 +467,21 @@ def heard_game(session, program, problems, shots):
                 heard_hold(run, 2, lambda: ax.Atspi.Action.do_action(die, 0))
                 heard_hold(run, 2, lambda: session.key("3"))
                 dice = heard_roll(run, 2)
+            if (turn, player) == (3, 1):
+                heard_roll(run, 2)
+                dice = heard_third_roll(run)
             end = session.speech_mark()
-            heard_write(run, names, player, dice)
+            heard_write(run, names, player, dice, tab=(turn, player) != (3, 1))
     answer_as_heard(run, lambda: ax.name(run.lbl_turn) == "Spelet är slut" and not ax.has(run.roller, ax.ENABLED))
     totals = [ax.name(run.lbl_sum[p]) or "0" for p in (1, 2)]
     winner = names[max(range(2), key=lambda p: int(totals[p]))]
     heard(run, end, rf"Spelet är slut(?=.*\b{winner}\b)(?=.*\b{totals[0]}\b)(?=.*\b{totals[1]}\b)",
           "the end with the winner and the totals", time.time(), "end", timeout=5)
     run.shot("game heard")
+    heard_against_the_computer(run)
     for kind, times in LATENCIES.items():
         print(f"heard {kind}: {len(times)} times, latest {max(times):.2f} s, median {sorted(times)[len(times) // 2]:.2f} s")
-    run.exit_by_menu()
+    run.exit_by_menu(confirm=True)
 
 
 def main():

@@ -22,11 +22,14 @@ public:
     std::deque<std::optional<Choices>> choices;  // empty: the form's first options, answered OK
     std::vector<std::vector<ChoiceField>> forms; // every choice form shown
     std::vector<Shown> shown;
-    std::vector<QString> failures; // texts given to showFailure
+    std::vector<QString> failures;                       // texts given to showFailure
+    std::function<void(const QString& title)> onMessage; // told of each message box as it shows
 
     DialogAnswer message(const QString& text, DialogButtons buttons, const QString& title) override
     {
         shown.push_back({Shown::Message, text, title, buttons});
+        if (onMessage)
+            onMessage(title);
         if (answers.empty())
             return DialogAnswer::Ok;
         const DialogAnswer a = answers.front();

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <functional>
+#include <vector>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
@@ -24,6 +26,10 @@ class QWidget;
 // message box of the program is up, and kSettleMs after the window is active again (the
 // box's closing brings the activation's burst). A window that stays inactive (another
 // program has the focus) is waited for kActivationWaitMs at most.
+//
+// What the program does after a sentence (moving the focus, showing a box) can wait for it
+// with afterTold: a screen reader reads each event in its turn, so what is told first is
+// heard first. Below the windows it serves: a dialog of the platform speaks with it too.
 class Announcer : public QObject {
     Q_OBJECT
 public:
@@ -34,7 +40,12 @@ public:
     explicit Announcer(QWidget* window);
 
     void announce(const QString& sentence);
+    // Runs then() once every sentence announced so far has gone out; at once when none
+    // waits. Not run when context is gone by then.
+    void afterTold(const QObject* context, std::function<void()> then);
 
+    // Nothing announced waits to go out, nor went out within the last forMs.
+    bool quiet(int forMs = 0) const { return pending_.isEmpty() && (!lastAt_.isValid() || lastAt_.elapsed() >= forMs); }
     // What went out last, as the screen reader reads it; empty before the first.
     QString lastAnnouncement() const { return spoken_; }
     // The notification itself (hidden), whose showing carries each announcement.
@@ -50,6 +61,12 @@ protected:
 private:
     void flush();
     void speak();
+    void runWaiting();
+
+    struct Waiting {
+        QPointer<const QObject> context;
+        std::function<void()> then;
+    };
 
     QPointer<QWidget> window_;
     QTimer flushTimer_;
@@ -61,4 +78,5 @@ private:
     QString spoken_;
     QString lastSentence_;
     QElapsedTimer lastAt_;
+    std::vector<Waiting> waiting_;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Announcer.h"
+#include "platform/Announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -73,6 +73,15 @@ void Announcer::announce(const QString& sentence)
         flushTimer_.start(0);
 }
 
+void Announcer::afterTold(const QObject* context, std::function<void()> then)
+{
+    if (pending_.isEmpty()) {
+        then();
+        return;
+    }
+    waiting_.push_back({context, std::move(then)});
+}
+
 bool Announcer::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == window_ && event->type() == QEvent::WindowActivate) {
@@ -118,7 +127,7 @@ void Announcer::speak()
     }
     pending_.clear();
     if (told.isEmpty())
-        return;
+        return runWaiting();
     lastSentence_ = told.last();
     lastAt_.start();
     for (QString& s : told) {
@@ -131,4 +140,13 @@ void Announcer::speak()
     QAccessibleEvent shown(voice_, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
     emit announced(spoken_);
+    runWaiting();
+}
+
+void Announcer::runWaiting()
+{
+    // What runs may announce and wait again, or open a box with an event loop of its own.
+    for (const Waiting& w : std::exchange(waiting_, {}))
+        if (w.context)
+            w.then();
 }
