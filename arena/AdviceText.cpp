@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arena/AdviceText.h"
 #include "arena/ArenaTexts.h"
-#include "arena/TableTexts.h"
+#include "arena/SheetTexts.h"
 #include "rules/GameFlow.h"
 #include "rules/SolverCache.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kRanked = 3;
 constexpr Text kRollFirst{"Coach", QT_TRANSLATE_NOOP("Coach", "Kasta tärningarna först.")};
-constexpr Text kSheetFull{"Coach", QT_TRANSLATE_NOOP("Coach", "Alla kategorier är redan använda.")};
+constexpr Text kAdviceSheetFull{"Coach", QT_TRANSLATE_NOOP("Coach", "Alla kategorier är redan använda.")};
 constexpr Text kHoldSome{"Coach", QT_TRANSLATE_NOOP("Coach", "Håll %1 (%2), kasta om %3")};
 constexpr Text kHoldNone{"Coach", QT_TRANSLATE_NOOP("Coach", "Kasta om alla fem")};
 constexpr Text kHoldAll{"Coach", QT_TRANSLATE_NOOP("Coach", "Behåll alla, välj %1 (%2 poäng)")};
@@ -68,7 +68,7 @@ bool validDice(const rules::Dice& dice)
 
 } // namespace
 
-Advice coachAdvice(const rules::TableProvider& tables, const GameState& state)
+Advice coachAdvice(const rules::SolverTableProvider& tables, const GameState& state)
 {
     if (state.NumPlayers == 0)
         return {{}, kCoachNoGame.toString(), {}};
@@ -93,7 +93,7 @@ Advice adviceText(const rules::SolverTable& table, const GameState& state, int p
 {
     const rules::SheetPosition position = rules::sheetPositionOf(state, player);
     if (position.used == rules::kAllCategories)
-        return {{}, kSheetFull.toString(), {}};
+        return {{}, kAdviceSheetFull.toString(), {}};
     const rules::Dice dice = rules::diceOf(state);
     if (rollsLeft >= rules::kRollsPerTurn || !validDice(dice))
         return {{}, kRollFirst.toString(), {}};

@@ -7,7 +7,7 @@
 #include "ui/CoachPanel.h"
 
 namespace rules {
-class TableProvider;
+class SolverTableProvider;
 }
 
 namespace texts {
@@ -26,7 +26,7 @@ Advice adviceText(const rules::SolverTable& table, const GameState& state, int p
 
 // The advice for the player in turn, their own sheet taken as a game of one, or why there is
 // none yet (no game, the table still read or worked out, the dice rolling).
-Advice coachAdvice(const rules::TableProvider& tables, const GameState& state);
+Advice coachAdvice(const rules::SolverTableProvider& tables, const GameState& state);
 
 // The widest a row's move can be: what a panel of advice must make room for.
 QString widestAdvice();

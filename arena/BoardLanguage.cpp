@@ -13,7 +13,7 @@
 #include "arena/ArenaTexts.h"
 #include "arena/KolvoArena.h"
 #include "arena/SideWindowHost.h"
-#include "arena/TableTexts.h"
+#include "arena/SheetTexts.h"
 #include "platform/PlainText.h"
 #include "rules/GameFlow.h"
 #include "ui/LanguageMenu.h"

@@ -9,7 +9,7 @@
 #include "rules/Solver.h"
 #include "rules/SolverCache.h"
 
-ComputerTurn::ComputerTurn(GameTable& table, rules::TableProvider& solver, RandomSource& random,
+ComputerTurn::ComputerTurn(GameTable& table, rules::SolverTableProvider& solver, RandomSource& random,
                            rules::Strength strength, Pace pace)
     : QObject(&table), table_(table), solver_(solver), random_(random), strength_(strength), pace_(pace),
       gameId_(table.gameId())
@@ -18,7 +18,7 @@ ComputerTurn::ComputerTurn(GameTable& table, rules::TableProvider& solver, Rando
     pause_.setTimerType(Qt::PreciseTimer); // a write is seen for its whole second, never less
     connect(&pause_, &QTimer::timeout, this, &ComputerTurn::step);
     connect(&table_, &GameTable::changed, this, &ComputerTurn::boardChanged);
-    connect(&solver_, &rules::TableProvider::tableReady, this, [this] {
+    connect(&solver_, &rules::SolverTableProvider::tableReady, this, [this] {
         if (!std::exchange(waitingForTable_, false))
             return;
         emit thinking(false);

@@ -12,7 +12,7 @@
 
 class RandomSource;
 namespace rules {
-class TableProvider;
+class SolverTableProvider;
 }
 
 // The computer players of one game, in their seats at the game table. Each of their moves is
@@ -30,7 +30,7 @@ public:
     // at every pace, so that a person sees it whatever moment they look.
     static constexpr int writtenShownMs(Pace pace) { return pauseMs(pace) > 1200 ? pauseMs(pace) : 1200; }
 
-    ComputerTurn(GameTable& table, rules::TableProvider& tables, RandomSource& random, rules::Strength strength,
+    ComputerTurn(GameTable& table, rules::SolverTableProvider& tables, RandomSource& random, rules::Strength strength,
                  Pace pace = Pace::Normal);
 
     rules::Strength strength() const { return strength_; }
@@ -64,7 +64,7 @@ private:
     void decide();
 
     GameTable& table_;
-    rules::TableProvider& solver_;
+    rules::SolverTableProvider& solver_;
     RandomSource& random_;
     rules::Strength strength_ = rules::Strength::Perfect;
     Pace pace_ = Pace::Normal;

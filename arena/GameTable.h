@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-#include "arena/TableTexts.h"
+#include "arena/SheetTexts.h"
 #include "rules/DecisionLog.h"
 #include "rules/GameFlow.h"
 #include "rules/GameState.h"

@@ -10,12 +10,12 @@
 #include "arena/ArenaDesign.h"
 #include "arena/ArenaTexts.h"
 #include "arena/HelpTexts.h"
-#include "arena/TableTexts.h"
+#include "arena/SheetTexts.h"
 #include "rules/GameFlow.h"
 #include "rules/SolverCache.h"
 #include "ui/CoachPanel.h"
 #include "ui/HelpWindow.h"
-#include "ui/ScoreTable.h"
+#include "ui/ScoreSheet.h"
 #include "ui/SideWindows.h"
 
 SideWindowHost::SideWindowHost(QWidget& board, const QWidget& area, GameTable& table, const QString& cacheDirectory)
@@ -46,12 +46,12 @@ void SideWindowHost::place(QWidget& side)
     ui::showSideWindow(board_, side, area_, {arena::kCategoryFrame, arena::kDiceFrame, arena::kRoller});
 }
 
-rules::TableProvider& SideWindowHost::solverTable()
+rules::SolverTableProvider& SideWindowHost::solverTable()
 {
     // Never at start-up: read or solved on the provider's own thread while the game goes on,
     // once its first user requests it.
     if (!solverTable_)
-        solverTable_ = new rules::TableProvider(cacheDirectory_, this);
+        solverTable_ = new rules::SolverTableProvider(cacheDirectory_, this);
     return *solverTable_;
 }
 
@@ -70,7 +70,7 @@ QAction* SideWindowHost::addMenuItems(QMenu& file, QAction* before)
     connect(&file, &QMenu::aboutToShow, this, [this] { coachItem_->setChecked(coach_ && coach_->isVisible()); });
 
     sheetItem_ = new QAction(texts::kTableMenuCaption.toString(), &board_);
-    sheetItem_->setObjectName(QStringLiteral("mnuScoreTable"));
+    sheetItem_->setObjectName(QStringLiteral("mnuScoreSheet"));
     sheetItem_->setShortcut(QKeySequence(Qt::Key_F3));
     sheetItem_->setAutoRepeat(false); // a held F3 opens or closes once
     sheetItem_->setCheckable(true);
@@ -109,7 +109,7 @@ void SideWindowHost::toggleCoach()
     if (!coach_) {
         coach_ = new CoachPanel(texts::kCoachTitle.toString(), texts::kCoachMoveHeader.toString(),
                                 texts::kCoachValueHeader.toString(), texts::widestAdvice(), &board_);
-        for (auto news : {&rules::TableProvider::tableReady, &rules::TableProvider::solvingStarted})
+        for (auto news : {&rules::SolverTableProvider::tableReady, &rules::SolverTableProvider::solvingStarted})
             connect(&solverTable(), news, coach_, [this] { refreshCoach(); });
     }
     if (coach_->isVisible()) {
@@ -157,17 +157,17 @@ void SideWindowHost::tell(const QString& advice)
 void SideWindowHost::showScoreSheet(bool shown)
 {
     if (!sheet_) {
-        sheet_ = new ui::ScoreTable(texts::kTableTitle.toString(), &board_);
+        sheet_ = new ui::ScoreSheet(texts::kTableTitle.toString(), &board_);
         if (sheetItem_)
             sheet_->addAction(sheetItem_); // F3 closes it from its own window too
-        connect(sheet_, &ui::ScoreTable::visibilityChanged, this, [this](bool visible) {
+        connect(sheet_, &ui::ScoreSheet::visibilityChanged, this, [this](bool visible) {
             if (sheetItem_)
                 sheetItem_->setChecked(visible);
             if (visible)
                 fillSheet();
         });
         // The review fills in when the table is there; the game never waits for it.
-        connect(&solverTable(), &rules::TableProvider::tableReady, this, &SideWindowHost::refreshSheet);
+        connect(&solverTable(), &rules::SolverTableProvider::tableReady, this, &SideWindowHost::refreshSheet);
     }
     if (!shown) {
         const bool hadFocus = sheet_->isActiveWindow();

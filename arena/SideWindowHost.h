@@ -12,11 +12,11 @@ class QMenu;
 class QWidget;
 class CoachPanel;
 namespace rules {
-class TableProvider;
+class SolverTableProvider;
 }
 namespace ui {
 class HelpWindow;
-class ScoreTable;
+class ScoreSheet;
 } // namespace ui
 
 // The windows beside the board: the coach's panel, the score sheet with its review and the
@@ -42,7 +42,7 @@ public:
     QAction* addMenuItems(QMenu& file, QAction* before);
 
     // The solver's table for the coach, the review and the computers, made at the first need.
-    rules::TableProvider& solverTable();
+    rules::SolverTableProvider& solverTable();
 
     // Shows or hides the coach's panel; while shown it follows the game with the advice for the
     // player in turn. The first showing starts reading or working out the solver's table.
@@ -60,7 +60,7 @@ public:
     QString nextLesson();
 
     CoachPanel* coachPanel() const { return coach_; }
-    ui::ScoreTable* scoreSheet() const { return sheet_; }
+    ui::ScoreSheet* scoreSheet() const { return sheet_; }
     QAction* coachItem() const { return coachItem_; }
     QAction* sheetItem() const { return sheetItem_; }
 
@@ -81,9 +81,9 @@ private:
     const QWidget& area_;
     GameTable& table_;
     QString cacheDirectory_;
-    rules::TableProvider* solverTable_ = nullptr;
+    rules::SolverTableProvider* solverTable_ = nullptr;
     CoachPanel* coach_ = nullptr;
-    ui::ScoreTable* sheet_ = nullptr;
+    ui::ScoreSheet* sheet_ = nullptr;
     QPointer<ui::HelpWindow> keys_;
     QAction* coachItem_ = nullptr;
     QAction* sheetItem_ = nullptr;

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 #include "arena/ArenaTexts.h"
-#include "arena/TableTexts.h"
+#include "arena/SheetTexts.h"
 #include "rules/ScoreSheet.h"
 
 namespace texts {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringView>
 
-#include "arena/TableTexts.h"
+#include "arena/SheetTexts.h"
 #include "rules/GameFlow.h"
 
 // What a player who cannot see hears of the game, one short Swedish sentence per event of the

@@ -16,8 +16,8 @@
 #include "rules/Evaluation.h"
 #include "rules/GameFlow.h"
 #include "rules/ScoreSheet.h"
-#include "arena/TableTexts.h"
-#include "ui/ScoreTable.h"
+#include "arena/SheetTexts.h"
+#include "ui/ScoreSheet.h"
 
 namespace {
 

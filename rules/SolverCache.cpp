@@ -128,22 +128,22 @@ constexpr std::chrono::milliseconds kWorkerGrace{200};
 
 } // namespace
 
-struct TableProvider::Shared {
+struct SolverTableProvider::Shared {
     std::mutex mutex;
     std::condition_variable finished;
     bool done = false;
-    TableProvider* owner = nullptr; // null once the provider is going
+    SolverTableProvider* owner = nullptr; // null once the provider is going
     std::atomic<bool> solving = false;
     std::shared_ptr<const SolverTable> table;
 };
 
-TableProvider::TableProvider(QString directory, QObject* parent)
+SolverTableProvider::SolverTableProvider(QString directory, QObject* parent)
     : QObject(parent), directory_(std::move(directory)), shared_(std::make_shared<Shared>())
 {
     shared_->owner = this;
 }
 
-TableProvider::~TableProvider()
+SolverTableProvider::~SolverTableProvider()
 {
     worker_.request_stop();
     if (!worker_.joinable())
@@ -162,7 +162,7 @@ TableProvider::~TableProvider()
         worker_.detach();
 }
 
-void TableProvider::request()
+void SolverTableProvider::request()
 {
     if (worker_.joinable())
         return;
@@ -193,28 +193,28 @@ void TableProvider::request()
     });
 }
 
-void TableProvider::announceReady()
+void SolverTableProvider::announceReady()
 {
     emit tableReady();
 }
 
-void TableProvider::announceSolving()
+void SolverTableProvider::announceSolving()
 {
     emit solvingStarted();
 }
 
-bool TableProvider::ready() const
+bool SolverTableProvider::ready() const
 {
     const std::lock_guard lock(shared_->mutex);
     return shared_->table != nullptr;
 }
 
-bool TableProvider::solving() const
+bool SolverTableProvider::solving() const
 {
     return shared_->solving;
 }
 
-std::shared_ptr<const SolverTable> TableProvider::table() const
+std::shared_ptr<const SolverTable> SolverTableProvider::table() const
 {
     const std::lock_guard lock(shared_->mutex);
     return shared_->table;

@@ -846,8 +846,8 @@ private slots:
         std::vector<double> values(rules::SolverTable::valueCount(), 1.5);
         QTemporaryDir saved;
         QVERIFY(rules::saveTable(*rules::SolverTable::fromValues(values), saved.path()));
-        rules::TableProvider provider(saved.path());
-        QSignalSpy arrived(&provider, &rules::TableProvider::tableReady);
+        rules::SolverTableProvider provider(saved.path());
+        QSignalSpy arrived(&provider, &rules::SolverTableProvider::tableReady);
         QVERIFY(!provider.ready());
         provider.request();
         QVERIFY(arrived.wait(20000));
@@ -857,7 +857,7 @@ private slots:
 
         QTemporaryDir empty;
         {
-            rules::TableProvider solving(empty.path());
+            rules::SolverTableProvider solving(empty.path());
             solving.request();
         }
         QVERIFY(!QFile::exists(rules::tableFilePath(empty.path())));

@@ -83,7 +83,7 @@ void computerGame(ArenaFixture& f, QStringList people, int computers, rules::Str
     for (const QString& n : people)
         f.dialogs.inputs.push_back(n);
     f.a().mnuComputer_Click();
-    QSignalSpy ready(&f.a().sideWindows().solverTable(), &rules::TableProvider::tableReady);
+    QSignalSpy ready(&f.a().sideWindows().solverTable(), &rules::SolverTableProvider::tableReady);
     QVERIFY(!tableSaved || f.a().sideWindows().solverTable().ready() || ready.wait(30000));
 }
 
@@ -637,7 +637,7 @@ private slots:
         QVERIFY(!f.a().Roller->accessibleDescription().contains("tänker")); // thinking no more
         QSignalSpy gone(computer.data(), &QObject::destroyed);
         QVERIFY(action == "exit" || computer.isNull() || gone.wait(5000));
-        QSignalSpy table(&f.a().sideWindows().solverTable(), &rules::TableProvider::tableReady);
+        QSignalSpy table(&f.a().sideWindows().solverTable(), &rules::SolverTableProvider::tableReady);
         QVERIFY(phase != "table" || f.a().sideWindows().solverTable().ready() || table.wait(60000));
         QCoreApplication::processEvents();          // the table's arrival moves nothing either
         if (action != "exit" || phase != "rolling") // at the exit the window goes, its animation with it
@@ -779,9 +779,9 @@ private slots:
         f.pick(1); // Ettor given up on a Kolvo
         f.roll({1, 2, 3, 4, 5});
         f.pick(15); // Chans for a Lillan
-        rules::TableProvider& solver = f.a().sideWindows().solverTable();
+        rules::SolverTableProvider& solver = f.a().sideWindows().solverTable();
         solver.request();
-        QSignalSpy ready(&solver, &rules::TableProvider::tableReady);
+        QSignalSpy ready(&solver, &rules::SolverTableProvider::tableReady);
         QVERIFY(solver.ready() || ready.wait(30000));
         QStringList heard;
         connect(&f.a().announcer(), &Announcer::announced, this, [&heard](const QString& s) { heard << s; });

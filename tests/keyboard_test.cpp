@@ -21,7 +21,7 @@
 #include "ui/KeyGuard.h"
 #include "ui/PictureBox.h"
 #include "arena/SideWindowHost.h"
-#include "ui/ScoreTable.h"
+#include "ui/ScoreSheet.h"
 #include "ui/SideWindows.h"
 
 // Playing without a mouse, and what a screen reader is told.
@@ -542,7 +542,7 @@ private slots:
         const QString line = QStringLiteral("Tur 11, efter kast 1: du höll 5 4 3 2 och kastade om en. ").repeated(5);
         content.reviewSections = {{QStringLiteral("Bo: 58,6 poäng förlorade"), {}, {{line, line}}, {}, {{line, {}}}}};
         content.review = line;
-        ui::ScoreTable sheet(QStringLiteral("Protokoll"));
+        ui::ScoreSheet sheet(QStringLiteral("Protokoll"));
         sheet.setContent(content);
         sheet.show();
         QVERIFY(QTest::qWaitForWindowExposed(&sheet));

@@ -11,7 +11,7 @@
 #include "arena/ArenaTexts.h"
 #include "arena/BoardLanguage.h"
 #include "arena/SideWindowHost.h"
-#include "arena/TableTexts.h"
+#include "arena/SheetTexts.h"
 #include "platform/Language.h"
 #include "rules/GameFlow.h"
 #include "rules/SolverCache.h"
@@ -21,7 +21,7 @@
 #include "ui/KolvoRul.h"
 #include "ui/LanguageMenu.h"
 #include "ui/PictureBox.h"
-#include "ui/ScoreTable.h"
+#include "ui/ScoreSheet.h"
 
 // The player's language: every window worded anew at a change, the game untouched, the choice
 // kept and applied at the next start.
@@ -120,7 +120,7 @@ private:
 private slots:
     void initTestCase()
     {
-        rules::TableProvider tables(solved_.path());
+        rules::SolverTableProvider tables(solved_.path());
         tables.request();
         QTRY_VERIFY_WITH_TIMEOUT(tables.ready(), 120000);
     }

@@ -5,13 +5,13 @@
 #include <random>
 
 #include "arena/ArenaDesign.h"
-#include "arena/TableTexts.h"
+#include "arena/SheetTexts.h"
 #include "rules/DecisionLog.h"
 #include "rules/Evaluation.h"
 #include "rules/GameFlow.h"
 #include "rules/Solver.h"
 #include "rules/Strategy.h"
-#include "ui/ScoreTable.h"
+#include "ui/ScoreSheet.h"
 
 // What the score sheet's window is given to show: the sheets and their marks, the review in
 // words and as a chart. No window: the content is a pure function of the game and its log.

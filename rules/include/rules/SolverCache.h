@@ -28,11 +28,11 @@ std::optional<SolverTable> loadTable(const QString& directory);
 // tableReady is emitted on the provider's own thread when the table is there. Destroying
 // the provider stops an unfinished solution within a few milliseconds, and never waits long
 // for a worker held up by the file system: such a worker is left to end by itself.
-class TableProvider : public QObject {
+class SolverTableProvider : public QObject {
     Q_OBJECT
 public:
-    explicit TableProvider(QString directory, QObject* parent = nullptr);
-    ~TableProvider() override;
+    explicit SolverTableProvider(QString directory, QObject* parent = nullptr);
+    ~SolverTableProvider() override;
 
     void request(); // later calls do nothing
     bool ready() const;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/ScoreTable.h"
+#include "ui/ScoreSheet.h"
 
 #include <algorithm>
 #include <QHeaderView>
@@ -144,10 +144,10 @@ QString reviewHtml(const std::vector<ReviewSection>& sections)
 
 } // namespace
 
-ScoreTable::ScoreTable(const QString& title, QWidget* parent) : QWidget(parent, Qt::Window)
+ScoreSheet::ScoreSheet(const QString& title, QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(title);
-    setObjectName(QStringLiteral("ScoreTable"));
+    setObjectName(QStringLiteral("ScoreSheet"));
     // A view beside the game: it never takes the focus from the main window by showing.
     setAttribute(Qt::WA_ShowWithoutActivating);
 
@@ -213,7 +213,7 @@ ScoreTable::ScoreTable(const QString& title, QWidget* parent) : QWidget(parent, 
     layout->addWidget(tabs_);
 }
 
-void ScoreTable::setContent(const SheetContent& content)
+void ScoreSheet::setContent(const SheetContent& content)
 {
     status_->setText(content.status);
     status_->setAccessibleName(content.status);
@@ -275,7 +275,7 @@ void ScoreTable::setContent(const SheetContent& content)
         fitToContent();
 }
 
-void ScoreTable::fitToContent()
+void ScoreSheet::fitToContent()
 {
     table_->updateGeometry();
     // Its first content sets its size; later ones only make it larger, so that the place
@@ -285,7 +285,7 @@ void ScoreTable::fitToContent()
     sized_ = true;
 }
 
-void ScoreTable::keyPressEvent(QKeyEvent* event)
+void ScoreSheet::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         hide();
@@ -294,14 +294,14 @@ void ScoreTable::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void ScoreTable::showEvent(QShowEvent* event)
+void ScoreSheet::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous())
         emit visibilityChanged(true);
 }
 
-void ScoreTable::changeEvent(QEvent* event)
+void ScoreSheet::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::LanguageChange)
@@ -314,7 +314,7 @@ void ScoreTable::changeEvent(QEvent* event)
             button->setAccessibleName(QTabBar::tr(text));
 }
 
-void ScoreTable::hideEvent(QHideEvent* event)
+void ScoreSheet::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
     if (!event->spontaneous())

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "arena/TableTexts.h"
+#include "arena/SheetTexts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +15,7 @@
 #include "rules/Evaluation.h"
 #include "rules/GameFlow.h"
 #include "rules/ScoreSheet.h"
-#include "ui/ScoreTable.h"
+#include "ui/ScoreSheet.h"
 
 namespace texts {
 
@@ -28,8 +28,8 @@ constexpr Text kYou{"Review", QT_TRANSLATE_NOOP("Review", "du")};
 constexpr Text kHeld{"Review", QT_TRANSLATE_NOOP("Review", "%1 höll %2 och kastade om %3")};
 constexpr Text kRerolledAll{"Review", QT_TRANSLATE_NOOP("Review", "%1 kastade om alla fem")};
 constexpr Text kHeldAll{"Review", QT_TRANSLATE_NOOP("Review", "%1 höll alla fem och kastade ändå")};
-constexpr Text kWrote{"Review", QT_TRANSLATE_NOOP("Review", "%1 skrev %2 (%3 poäng)")};
-constexpr Text kGaveUp{"Review", QT_TRANSLATE_NOOP("Review", "%1 strök %2")};
+constexpr Text kReviewWrote{"Review", QT_TRANSLATE_NOOP("Review", "%1 skrev %2 (%3 poäng)")};
+constexpr Text kReviewGaveUp{"Review", QT_TRANSLATE_NOOP("Review", "%1 strök %2")};
 constexpr Text kBestHold{"Review", QT_TRANSLATE_NOOP("Review", "bäst var att hålla %1 och kasta om %2")};
 constexpr Text kBestRerollAll{"Review", QT_TRANSLATE_NOOP("Review", "bäst var att kasta om alla fem")};
 constexpr Text kBestWrite{"Review", QT_TRANSLATE_NOOP("Review", "bäst var att skriva %1 (%2 poäng)")};
@@ -128,7 +128,8 @@ QString chosenPhrase(const rules::Decision& d, const rules::Verdict& v, QStringV
 {
     if (d.kind == rules::Decision::Kind::Category) {
         const Text name = categoryCaption(d.category);
-        return v.chosenPoints > 0 ? kWrote.arg(who, name, QString::number(v.chosenPoints)) : kGaveUp.arg(who, name);
+        return v.chosenPoints > 0 ? kReviewWrote.arg(who, name, QString::number(v.chosenPoints))
+                                  : kReviewGaveUp.arg(who, name);
     }
     const int kept = countOf(d.kept);
     if (kept == 0)

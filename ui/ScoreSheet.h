@@ -62,10 +62,10 @@ struct SheetContent {
 // without taking the focus. It takes the size its content asks for, every row and column
 // in view, once content is given, and grows, never shrinks, when new content has other rows
 // or columns; it keeps its size while it is hidden. Escape, or its close control, hides it.
-class ScoreTable : public QWidget {
+class ScoreSheet : public QWidget {
     Q_OBJECT
 public:
-    explicit ScoreTable(const QString& title, QWidget* parent = nullptr);
+    explicit ScoreSheet(const QString& title, QWidget* parent = nullptr);
 
     void setContent(const SheetContent& content);
 
