@@ -309,8 +309,10 @@ private:
 
         // Its whole height, on the screen or reaching past its foot; or shortened, no less
         // than minHeight, to end above a part to keep in sight or a window placed, or at the
-        // screen's foot.
-        std::vector<std::pair<int, int>> spansDown; // top, height
+        // screen's foot; or at minHeight against the screen's top or foot, which leaves the
+        // most room for another in the same column.
+        std::vector<std::pair<int, int>> spansDown{{screen.top(), minHeight},
+                                                   {screen.bottom() + 1 - minHeight, minHeight}}; // top, height
         for (int top : starts({screen.top(), screen.bottom()}, height, down)) {
             spansDown.emplace_back(onto(top, height, screen.top(), screen.bottom()), height);
             if (top < screen.top())
