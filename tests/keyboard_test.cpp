@@ -587,6 +587,10 @@ private slots:
         QTest::newRow("the shown one makes room")
             << QSize(1400, 900) << QRect(10, 277, 436, 345) << QList<QSize>{{600, 120}, {470, 800}}
             << QList<QRect>{{454, 277, 600, 120}, {}} << true;
+        // Room beside the main window for both, one above the other, only as both are shortened.
+        QTest::newRow("a column of two, shortened")
+            << QSize(960, 540) << QRect(526, 0, 434, 362) << QList<QSize>{{444, 433}, {456, 491}}
+            << QList<QRect>{{74, 89, 444, 433}, {}} << true;
     }
     void sideWindowsWithoutRoom()
     {

@@ -231,13 +231,7 @@ private:
             }
             return;
         }
-        // The cheapest few places for this window; the last one placed takes the cheapest.
-        std::vector<Candidate> candidates = candidatesFor(order_[depth]);
-        const std::size_t tried = depth + 1 == order_.size() ? 1 : kTried[std::min(depth, std::size(kTried) - 1)];
-        const auto cheapest = candidates.begin() + std::ptrdiff_t(std::min(tried, candidates.size()));
-        std::partial_sort(candidates.begin(), cheapest, candidates.end(),
-                          [](const Candidate& a, const Candidate& b) { return a.cost < b.cost; });
-        candidates.erase(cheapest, candidates.end());
+        const std::vector<Candidate> candidates = cheapest(candidatesFor(order_[depth]), depth);
         Cost rest{};
         for (std::size_t d = depth + 1; d < order_.size(); ++d)
             rest = rest + least_[order_[d]];
@@ -252,6 +246,36 @@ private:
             step(depth + 1, total);
             placed_.pop_back();
         }
+    }
+
+    // The places to try for the window placed at `depth`, the cheapest first: the last one
+    // placed takes the cheapest. One placed before others takes the cheapest few, and the
+    // cheapest of each height it may be shortened to: its cheapest places all have its whole
+    // height where there is room for it alone, and a shorter one may leave the others room.
+    std::vector<Candidate> cheapest(std::vector<Candidate> all, std::size_t depth) const
+    {
+        const auto cheaper = [](const Candidate& a, const Candidate& b) { return a.cost < b.cost; };
+        const bool last = depth + 1 == order_.size();
+        const std::size_t tried = std::min(last ? 1 : kTried[std::min(depth, std::size(kTried) - 1)], all.size());
+        const auto first = all.begin() + std::ptrdiff_t(tried);
+        std::partial_sort(all.begin(), first, all.end(), cheaper);
+        std::vector<Candidate> out(all.begin(), first);
+        if (depth > 0 || last)
+            return out;
+        std::vector<Candidate> shorter; // the cheapest of each height not among those
+        for (auto c = first; c != all.end(); ++c) {
+            const auto sameHeight = [&c](const Candidate& o) { return o.rect.height() == c->rect.height(); };
+            if (std::any_of(out.begin(), out.end(), sameHeight))
+                continue;
+            const auto same = std::find_if(shorter.begin(), shorter.end(), sameHeight);
+            if (same == shorter.end())
+                shorter.push_back(*c);
+            else if (cheaper(*c, *same))
+                *same = *c;
+        }
+        out.insert(out.end(), shorter.begin(), shorter.end());
+        std::sort(out.begin() + std::ptrdiff_t(tried), out.end(), cheaper);
+        return out;
     }
 
     // Places for window `index` among those placed so far.
@@ -284,8 +308,11 @@ private:
         sortUnique(lefts);
 
         // Its whole height, on the screen or reaching past its foot; or shortened, no less
-        // than minHeight, to end above a part to keep in sight or at the screen's foot.
-        std::vector<std::pair<int, int>> spansDown; // top, height
+        // than minHeight, to end above a part to keep in sight or a window placed, or at the
+        // screen's foot; or at minHeight against the screen's top or foot, which leaves the
+        // most room for another in the same column.
+        std::vector<std::pair<int, int>> spansDown{{screen.top(), minHeight},
+                                                   {screen.bottom() + 1 - minHeight, minHeight}}; // top, height
         for (int top : starts({screen.top(), screen.bottom()}, height, down)) {
             spansDown.emplace_back(onto(top, height, screen.top(), screen.bottom()), height);
             if (top < screen.top())
@@ -295,6 +322,8 @@ private:
             std::vector<int> ends{screen.bottom() + 1};
             for (const QRect& keep : keep_)
                 ends.push_back(keep.top() - kGap);
+            for (const QRect& other : placed_)
+                ends.push_back(other.top() - kGap);
             for (int end : ends)
                 if (end - top >= minHeight && end - top < height && end <= screen.bottom() + 1)
                     spansDown.emplace_back(top, end - top);
