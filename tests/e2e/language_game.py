@@ -160,9 +160,10 @@ def give_name(run, number, name, prompt):
     run.s.key("Return")
 
 
-def person_turn(run, board, name, over):
+def person_turn(run, board, name, over, last=False):
     """A person's turn by keyboard: Return rolls once, Tab reaches the first free category,
-    Space writes it; the boxes that follow are answered. Returns them."""
+    Space writes it; the boxes that follow are answered. Returns them. The game's last turn
+    waits for the end, whose boxes come once the write has been told."""
     run.s.focus(board.win)
     wait_for(lambda: ax.name(board.turn) == name and ax.has(board.roller, ax.FOCUSED), 30, f"{name}'s turn")
     run.s.key("Return")
@@ -176,7 +177,7 @@ def person_turn(run, board, name, over):
     run.s.key("Tab")
     wait_for(lambda: ax.has(board.boxes[free], ax.FOCUSED), 3, "Tab to reach the first free category")
     run.s.key("space")
-    return answer_boxes(run, lambda: ax.name(board.turn) != name or over())
+    return answer_boxes(run, over if last else lambda: ax.name(board.turn) != name or over())
 
 
 def game_over(board, words):
@@ -209,7 +210,7 @@ def english_game_of_two(run, board):
     seen = []
     for turn in range(30):
         name = ("Ada", "Bo")[turn % 2]
-        seen += person_turn(run, board, name, lambda: game_over(board, "Game over"))
+        seen += person_turn(run, board, name, lambda: game_over(board, "Game over"), last=turn == 29)
         if turn == 0:
             # Told once the turn has passed, after the roll's "Roll 1 of 3: …".
             wrote = re.compile(r"Ada (took [\w ]+ for \d+|scratched [\w ]+)\. Now Bo rolls\.")
