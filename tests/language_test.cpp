@@ -188,6 +188,7 @@ private slots:
                 f.pick(c);
             }
             QVERIFY(rules::gameOver(f.s()));
+            QTRY_VERIFY(f.a().table().ended()); // the end comes once the last write is told
             f.a().sideWindows().showScoreSheet(true);
             QTRY_VERIFY(
                 f.a().sideWindows().scoreSheet()->reviewText()->toPlainText().contains(QStringLiteral("Ada: ")));
