@@ -11,7 +11,7 @@
 
 #include "arena/ArenaDesign.h"
 #include "arena/ArenaTexts.h"
-#include "arena/KolvoArena.h"
+#include "arena/GameTable.h"
 #include "arena/SideWindowHost.h"
 #include "arena/SheetTexts.h"
 #include "platform/PlainText.h"
@@ -28,43 +28,43 @@ constexpr QStringView kFollowerName = u"languageFollower";
 // Words the board anew whenever the language changes.
 class LanguageFollower : public QObject {
 public:
-    explicit LanguageFollower(KolvoArena& board) : QObject(&board), board_(board)
+    explicit LanguageFollower(const BoardView& board) : QObject(board.window), board_(board)
     {
         setObjectName(kFollowerName.toString());
-        board.installEventFilter(this);
+        board.window->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == &board_ && event->type() == QEvent::LanguageChange)
+        if (watched == board_.window && event->type() == QEvent::LanguageChange)
             retranslateBoard(board_);
         return false;
     }
 
 private:
-    KolvoArena& board_;
+    BoardView board_;
 };
 
-template <class T> T* namedChild(const KolvoArena& board, QStringView name)
+template <class T> T* namedChild(const BoardView& board, QStringView name)
 {
-    return board.findChild<T*>(name.toString());
+    return board.window->findChild<T*>(name.toString());
 }
 
-void retranslateMenus(KolvoArena& board)
+void retranslateMenus(const BoardView& board)
 {
     board.mnuFile->setTitle(kFileMenuCaption.toString());
     board.mnuExit->setText(kExitCaption.toString());
     board.mnuNewGame->setTitle(kNewGameMenuCaption.toString());
     for (int n = 1; n <= GameState::kMaxPlayers; ++n)
-        board.Spelarnummer[std::size_t(n)]->setText(kPlayerCountCaptions[n - 1].toString());
+        (*board.Spelarnummer)[std::size_t(n)]->setText(kPlayerCountCaptions[n - 1].toString());
     board.mnuComputer->setText(texts::kComputerMenu.toString());
     board.mnuHelp->setText(kHelpCaption.toString());
     if (auto* sound = namedChild<QAction>(board, texts::kSoundMenuName))
         sound->setText(texts::kSoundMenuCaption.toString());
 }
 
-void retranslateLabels(KolvoArena& board)
+void retranslateLabels(const BoardView& board)
 {
     for (const LabelDesign& design : kPlainLabels)
         if (auto* label = namedChild<QLabel>(board, design.name))
@@ -73,29 +73,29 @@ void retranslateLabels(KolvoArena& board)
     board.lblSpelareTur->setToolTip(kSpelareTur.toolTip.toString());
     board.RekordHållareNamn->setToolTip(kRekordHållareNamn.toolTip.toString());
     board.Rekordhållare->setToolTip(kRekordhållare.toolTip.toString());
-    if (board.table().ended())
+    if (board.table->ended())
         board.lblSpelareTur->setText(texts::kGameOver.toString());
     for (int p = 1; p <= GameState::kMaxPlayers; ++p) {
-        const QString sheet = texts::playerSheet(board.table().state(), p);
-        for (QLabel* label : {board.lblPlayer[std::size_t(p)], board.lblSum[std::size_t(p)]}) {
+        const QString sheet = texts::playerSheet(board.table->state(), p);
+        for (QLabel* label : {(*board.lblPlayer)[std::size_t(p)], (*board.lblSum)[std::size_t(p)]}) {
             label->setToolTip(sheet);
             label->setAccessibleDescription(sheet);
         }
     }
 }
 
-void retranslateBoxes(KolvoArena& board)
+void retranslateBoxes(const BoardView& board)
 {
     for (const CategoryRow& row : kCategoryRows)
-        board.ScoreVal[std::size_t(row.index)]->setText(row.caption.toString());
-    if (board.table().state().HasRolled) {
-        board.ShowScoreHints();
+        (*board.ScoreVal)[std::size_t(row.index)]->setText(row.caption.toString());
+    if (board.table->state().HasRolled) {
+        board.showScoreHints();
         return;
     }
     // The hints of the turn before stay until the next roll, with the points they gave then.
     static const QRegularExpression points(QStringLiteral("(\\d+)\\D*$"));
     for (int n = 1; n <= GameState::kCategories; ++n) {
-        QCheckBox* box = board.ScoreVal[std::size_t(n)];
+        QCheckBox* box = (*board.ScoreVal)[std::size_t(n)];
         const QRegularExpressionMatch given = points.match(box->accessibleDescription());
         if (!given.hasMatch())
             continue;
@@ -105,22 +105,22 @@ void retranslateBoxes(KolvoArena& board)
     }
 }
 
-void retranslateDice(KolvoArena& board)
+void retranslateDice(const BoardView& board)
 {
-    const GameState& state = board.table().state();
+    const GameState& state = board.table->state();
     const bool inGame = state.NumPlayers > 0;
     for (int i = 0; i < GameState::kDice; ++i) {
-        PictureBox* die = board.DicePic[std::size_t(i)];
+        PictureBox* die = (*board.DicePic)[std::size_t(i)];
         const bool held = die->hasBorder();
         die->setToolTip((inGame ? held ? texts::kDieHeld : texts::kDieFree : kDiceDesignToolTip).toString());
         die->setAccessibleName(texts::dieName(i + 1, state.DiceValue[std::size_t(i)], held, state.Rolling));
     }
-    board.setAccessibleDescription(texts::windowDescription(state));
+    board.window->setAccessibleDescription(texts::windowDescription(state));
 }
 
-void retranslateRoller(KolvoArena& board)
+void retranslateRoller(const BoardView& board)
 {
-    const GameTable& table = board.table();
+    const GameTable& table = *board.table;
     const GameState& state = table.state();
     QPushButton& roller = *board.Roller;
     const int rolls = rules::rollsMade(state);
@@ -146,7 +146,7 @@ void retranslateRoller(KolvoArena& board)
 
 } // namespace
 
-void addLanguageMenu(KolvoArena& board, SettingsStore& settings)
+void addLanguageMenu(const BoardView& board, SettingsStore& settings)
 {
     if (namedChild<QObject>(board, kFollowerName))
         return;
@@ -154,14 +154,14 @@ void addLanguageMenu(KolvoArena& board, SettingsStore& settings)
     new LanguageFollower(board);
 }
 
-void retranslateBoard(KolvoArena& board)
+void retranslateBoard(const BoardView& board)
 {
     retranslateMenus(board);
     retranslateLabels(board);
     retranslateBoxes(board);
     retranslateDice(board);
     retranslateRoller(board);
-    board.sideWindows().retranslate();
+    board.sideWindows->retranslate();
 }
 
 } // namespace arena

@@ -160,7 +160,10 @@ void KolvoArena::buildMenus()
     connect(mnuSound, &QAction::triggered, this, [this](bool on) {
         sound::chooseSound(*services_.media, *services_.settings, texts::kStoreApplication, on);
     });
-    arena::addLanguageMenu(*this, *services_.settings); // "Fil → Språk / Language"
+    arena::addLanguageMenu({this, mnuFile, mnuExit, mnuNewGame, &Spelarnummer, mnuComputer, mnuHelp, &ScoreVal,
+                            &lblPlayer, &lblSum, lblSpelareTur, lblHighscoreHolder, RekordHållareNamn, Rekordhållare,
+                            &DicePic, Roller, table_, sideWindows_, [this] { ShowScoreHints(); }},
+                           *services_.settings); // "Fil → Språk / Language"
 }
 
 void KolvoArena::describeDie(int i)

@@ -9,7 +9,6 @@
 #include "fakes/ArenaFixture.h"
 #include "arena/ArenaDesign.h"
 #include "arena/ArenaTexts.h"
-#include "arena/BoardLanguage.h"
 #include "arena/SideWindowHost.h"
 #include "arena/SheetTexts.h"
 #include "platform/Language.h"
@@ -114,7 +113,6 @@ private:
         f.cache.remove();
         QVERIFY(QDir().mkpath(f.cache.path()));
         QVERIFY(QFile::copy(rules::tableFilePath(solved_.path()), rules::tableFilePath(f.cache.path())));
-        arena::addLanguageMenu(f.a(), f.settings);
     }
 
 private slots:
@@ -135,7 +133,6 @@ private slots:
     {
         ArenaFixture f;
         prepare(f);
-        arena::addLanguageMenu(f.a(), f.settings); // a second time adds nothing
         const auto* menu = f.a().mnuFile->findChild<QMenu*>(ui::kLanguageMenuName.toString());
         QVERIFY(menu);
         QCOMPARE(f.a().mnuFile->findChildren<QMenu*>(ui::kLanguageMenuName.toString()).size(), 1);
@@ -344,8 +341,7 @@ private slots:
     {
         ArenaFixture f;
         language::apply(u"en");
-        QCoreApplication::processEvents();
-        arena::retranslateBoard(f.a());
+        QCoreApplication::processEvents(); // the board follows the language
         f.a().Roller->setText(texts::kRollCount.arg(QString::number(3)));
         f.a().lblSpelareTur->setText(texts::kGameOver.toString());
         QList<QWidget*> controls{f.a().Roller, f.a().lblSpelareTur, f.a().lblHighscoreHolder};
