@@ -137,21 +137,26 @@ def answer_boxes(run, until, timeout=10):
     """Answers each box with Return, its default button, until until() holds with none up."""
     seen = []
     end = time.monotonic() + timeout
-    while time.monotonic() < end:
+    while True:
         run.require_alive()
-        up = boxes(run)
-        if up:
-            title, text, _acc = up[0]
-            seen.append((title, text))
-            win = run.s.wait_window(title, 5)
-            run.s.focus(win)
-            run.s.key("Return")
-            run.s.wait_gone(win, 5)
-            continue
-        if until():
+        up = wait_for(lambda: boxes(run) or ("end",) if until() else boxes(run), max(0.1, end - time.monotonic()),
+                      f"an end to the boxes; seen: {seen}")
+        if up == ("end",):
             return seen
-        time.sleep(0.05)
-    raise Failure(f"no end to the boxes; seen: {seen}")
+        title, text, _acc = up[0]
+        seen.append((title, text))
+        win = run.s.wait_window(title, 5)
+        run.s.focus(win)
+        run.s.key("Return")
+        run.s.wait_gone(win, 5)
+
+
+def open_menu(run, board, key, title):
+    """Opens a menu of the bar by its key, and waits until its items show."""
+    run.s.key(key)
+    menu = next(n for n in ax.children(board.menubar) if ax.name(n) == title)
+    wait_for(lambda: any(ax.has(i, ax.SHOWING) for p in ax.children(menu) for i in ax.children(p)), 3,
+             f"the menu {title} to open")
 
 
 def give_name(run, number, name, prompt):
@@ -187,8 +192,7 @@ def game_over(board, words):
 def english_game_of_two(run, board):
     session = run.s
     session.focus(board.win)
-    session.key("alt+n")
-    time.sleep(0.2)
+    open_menu(run, board, "alt+n", "New game")
     session.key("t")  # &Two players
     for number, name in enumerate(("Ada", "Bo"), start=1):
         give_name(run, number, name, "What is the name of player {}?")
@@ -196,8 +200,7 @@ def english_game_of_two(run, board):
     session.focus(board.win)
     session.key("F2")
     session.key("F3")
-    session.key("alt+f")
-    time.sleep(0.2)
+    open_menu(run, board, "alt+f", "File")
     session.key("k")  # &Keys and extras…
     for title in (COACH, SHEET["en"], KEYS["en"]):
         ax.wait_window(run.app, title)
@@ -240,8 +243,7 @@ def english_game_of_two(run, board):
 def against_the_computer(run, board, home):
     session = run.s
     session.focus(board.win)
-    session.key("alt+n")
-    time.sleep(0.2)
+    open_menu(run, board, "alt+n", "New game")
     session.key("c")  # Against the &computer…
     form = ax.wait_window(run.app, "Against the computer", roles=("dialog",))
     for key in ("Tab", "Tab", "Tab", "f"):  # the pace: Fast

@@ -826,12 +826,17 @@ def watch_computer_turn(run, seat, name, probe, tally):
             if first_roll is not None:
                 tally["seconds"].append(written - first_roll)
             category = next(c for c in after if c not in before)
-            shown_until = written
-            while ax.name(run.lbl_turn) == name and time.monotonic() < written + 5:
+            ticked = [written]  # when the tick was last seen on the board, the turn still the computer's
+
+            def passed():
+                if ax.name(run.lbl_turn) != name:
+                    return True
                 if ax.has(run.boxes[category], ax.CHECKED):
-                    shown_until = time.monotonic()
-                time.sleep(0.02)
-            tally["shown"].append(shown_until - written)
+                    ticked[0] = time.monotonic()
+                return False
+
+            wait_for(passed, 5, f"{name}'s turn to pass after its write", interval=0.02)
+            tally["shown"].append(ticked[0] - written)
             if dice is None:
                 tally["missed"] += 1
                 return
