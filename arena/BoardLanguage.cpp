@@ -73,25 +73,14 @@ void retranslateLabels(const BoardView& board)
     board.lblSpelareTur->setToolTip(kSpelareTur.toolTip.toString());
     board.RekordHållareNamn->setToolTip(kRekordHållareNamn.toolTip.toString());
     board.Rekordhållare->setToolTip(kRekordhållare.toolTip.toString());
-    if (board.table->ended())
-        board.lblSpelareTur->setText(texts::kGameOver.toString());
-    for (int p = 1; p <= GameState::kMaxPlayers; ++p) {
-        const QString sheet = texts::playerSheet(board.table->state(), p);
-        for (QLabel* label : {(*board.lblPlayer)[std::size_t(p)], (*board.lblSum)[std::size_t(p)]}) {
-            label->setToolTip(sheet);
-            label->setAccessibleDescription(sheet);
-        }
-    }
 }
 
 void retranslateBoxes(const BoardView& board)
 {
     for (const CategoryRow& row : kCategoryRows)
         (*board.ScoreVal)[std::size_t(row.index)]->setText(row.caption.toString());
-    if (board.table->state().HasRolled) {
-        board.showScoreHints();
-        return;
-    }
+    if (board.table->state().HasRolled)
+        return; // painted with the board
     // The hints of the turn before stay until the next roll, with the points they gave then.
     static const QRegularExpression points(QStringLiteral("(\\d+)\\D*$"));
     for (int n = 1; n <= GameState::kCategories; ++n) {
@@ -105,31 +94,12 @@ void retranslateBoxes(const BoardView& board)
     }
 }
 
-void retranslateDice(const BoardView& board)
-{
-    const GameState& state = board.table->state();
-    const bool inGame = state.NumPlayers > 0;
-    for (int i = 0; i < GameState::kDice; ++i) {
-        PictureBox* die = (*board.DicePic)[std::size_t(i)];
-        const bool held = die->hasBorder();
-        die->setToolTip((inGame ? held ? texts::kDieHeld : texts::kDieFree : kDiceDesignToolTip).toString());
-        die->setAccessibleName(texts::dieName(i + 1, state.DiceValue[std::size_t(i)], held, state.Rolling));
-    }
-    board.window->setAccessibleDescription(texts::windowDescription(state));
-}
-
 void retranslateRoller(const BoardView& board)
 {
     const GameTable& table = *board.table;
     const GameState& state = table.state();
     QPushButton& roller = *board.Roller;
-    const int rolls = rules::rollsMade(state);
     const bool inGame = state.NumPlayers > 0;
-    if (rolls > 0 || table.naming())
-        roller.setText(texts::kRollCount.arg(QString::number(rolls)));
-    else
-        roller.setText(
-            (!inGame || rules::firstTurn(state) ? texts::kRollerNewGame : texts::kRollerNextTurn).toString());
     if (!inGame) {
         roller.setToolTip(texts::kHowToBegin.toString());
         roller.setAccessibleDescription(texts::kHowToBegin.toString() + u' ' + texts::kKeys.toString());
@@ -159,7 +129,7 @@ void retranslateBoard(const BoardView& board)
     retranslateMenus(board);
     retranslateLabels(board);
     retranslateBoxes(board);
-    retranslateDice(board);
+    board.paint(); // everything the state words: captions, sheets, dice, hints
     retranslateRoller(board);
     board.sideWindows->retranslate();
 }

@@ -40,7 +40,7 @@ struct BoardView {
     QPushButton* Roller = nullptr;
     const GameTable* table = nullptr;
     SideWindowHost* sideWindows = nullptr;
-    std::function<void()> showScoreHints; // the board's ShowScoreHints
+    std::function<void()> paint; // the board painted from the table's state, its hints included
 };
 
 // "Fil → Språk / Language", above Exit, and the board following the language from then on:

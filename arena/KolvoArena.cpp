@@ -74,8 +74,7 @@ const GameState& KolvoArena::state() const
 
 void KolvoArena::buildControls()
 {
-    // The window's keys, its menus' shortcuts and Space on its buttons act once however long
-    // they are held.
+    // The window's keys, its menus' shortcuts and Space on its buttons act once however held.
     const auto* keys
         = new ui::KeyGuard(*this,
                            {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_Return, Qt::Key_Enter,
@@ -162,15 +161,18 @@ void KolvoArena::buildMenus()
     });
     arena::addLanguageMenu({this, mnuFile, mnuExit, mnuNewGame, &Spelarnummer, mnuComputer, mnuHelp, &ScoreVal,
                             &lblPlayer, &lblSum, lblSpelareTur, lblHighscoreHolder, RekordHållareNamn, Rekordhållare,
-                            &DicePic, Roller, table_, sideWindows_, [this] { ShowScoreHints(); }},
+                            &DicePic, Roller, table_, sideWindows_,
+                            [this] {
+                                paintBoard();
+                                ShowScoreHints();
+                            }},
                            *services_.settings); // "Fil → Språk / Language"
 }
 
 void KolvoArena::describeDie(int i)
 {
-    // What a screen reader says of a die: its number, its face and whether it is held.
-    // Each change is an event to the screen reader, and a flood of them makes it drop what
-    // the game announces: only what changed is told.
+    // A die's number, face and hold, told only when changed: a flood of events to a screen
+    // reader makes it drop what the game announces.
     const bool rolling = state().Rolling;
     const QString name = texts::dieName(i + 1, state().DiceValue[i], DicePic[i]->hasBorder(), rolling);
     if (DicePic[i]->accessibleName() != name)

@@ -137,22 +137,6 @@ private slots:
         QCOMPARE(changed.first().first().value<GameTable::Changes>(), GameTable::Changes(GameTable::Held));
         QCOMPARE(told.count(), 1);
     }
-
-    // The rolls left, counted once in the flow, for the advice, the computer and the review.
-    void rollsLeftFollowTheTurn()
-    {
-        Run run;
-        run.play({"new", "1"});
-        QCOMPARE(rules::rollsLeft(run.table.state()), 3);
-        for (int left : {2, 1, 0}) {
-            run.play({"roll", "P"});
-            run.play({"settle"});
-            QCOMPARE(rules::rollsLeft(run.table.state()), left);
-        }
-        run.play({"write", "P", "1"});
-        run.play({"pass", "P"});
-        QCOMPARE(rules::rollsLeft(run.table.state()), 3);
-    }
 };
 
 QTEST_MAIN(GameTableTest)
